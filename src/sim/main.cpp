@@ -1,0 +1,2 @@
+// STUB: the board simulator, to be written.
+int main() { return 0; }

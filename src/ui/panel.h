@@ -1,0 +1,44 @@
+#pragma once
+// The console's windows as the logic sees them, without any window toolkit. Every control is
+// addressed by its objectName ("S_TempMax_Text", "StatusBox7", "CommPort_ToggleButton"); the
+// window itself answers to its own objectName for Visible()/SetVisible(). Texts are UTF-8.
+// Setters never call back into the logic: a change made by the program raises no handler.
+#include <string>
+#include <string_view>
+
+namespace kestrova {
+
+class Panel {
+ public:
+  virtual ~Panel() = default;
+  // Text of a text field or label, caption of a button.
+  virtual std::string Text(std::string_view name) const = 0;
+  virtual void SetText(std::string_view name, std::string_view text) = 0;
+  // Selected state of an option button, ticked state of a check box.
+  virtual bool Checked(std::string_view name) const = 0;
+  virtual void SetChecked(std::string_view name, bool on) = 0;
+  // Integer property: a lamp's State, a scroll bar's Value.
+  virtual int Number(std::string_view name) const = 0;
+  virtual void SetNumber(std::string_view name, int value) = 0;
+  // A control, or the whole window when name is the window's objectName.
+  virtual bool Visible(std::string_view name) const = 0;
+  virtual void SetVisible(std::string_view name, bool on) = 0;
+  virtual void SetToolTip(std::string_view name, std::string_view tip) = 0;
+};
+
+// Operator messages: text only, one OK button, no icon, the title "Kestrova_v20".
+class MessageBox {
+ public:
+  virtual ~MessageBox() = default;
+  // Modal: returns once the operator has dismissed the box. For event handlers.
+  virtual void Show(std::string_view text) = 0;
+  // Shows the same box once control is back in the event loop. For use inside a poll tick,
+  // where a modal loop would run further ticks inside the tick.
+  virtual void Post(std::string_view text) = 0;
+};
+
+inline constexpr std::string_view kTitle = "Kestrova_v20";
+inline constexpr std::string_view kDataError = "数据错误！";
+inline constexpr std::string_view kNoData = "无数据！";
+
+}  // namespace kestrova

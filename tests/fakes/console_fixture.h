@@ -1,0 +1,40 @@
+#pragma once
+// The main window's logic on fake windows, a fake serial port and a fake message box.
+// Form_Load has run; port 1 exists. OpenPort() probes and presses the toggle.
+#include "console/main_form.h"
+#include "fakes/fakes.h"
+
+namespace kestrova::testing {
+
+struct ConsoleFixture {
+  FakeSerialPort port;
+  FakePanel main;
+  FakePanel factory;
+  FakePanel password;
+  FakeMessageBox box;
+  MainForm form{port, main, factory, password, box};
+
+  ConsoleFixture() {
+    port.available = {1};
+    form.Form_Load();
+  }
+  // One tick (probes if needed), then the toggle: the port is open afterwards.
+  void OpenPort() {
+    form.Timer1_Timer();
+    form.CommPort_ToggleButton_Click();
+    port.TakeWritten();
+  }
+  // Runs n ticks and returns every frame written during them.
+  std::vector<Frame> Ticks(int n) {
+    for (int i = 0; i < n; ++i) form.Timer1_Timer();
+    return port.TakeWritten();
+  }
+  // Runs ticks until the next tick is of the given phase (TickNo advances before the phase
+  // is taken, so the next tick's phase is (TickNo + 1) mod 4).
+  void AdvanceToPhase(int phase) {
+    while ((form.TickNo + 1) % 4 != phase) form.Timer1_Timer();
+    port.TakeWritten();
+  }
+};
+
+}  // namespace kestrova::testing

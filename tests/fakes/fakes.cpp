@@ -1,0 +1,108 @@
+#include "fakes/fakes.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+namespace kestrova::testing {
+
+template <typename Map, typename V>
+static V Lookup(const Map& map, std::string_view name, V fallback) {
+  auto it = map.find(name);
+  return it == map.end() ? fallback : it->second;
+}
+
+std::string FakePanel::Text(std::string_view name) const { return Lookup(texts, name, std::string()); }
+void FakePanel::SetText(std::string_view name, std::string_view text) { texts[std::string(name)] = text; }
+bool FakePanel::Checked(std::string_view name) const { return Lookup(checks, name, false); }
+void FakePanel::SetChecked(std::string_view name, bool on) { checks[std::string(name)] = on; }
+int FakePanel::Number(std::string_view name) const { return Lookup(numbers, name, 0); }
+void FakePanel::SetNumber(std::string_view name, int value) { numbers[std::string(name)] = value; }
+bool FakePanel::Visible(std::string_view name) const { return Lookup(visible, name, false); }
+void FakePanel::SetVisible(std::string_view name, bool on) { visible[std::string(name)] = on; }
+void FakePanel::SetToolTip(std::string_view name, std::string_view tip) { tips[std::string(name)] = tip; }
+
+void FakeSerialPort::Feed(std::span<const std::uint8_t> bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
+void FakeSerialPort::Feed(std::initializer_list<std::uint8_t> bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
+void FakeSerialPort::Unplug(std::string reason) {
+  if (open) {
+    open = false;
+    error = std::move(reason);
+  }
+  available.erase(number);
+}
+std::vector<Frame> FakeSerialPort::TakeWritten() {
+  std::vector<Frame> out;
+  out.swap(written);
+  return out;
+}
+void FakeSerialPort::SetCommPort(int n) { number = n; }
+int FakeSerialPort::CommPort() const { return number; }
+bool FakeSerialPort::SetPortOpen(bool on) {
+  if (!on) {
+    open = false;
+    return true;
+  }
+  if (open) return true;
+  if (!available.count(number)) {
+    auto it = failReason.find(number);
+    error = it != failReason.end() ? it->second : "port " + std::to_string(number) + " missing";
+    return false;
+  }
+  open = true;
+  ++opens;
+  return true;
+}
+bool FakeSerialPort::PortOpen() { return open; }
+int FakeSerialPort::InBufferCount() { return open ? static_cast<int>(input.size()) : 0; }
+std::vector<std::uint8_t> FakeSerialPort::Input() {
+  std::vector<std::uint8_t> out;
+  out.swap(input);
+  return out;
+}
+void FakeSerialPort::Output(std::span<const std::uint8_t> bytes) { written.emplace_back(bytes.begin(), bytes.end()); }
+std::string FakeSerialPort::ErrorText() const { return error; }
+std::string FakeSerialPort::DeviceName(int n) const {
+  auto it = devices.find(n);
+  return it == devices.end() ? std::string() : it->second;
+}
+
+void FakeMessageBox::Show(std::string_view text) {
+  shown.emplace_back(text);
+  if (onShow) onShow(text);
+}
+void FakeMessageBox::Post(std::string_view text) { posted.emplace_back(text); }
+
+Frame Hex(std::string_view text) {
+  Frame out;
+  unsigned value = 0;
+  int digits = 0;
+  for (char c : text) {
+    int d = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
+    if (d < 0) {
+      if (digits) out.push_back(static_cast<std::uint8_t>(value));
+      value = 0;
+      digits = 0;
+      continue;
+    }
+    value = value * 16 + static_cast<unsigned>(d);
+    if (++digits == 2) {
+      out.push_back(static_cast<std::uint8_t>(value));
+      value = 0;
+      digits = 0;
+    }
+  }
+  if (digits) out.push_back(static_cast<std::uint8_t>(value));
+  return out;
+}
+
+std::string ToHex(std::span<const std::uint8_t> bytes) {
+  std::string out;
+  char buf[4];
+  for (auto b : bytes) {
+    std::snprintf(buf, sizeof buf, out.empty() ? "%02X" : " %02X", b);
+    out += buf;
+  }
+  return out;
+}
+
+}  // namespace kestrova::testing

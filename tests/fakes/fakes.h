@@ -1,0 +1,84 @@
+#pragma once
+// Test doubles for the three platform pieces the logic talks to: a window (by control name),
+// the serial component and the message box. Tests read what was written to the line and what
+// the operator was told, and drive ticks without a timer.
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "link/serial_port.h"
+#include "protocol/frames.h"
+#include "ui/panel.h"
+
+namespace kestrova::testing {
+
+class FakePanel : public Panel {
+ public:
+  std::map<std::string, std::string, std::less<>> texts;
+  std::map<std::string, bool, std::less<>> checks;
+  std::map<std::string, int, std::less<>> numbers;
+  std::map<std::string, bool, std::less<>> visible;
+  std::map<std::string, std::string, std::less<>> tips;
+
+  std::string Text(std::string_view name) const override;
+  void SetText(std::string_view name, std::string_view text) override;
+  bool Checked(std::string_view name) const override;
+  void SetChecked(std::string_view name, bool on) override;
+  int Number(std::string_view name) const override;
+  void SetNumber(std::string_view name, int value) override;
+  bool Visible(std::string_view name) const override;
+  void SetVisible(std::string_view name, bool on) override;
+  void SetToolTip(std::string_view name, std::string_view tip) override;
+};
+
+class FakeSerialPort : public SerialPort {
+ public:
+  // Port numbers that open; any other number fails with failReason (or a default text).
+  std::set<int> available;
+  std::map<int, std::string> failReason;
+  std::map<int, std::string> devices;  // DeviceName() answers
+  int number = 0;
+  bool open = false;
+  std::vector<std::uint8_t> input;   // bytes waiting to be read
+  std::vector<Frame> written;        // one entry per Output call
+  std::string error;
+  int opens = 0;                     // successful opens
+
+  void Feed(std::span<const std::uint8_t> bytes);
+  void Feed(std::initializer_list<std::uint8_t> bytes);
+  // The device goes away while open: PortOpen() turns false and ErrorText() says why.
+  void Unplug(std::string reason = "device removed");
+  // Frames written since the last call.
+  std::vector<Frame> TakeWritten();
+
+  void SetCommPort(int n) override;
+  int CommPort() const override;
+  bool SetPortOpen(bool on) override;
+  bool PortOpen() override;
+  int InBufferCount() override;
+  std::vector<std::uint8_t> Input() override;
+  void Output(std::span<const std::uint8_t> bytes) override;
+  std::string ErrorText() const override;
+  std::string DeviceName(int n) const override;
+};
+
+class FakeMessageBox : public MessageBox {
+ public:
+  std::vector<std::string> shown;   // modal boxes, in order
+  std::vector<std::string> posted;  // queued boxes, in order
+  std::function<void(std::string_view)> onShow;  // runs while the modal box is "open"
+
+  void Show(std::string_view text) override;
+  void Post(std::string_view text) override;
+};
+
+// Frame from hex text: Hex("05 01 0F 00 15").
+Frame Hex(std::string_view text);
+// Frame as hex text, for readable failures.
+std::string ToHex(std::span<const std::uint8_t> bytes);
+
+}  // namespace kestrova::testing
