@@ -1,0 +1,42 @@
+#pragma once
+// The console on fakes with its password and factory windows, and helpers to fill the factory
+// window and to run a factory transmission to its end.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "factory/factory_forms.h"
+#include "fakes/console_fixture.h"
+
+namespace kestrova::testing {
+
+using Texts = std::vector<std::pair<std::string, std::string>>;
+
+struct FactoryFixture : ConsoleFixture {
+  PasswordForm gate{form};
+  FactoryForm window{form};
+
+  void Fill(const Texts& texts) {
+    for (const auto& [name, text] : texts) factory.SetText(name, text);
+  }
+  // Calls SendFSetupData until it drops the flag (at most 20 calls); the frames in order.
+  std::vector<std::string> Walk() {
+    std::vector<std::string> frames;
+    for (int i = 0; i < 20 && form.f_F_Setup_Command; ++i) {
+      form.SendFSetupData();
+      for (const Frame& f : port.TakeWritten()) frames.push_back(ToHex(f));
+    }
+    return frames;
+  }
+  // An 18-byte factory-data response for address 1 with the twelve parameter bytes 16..27.
+  static Frame Response(std::vector<std::uint8_t> params) {
+    Frame f{0x06, 0x01, 0x0F, 0x03, 0x0C};
+    for (std::uint8_t b : params) f.push_back(b);
+    unsigned sum = 0;
+    for (std::uint8_t b : f) sum += b;
+    f.push_back(static_cast<std::uint8_t>(sum));
+    return f;
+  }
+};
+
+}  // namespace kestrova::testing
