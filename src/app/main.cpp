@@ -1,6 +1,25 @@
-// STUB: the console's entry point, to be written with the main window.
+// The console: the three windows on the serial port, polled four times a second until the
+// operator closes the main window.
 #include <QApplication>
+
+#include "link/qt_serial_port.h"
+#include "ui/console_windows.h"
+#include "ui/fonts.h"
+#include "ui/qt_message_box.h"
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  QApplication::setFont(kestrova::ConsoleFont());
+  // The main window alone ends the program; the two small windows only hide.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  kestrova::QtSerialPort port;
+  kestrova::QtMessageBox box;
+  kestrova::ConsoleWindows windows(port, box);
+  box.SetFallbackParent(&windows.MainView());
+  QObject::connect(&windows, &kestrova::ConsoleWindows::closed, &app, &QApplication::quit, Qt::QueuedConnection);
+
+  windows.Load();
+  windows.ShowMain();
+  return app.exec();
 }

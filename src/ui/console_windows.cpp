@@ -1,0 +1,102 @@
+#include "ui/console_windows.h"
+
+#include <QLineEdit>
+#include <QScrollBar>
+
+#include "ui/form_builder.h"
+#include "ui/twips.h"
+
+namespace kestrova {
+
+namespace {
+// The edit fields of the main window whose leave runs the range check.
+constexpr const char* kCheckedFields[] = {
+    "S_ExtFanHighS_Text", "S_ExtFanPulse_Text", "S_IntFanHighS_Text", "S_IntFanLowS_Text", "S_IntFanPulse_Text",
+    "S_TECcoolStart_Text", "S_TECcoolStop_Text", "S_TECcurrH_Text", "S_TECcurrL_Text", "S_TECheatStart_Text",
+    "S_TECheatStop_Text", "S_TempMax_Text", "S_TempMin_Text", "SetupT_Text"};
+}  // namespace
+
+ConsoleWindows::ConsoleWindows(SerialPort& port, MessageBox& box, QObject* parent)
+    : QObject(parent),
+      main_view_(std::make_unique<MainWindow>()),
+      factory_view_(std::make_unique<FactoryWindow>()),
+      password_view_(std::make_unique<PasswordWindow>()),
+      main_panel_(*main_view_),
+      factory_panel_(*factory_view_),
+      password_panel_(*password_view_),
+      form_(port, main_panel_, factory_panel_, password_panel_, box),
+      password_(form_),
+      factory_(form_),
+      main_validate_(*main_view_),
+      factory_validate_(*factory_view_) {
+  timer_.setInterval(kPollIntervalMs);
+  connect(&timer_, &QTimer::timeout, this, [this] { form_.Timer1_Timer(); });
+  WireMain();
+  WireSecondary();
+}
+
+ConsoleWindows::~ConsoleWindows() { timer_.stop(); }
+
+void ConsoleWindows::Load() {
+  form_.Form_Load();
+  timer_.start();
+}
+
+void ConsoleWindows::ShowMain() {
+  ShowCentred(*main_view_);
+  Control<QWidget>(*main_view_, "CommPort_ToggleButton").setFocus(Qt::OtherFocusReason);
+}
+
+void ConsoleWindows::WireMain() {
+  MainWindow& w = *main_view_;
+  const auto click = [&](const char* name, void (MainForm::*handler)()) {
+    connect(&Control<QAbstractButton>(w, name), &QAbstractButton::clicked, this, [this, handler] { (form_.*handler)(); });
+  };
+  click("CommPort_ToggleButton", &MainForm::CommPort_ToggleButton_Click);
+  click("Setup_Command", &MainForm::Setup_Command_Click);
+  click("Copy_Command", &MainForm::Copy_Command_Click);
+  click("Addr_Command1", &MainForm::Addr_Command1_Click);
+  click("Addr_Command2", &MainForm::Addr_Command2_Click);
+  click("Command3", &MainForm::Command3_Click);
+  click("F_Setup_Command", &MainForm::F_Setup_Command_Click);
+
+  connect(&Control<QLineEdit>(w, "AddrText1"), &QLineEdit::textEdited, this, [this] { form_.AddrText1_Change(); });
+
+  // The program's own value changes are made with the signals blocked (QtPanel); the guard
+  // keeps a change made from inside the handler from running it again.
+  connect(&Control<QScrollBar>(w, "CommPortVScroll"), &QScrollBar::valueChanged, this, [this] {
+    if (scrolling_) return;
+    scrolling_ = true;
+    form_.CommPortVScroll_Change();
+    scrolling_ = false;
+  });
+
+  for (const char* name : kCheckedFields) {
+    const std::string field = name;
+    main_validate_.Watch(&Control<QLineEdit>(w, name), [this, field] { form_.Validate(field); });
+  }
+
+  connect(&w, &MainWindow::closing, this, &ConsoleWindows::OnMainClosing);
+}
+
+void ConsoleWindows::WireSecondary() {
+  connect(&Control<QLineEdit>(*password_view_, "Password_TextBox"), &QLineEdit::textEdited, this,
+          [this] { password_.Password_TextBox_Change(); });
+  connect(password_view_.get(), &PasswordWindow::activatedFromConsole, this, [this] { password_.Form_Activate(); });
+
+  connect(&Control<QAbstractButton>(*factory_view_, "F_Setup_Command"), &QAbstractButton::clicked, this,
+          [this] { factory_.F_Setup_Command_Click(); });
+  factory_validate_.Watch(&Control<QLineEdit>(*factory_view_, "S_H_Fan_Text"),
+                          [this] { factory_.S_H_Fan_Text_Validate(); });
+  connect(factory_view_.get(), &FactoryWindow::closing, this, [this] { factory_.Form_Unload(); });
+}
+
+void ConsoleWindows::OnMainClosing() {
+  timer_.stop();
+  form_.Form_Unload();
+  password_view_->hide();
+  factory_view_->hide();
+  emit closed();
+}
+
+}  // namespace kestrova

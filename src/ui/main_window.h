@@ -1,0 +1,45 @@
+#pragma once
+// The main window "Kestrova后台软件": the fixed layout of board information, communication
+// port and device status data. It only builds and shows controls; the console wiring connects
+// them to the logic (console_windows.h).
+#include <QPushButton>
+#include <QWidget>
+
+namespace kestrova {
+
+inline constexpr const char* kMainWindowName = "Kestrova后台软件";
+
+// The port toggle: a two-state push button whose pressed look follows its caption. It shows
+// pressed while the caption names anything but the "open" action, so the look always matches
+// what the logic decided, including an open that failed and left the caption at "打开串口".
+// A click does not flip the state by itself.
+class ToggleButton final : public QPushButton {
+  Q_OBJECT
+ public:
+  ToggleButton(const QString& raised_caption, QWidget* parent);
+  void SetCaption(const QString& caption);
+
+ protected:
+  void nextCheckState() override {}
+
+ private:
+  QString raised_caption_;
+};
+
+class MainWindow final : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MainWindow(QWidget* parent = nullptr);
+
+ signals:
+  // The operator closed the window: the program ends.
+  void closing();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+};
+
+// Builds every control of the main window into window (main_window_layout.cpp).
+void BuildMainWindowLayout(QWidget& window);
+
+}  // namespace kestrova
