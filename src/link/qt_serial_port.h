@@ -2,6 +2,8 @@
 // The serial component on QSerialPort (9600 8N1, raw bytes, polled, exclusive open).
 #include <QObject>
 #include <QSerialPort>
+#include <chrono>
+#include <optional>
 
 #include "link/serial_port.h"
 
@@ -24,9 +26,23 @@ class QtSerialPort final : public QObject, public SerialPort {
   std::string DeviceName(int number) const override;
 
  private:
+  bool Open();
+  // Closes at once when the device is lost, so that Qt does not keep signalling the error.
+  void OnError(QSerialPort::SerialPortError error);
+  // "COM1（/dev/ttyUSB0）": how the operator's port number and its device are named in messages.
+  std::string Label(const std::string& device) const;
+  std::string OpenFailure(const std::string& device) const;
+  std::vector<std::string> PortTable() const;
+  // The system's serial devices, listed again when the last listing is older than a moment:
+  // a listing takes tens of milliseconds and the probe asks for three ports on every tick.
+  const std::vector<std::string>& SystemDevices() const;
+
   QSerialPort port_;
   int number_ = 0;
+  std::string device_;  // the device opened last
   std::string error_;
+  mutable std::vector<std::string> system_devices_;
+  mutable std::optional<std::chrono::steady_clock::time_point> listed_at_;
 };
 
 }  // namespace kestrova

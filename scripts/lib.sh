@@ -1,0 +1,30 @@
+# Shared steps of scripts/test, scripts/demo and .ci/run (sourced, not run).
+# Provides: $root (the project folder), install_missing_packages, build_tree DIR [cmake args].
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+# Debian 12 packages the build, the tests and the demo need.
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
+          libgtest-dev libgmock-dev libbenchmark-dev fonts-wqy-microhei xvfb xauth)
+
+install_missing_packages() {
+  local missing=() p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" apt-get update
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+}
+
+# Configures DIR (relative to the project folder) with Ninja and builds it; further arguments go
+# to cmake's configure step.
+build_tree() {
+  local dir="$1"
+  shift
+  cmake -S "$root" -B "$root/$dir" -G Ninja "$@"
+  cmake --build "$root/$dir" -j"$(nproc)"
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Command-line options of the board simulator.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace kestrova::sim {
+
+struct Options {
+  int address = 1;                  // the board's device address at start
+  std::string info = "M1/P2/VA2.3"; // board-information text, sent followed by one zero byte
+  bool echo = false;                // every received byte comes back on the line (RS-422 loop)
+  double noise = 0;                 // probability of a burst of noise bytes before an answer
+  double corrupt = 0;               // probability of a wrong checksum in an answer
+  double drop = 0;                  // probability that a request is lost (no effect, no answer)
+  bool split = false;               // answers written in pieces with gaps of some ms
+  bool silent = false;              // never answer
+  bool log = false;                 // requests and answers in hex on stderr
+  bool help = false;
+  std::optional<std::uint32_t> seed;
+};
+
+// Fills options from the arguments; on a bad argument returns false with a message in error.
+bool ParseOptions(int argc, char** argv, Options& options, std::string& error);
+
+// The --help text.
+std::string Usage(const char* program);
+
+}  // namespace kestrova::sim

@@ -1,0 +1,77 @@
+#pragma once
+// Test helpers for the serial path: the board simulator as a child process, the port table
+// pointed at it, and a pump that moves what the port receives through the frame scan.
+#include <sys/types.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "link/serial_port.h"
+#include "protocol/frames.h"
+#include "protocol/receive_ring.h"
+#include "protocol/recording_sink.h"
+
+namespace kestrova::testing {
+
+// Sets KESTROVA_PORTS for the lifetime of the object and restores the earlier value.
+class ScopedPorts {
+ public:
+  explicit ScopedPorts(const std::string& value);
+  ~ScopedPorts();
+  ScopedPorts(const ScopedPorts&) = delete;
+  ScopedPorts& operator=(const ScopedPorts&) = delete;
+
+ private:
+  std::optional<std::string> saved_;
+};
+
+// Starts kestrova-board-sim with the given options, reads the device path it prints and makes
+// it port 1 of the table. Stops the simulator on destruction.
+class SimProcess {
+ public:
+  explicit SimProcess(std::vector<std::string> options = {});
+  ~SimProcess();
+  SimProcess(const SimProcess&) = delete;
+  SimProcess& operator=(const SimProcess&) = delete;
+
+  // "" when the simulator did not start.
+  const std::string& Path() const { return path_; }
+  // Kills the simulator at once: its pseudo-terminal disappears as a pulled adapter would.
+  void Kill();
+
+ private:
+  void Stop(int signal);
+
+  pid_t pid_ = -1;
+  std::string path_;
+  std::optional<ScopedPorts> ports_;
+};
+
+// Processes Qt events in small steps until done() holds or a few seconds have passed.
+bool WaitFor(const std::function<bool()>& done, int deadline_ms = 4000);
+
+// The console's receive side in miniature: bytes from the port go into a ring and through the
+// frame scan into a RecordingSink; raw keeps every byte received.
+struct LinkPump {
+  explicit LinkPump(SerialPort& port, int address = 1) : port(port), address(address) {}
+
+  // Moves waiting input through the scan until it stops making progress.
+  void Step();
+  // Step()s until done() holds (or the deadline passes).
+  bool Until(const std::function<bool()>& done);
+  // Sends a request and waits until the sink has recorded a call starting with `what`.
+  bool Exchange(const Frame& request, const std::string& what);
+  // The latest recorded call starting with `what`, without its name ("" when there is none).
+  std::string Recorded(const std::string& what) const;
+  int Count(const std::string& what) const;
+
+  SerialPort& port;
+  int address;
+  ReceiveRing ring;
+  RecordingSink sink{ring};
+  std::vector<std::uint8_t> raw;
+};
+
+}  // namespace kestrova::testing
