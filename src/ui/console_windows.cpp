@@ -3,18 +3,12 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
+#include "settings/setting_pairs.h"
 #include "ui/form_builder.h"
 #include "ui/twips.h"
 
 namespace kestrova {
 
-namespace {
-// The edit fields of the main window whose leave runs the range check.
-constexpr const char* kCheckedFields[] = {
-    "S_ExtFanHighS_Text", "S_ExtFanPulse_Text", "S_IntFanHighS_Text", "S_IntFanLowS_Text", "S_IntFanPulse_Text",
-    "S_TECcoolStart_Text", "S_TECcoolStop_Text", "S_TECcurrH_Text", "S_TECcurrL_Text", "S_TECheatStart_Text",
-    "S_TECheatStop_Text", "S_TempMax_Text", "S_TempMin_Text", "SetupT_Text"};
-}  // namespace
 
 ConsoleWindows::ConsoleWindows(SerialPort& port, MessageBox& box, QObject* parent)
     : QObject(parent),
@@ -71,10 +65,13 @@ void ConsoleWindows::WireMain() {
     scrolling_ = false;
   });
 
-  for (const char* name : kCheckedFields) {
-    const std::string field = name;
-    main_validate_.Watch(&Control<QLineEdit>(w, name), [this, field] { form_.Validate(field); });
-  }
+  // Leaving an operating-setting edit field or SetupT_Text runs its range check.
+  auto watch = [&](std::string_view name) {
+    const std::string field(name);
+    main_validate_.Watch(&Control<QLineEdit>(w, field.c_str()), [this, field] { form_.Validate(field); });
+  };
+  for (const SettingPair& pair : kSettingPairs) watch(pair.edit);
+  watch("SetupT_Text");
 
   connect(&w, &MainWindow::closing, this, &ConsoleWindows::OnMainClosing);
 }
