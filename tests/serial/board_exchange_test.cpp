@@ -18,12 +18,10 @@ Frame RunData(const LinkPump& pump) { return Hex(pump.Recorded("RunData")); }
 class BoardExchange : public ::testing::TestWithParam<std::vector<std::string>> {};
 
 TEST_P(BoardExchange, EveryReadIsAnsweredAndAcceptedByTheFrameAnalysis) {
-  SimProcess sim(GetParam());
-  ASSERT_FALSE(sim.Path().empty());
-  QtSerialPort port;
-  port.SetCommPort(1);
-  ASSERT_TRUE(port.SetPortOpen(true)) << port.ErrorText();
-  EXPECT_EQ(port.DeviceName(1), sim.Path());
+  SimLink link(GetParam());
+  ASSERT_EQ(link.Open(), "");
+  auto& port = link.port;
+  EXPECT_EQ(port.DeviceName(1), link.sim.Path());
   LinkPump pump(port);
 
   ASSERT_TRUE(pump.Exchange(ReadRequest(1, kRunData), "RunData"));
@@ -54,11 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
                       std::vector<std::string>{"--echo", "--split", "--noise", "1", "--seed", "5"}));
 
 TEST(BoardExchange, ParameterWritesAreAcknowledgedAndShowInTheNextReads) {
-  SimProcess sim;
-  ASSERT_FALSE(sim.Path().empty());
-  QtSerialPort port;
-  port.SetCommPort(1);
-  ASSERT_TRUE(port.SetPortOpen(true)) << port.ErrorText();
+  SimLink link;
+  ASSERT_EQ(link.Open(), "");
+  auto& port = link.port;
   LinkPump pump(port);
 
   const struct {
@@ -89,11 +85,9 @@ TEST(BoardExchange, ParameterWritesAreAcknowledgedAndShowInTheNextReads) {
 }
 
 TEST(BoardExchange, NewAddressCountsFromTheRequestAfterTheAcknowledgement) {
-  SimProcess sim;
-  ASSERT_FALSE(sim.Path().empty());
-  QtSerialPort port;
-  port.SetCommPort(1);
-  ASSERT_TRUE(port.SetPortOpen(true)) << port.ErrorText();
+  SimLink link;
+  ASSERT_EQ(link.Open(), "");
+  auto& port = link.port;
   LinkPump pump(port, 5);
 
   port.Output(ParameterWrite(1, kAddressCode, 5));
@@ -110,11 +104,9 @@ TEST(BoardExchange, NewAddressCountsFromTheRequestAfterTheAcknowledgement) {
 }
 
 TEST(BoardExchange, RequestWithBadChecksumIsIgnored) {
-  SimProcess sim;
-  ASSERT_FALSE(sim.Path().empty());
-  QtSerialPort port;
-  port.SetCommPort(1);
-  ASSERT_TRUE(port.SetPortOpen(true)) << port.ErrorText();
+  SimLink link;
+  ASSERT_EQ(link.Open(), "");
+  auto& port = link.port;
   LinkPump pump(port);
 
   port.Output(Hex("05 01 0F 00 16"));

@@ -67,17 +67,15 @@ TEST(PortFailure, DeviceWithoutAccessRightsAsksForTheDialoutGroup) {
 }
 
 TEST(PortFailure, UnpluggedDeviceClosesThePortOnceWithoutSpinning) {
-  SimProcess sim;
-  ASSERT_FALSE(sim.Path().empty());
-  QtSerialPort port;
-  port.SetCommPort(1);
-  ASSERT_TRUE(port.SetPortOpen(true)) << port.ErrorText();
+  SimLink link;
+  ASSERT_EQ(link.Open(), "");
+  auto& port = link.port;
   LinkPump pump(port);
   ASSERT_TRUE(pump.Exchange(ReadRequest(1, kFactoryData), "FactoryData"));
 
-  sim.Kill();
+  link.sim.Kill();
   ASSERT_TRUE(WaitFor([&] { return !port.PortOpen(); })) << "the loss was not noticed";
-  EXPECT_EQ(port.ErrorText().rfind("COM1（" + sim.Path() + "）：串口已断开", 0), 0u)
+  EXPECT_EQ(port.ErrorText().rfind("COM1（" + link.sim.Path() + "）：串口已断开", 0), 0u)
       << port.ErrorText();
 
   // Idle after the loss: the event loop must not be kept busy by a stream of error signals.

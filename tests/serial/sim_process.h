@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "link/qt_serial_port.h"
 #include "link/serial_port.h"
 #include "protocol/frames.h"
 #include "protocol/receive_ring.h"
@@ -47,6 +48,16 @@ class SimProcess {
   pid_t pid_ = -1;
   std::string path_;
   std::optional<ScopedPorts> ports_;
+};
+
+// The simulator with the serial component opened on it as port 1. Check Open() before use.
+struct SimLink {
+  explicit SimLink(std::vector<std::string> options = {}) : sim(std::move(options)) {}
+  // Empty when the link is up; otherwise what went wrong.
+  std::string Open();
+
+  SimProcess sim;
+  QtSerialPort port;
 };
 
 // Processes Qt events in small steps until done() holds or a few seconds have passed.
