@@ -17,9 +17,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "link/qt_serial_port.h"
-#include "ui/console_windows.h"
-#include "ui/qt_message_box.h"
+#include "qt/serial_component.h"
+#include "app/console_windows.h"
+#include "qt/message_box.h"
 
 extern char** environ;
 

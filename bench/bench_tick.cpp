@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "link/serial_port.h"
-#include "ui/console_windows.h"
-#include "ui/panel.h"
+#include "app/console_windows.h"
+#include "panel/panel.h"
 
 namespace kestrova {
 namespace {

@@ -2,10 +2,10 @@
 // operator closes the main window.
 #include <QApplication>
 
-#include "link/qt_serial_port.h"
-#include "ui/console_windows.h"
-#include "ui/fonts.h"
-#include "ui/qt_message_box.h"
+#include "qt/serial_component.h"
+#include "app/console_windows.h"
+#include "qt/fonts.h"
+#include "qt/message_box.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -1,11 +1,12 @@
 #include "factory/factory_settings.h"
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "protocol/char_codes.h"
-#include "settings/leading_number.h"
+#include "values/leading_number.h"
 
 namespace kestrova {
 
@@ -63,6 +64,12 @@ FactoryDecision Decide(const FactorySetting& setting, const Panel& factory) {
     }
   }
   return {};
+}
+
+bool AnyFactoryUnencodable(const Panel& factory) {
+  return std::any_of(kFactorySettings.begin(), kFactorySettings.end(), [&](const FactorySetting& s) {
+    return Decide(s, factory).verdict == Verdict::CannotEncode;
+  });
 }
 
 }  // namespace kestrova

@@ -7,15 +7,14 @@
 #include <cstdint>
 #include <string_view>
 
-#include "settings/range_check.h"
-#include "ui/panel.h"
+#include "panel/controls.h"
+#include "panel/panel.h"
+#include "values/range.h"
 
 namespace kestrova {
 
-// Windows and the password field, by objectName.
-inline constexpr std::string_view kFactoryWindow = "F_Setup_Form";
-inline constexpr std::string_view kPasswordWindow = "Password_Form";
-inline constexpr std::string_view kPasswordField = "Password_TextBox";
+// The factory password: fixed, compared character by character, case-sensitive.
+inline constexpr std::string_view kFactoryPassword = "KT907";
 
 inline constexpr int kFirstFactoryCode = 16;
 inline constexpr int kLastFactoryCode = 27;
@@ -36,18 +35,18 @@ struct FactorySetting {
 
 // In code order: kFactorySettings[code - kFirstFactoryCode] is the setting of that code.
 inline constexpr std::array<FactorySetting, 12> kFactorySettings{{
-    {16, "S_DCVlow_Text", "DCVlow_Text", FactoryRule::Numeric},
-    {17, "S_DCVlowOffset_Text", "DCVlowOffset_Text", FactoryRule::Numeric},
-    {18, "S_DCVhigh_Text", "DCVhigh_Text", FactoryRule::Numeric},
-    {19, "S_DCVhighOffset_Text", "DCVhighOffset_Text", FactoryRule::Numeric},
-    {20, "S_Ver_Text", "Ver_Text", FactoryRule::Character, 1},
-    {21, "S_Ver_Text", "Ver_Text", FactoryRule::Character, 2},
-    {22, "S_Temp1Calib_Text", "Temp1Calib_Text", FactoryRule::Numeric},
-    {23, "S_Temp2Calib_Text", "Temp2Calib_Text", FactoryRule::Numeric},
-    {24, "S_DCVcalib_Text", "DCVcalib_Text", FactoryRule::Numeric},
-    {25, "S_TECcurrCalib_Text", "TECcurrCalib_Text", FactoryRule::Numeric},
-    {26, "CheckBox1", "CheckBox2", FactoryRule::Flag},
-    {27, "S_H_Fan_Text", "H_Fan_Text", FactoryRule::Numeric},
+    {16, factory_window::S_DCVlow_Text, factory_window::DCVlow_Text, FactoryRule::Numeric},
+    {17, factory_window::S_DCVlowOffset_Text, factory_window::DCVlowOffset_Text, FactoryRule::Numeric},
+    {18, factory_window::S_DCVhigh_Text, factory_window::DCVhigh_Text, FactoryRule::Numeric},
+    {19, factory_window::S_DCVhighOffset_Text, factory_window::DCVhighOffset_Text, FactoryRule::Numeric},
+    {20, factory_window::S_Ver_Text, factory_window::Ver_Text, FactoryRule::Character, 1},
+    {21, factory_window::S_Ver_Text, factory_window::Ver_Text, FactoryRule::Character, 2},
+    {22, factory_window::S_Temp1Calib_Text, factory_window::Temp1Calib_Text, FactoryRule::Numeric},
+    {23, factory_window::S_Temp2Calib_Text, factory_window::Temp2Calib_Text, FactoryRule::Numeric},
+    {24, factory_window::S_DCVcalib_Text, factory_window::DCVcalib_Text, FactoryRule::Numeric},
+    {25, factory_window::S_TECcurrCalib_Text, factory_window::TECcurrCalib_Text, FactoryRule::Numeric},
+    {26, factory_window::CheckBox1, factory_window::CheckBox2, FactoryRule::Flag},
+    {27, factory_window::S_H_Fan_Text, factory_window::H_Fan_Text, FactoryRule::Numeric},
 }};
 
 // Offset of a factory parameter's byte in the 18-byte factory-data response.
@@ -68,5 +67,8 @@ struct FactoryDecision {
 };
 
 FactoryDecision Decide(const FactorySetting& setting, const Panel& factory);
+
+// A setting that the send rule says to send has no one-byte form: "发送设置" must refuse.
+bool AnyFactoryUnencodable(const Panel& factory);
 
 }  // namespace kestrova

@@ -1,16 +1,86 @@
 #include "link/port_selection.h"
 
-#include "settings/leading_number.h"
+#include "link/port_table.h"
+#include "panel/controls.h"
 
 namespace kestrova {
+namespace {
 
-std::string PortName(int n) { return "COM" + std::to_string(n); }
+using namespace main_window;
+
+// Every write of the selector text also names the device behind it in the tooltip.
+void ShowPortText(Panel& main, const SerialPort& port, const std::string& name) {
+  main.SetText(CommPortText, name);
+  main.SetToolTip(CommPortText, port.DeviceName(PortNumberOf(name)));
+}
+
+}  // namespace
 
 int PortNumberOf(std::string_view text) {
   if (text.empty()) return 0;
-  const std::optional<double> v = ParseLeadingNumber(text.substr(text.size() - 1));
-  if (!v) return 0;
-  return static_cast<int>(RoundInto(*v, 0, 9).value_or(0));
+  const char last = text.back();
+  return last >= '0' && last <= '9' ? last - '0' : 0;
+}
+
+void ProbePorts(SerialPort& port, FoundPorts& found) {
+  for (int i = 1; i <= kProbedPorts; ++i) {
+    port.SetCommPort(i);
+    if (port.SetPortOpen(true) && port.PortOpen()) {
+      port.SetPortOpen(false);
+      found.CommPortList[static_cast<std::size_t>(found.m_CommPortNo)] = PortName(i);
+      ++found.m_CommPortNo;
+    }
+  }
+}
+
+void ShowClosedPort(Panel& main, const SerialPort& port, const FoundPorts& found) {
+  // Afterwards the selector's text starts with "C" and is left as the selector sets it.
+  if (main.Text(CommPortText).starts_with('C') || found.m_CommPortNo <= 0) return;
+  ShowPortText(main, port, found.CommPortList[0]);
+  if (found.m_CommPortNo > 1) main.SetVisible(CommPortVScroll, true);
+}
+
+void SelectPort(Panel& main, SerialPort& port, const FoundPorts& found) {
+  // Stepping past the last port found wraps to the first; the up arrow stops at the first
+  // (the bar's minimum is 0).
+  int value = main.Number(CommPortVScroll);
+  if (value >= found.m_CommPortNo || value < 0) {
+    value = 0;
+    main.SetNumber(CommPortVScroll, 0);
+  }
+  const std::string& name = found.CommPortList[static_cast<std::size_t>(value)];
+  ShowPortText(main, port, name);
+  // Takes effect at the next open; an open port stays on its device until it is closed.
+  port.SetCommPort(PortNumberOf(name));
+}
+
+void TogglePort(Panel& main, SerialPort& port, const FoundPorts& found, MessageBox& box) {
+  if (found.m_CommPortNo <= 0) return;
+  if (main.Text(CommPort_ToggleButton) != kOpenPortCaption) {
+    main.SetText(CommPort_ToggleButton, kOpenPortCaption);
+    port.SetPortOpen(false);
+    return;
+  }
+  port.SetCommPort(PortNumberOf(main.Text(CommPortText)));
+  // The caption turns to "关闭串口" only once the port is really open: a port that vanished or
+  // was taken by another program since the probe leaves the link closed, and the operator
+  // learns why.
+  if (port.SetPortOpen(true) && port.PortOpen()) {
+    main.SetText(CommPort_ToggleButton, kClosePortCaption);
+    return;
+  }
+  const std::string reason = port.ErrorText();
+  port.SetPortOpen(false);
+  box.Show(std::string(kCannotOpenPort) + reason);
+}
+
+bool ClosePortIfLost(Panel& main, SerialPort& port, MessageBox& box) {
+  if (main.Text(CommPort_ToggleButton) != kClosePortCaption) return false;
+  const std::string reason = port.ErrorText();
+  port.SetPortOpen(false);
+  main.SetText(CommPort_ToggleButton, kOpenPortCaption);
+  box.Post(std::string(kPortLost) + reason);
+  return true;
 }
 
 }  // namespace kestrova

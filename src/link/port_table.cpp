@@ -51,6 +51,8 @@ bool NaturalLess(std::string_view a, std::string_view b) {
 
 }  // namespace
 
+std::string PortName(int n) { return "COM" + std::to_string(n); }
+
 std::vector<std::string> ParsePortList(std::string_view text) {
   std::vector<std::string> entries;
   while (true) {
@@ -79,7 +81,7 @@ std::vector<std::string> BuildPortTable(const char* ports_variable,
   (void)ports_variable;
   (void)list_system;
   std::vector<std::string> table;
-  for (int n = 1; n <= kMaxPortNumber; ++n) table.push_back("COM" + std::to_string(n));
+  for (int n = 1; n <= kMaxPortNumber; ++n) table.push_back(PortName(n));
   return table;
 #else
   if (ports_variable != nullptr) return ParsePortList(ports_variable);

@@ -11,6 +11,9 @@
 namespace kestrova {
 
 inline constexpr int kMaxPortNumber = 9;
+
+// The operator's name of port number n: "COM" followed by the decimal digits of n.
+std::string PortName(int n);
 inline constexpr const char* kPortsVariable = "KESTROVA_PORTS";
 
 // Entries of a KESTROVA_PORTS value: split at commas, blanks around each entry trimmed, empty

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
-#include "monitor/number_text.h"
+#include "values/number_text.h"
 
 namespace kestrova {
 

@@ -1,113 +1,80 @@
-// The run-data response: the board's operating settings, work-state and alarm bits,
-// measurements and fan speeds, written to the read-back fields and lamps of the main window.
+#include "monitor/run_data.h"
+
 #include <array>
 #include <string>
 
-#include "console/main_form.h"
-#include "monitor/number_text.h"
+#include "panel/controls.h"
+#include "settings/setting_pairs.h"
+#include "values/number_text.h"
 
 namespace kestrova {
 
 namespace {
 
-// Lamp states.
-constexpr int kOff = 0;
-constexpr int kWorking = 1;
-constexpr int kAlarm = 2;
-constexpr int kSelfTest = 3;
+using namespace main_window;
 
 constexpr std::uint8_t kOpenCircuit = 254;
 constexpr std::uint8_t kShortCircuit = 255;
 
-enum class Form { Celsius40, Plain, Word, Tenth };  // b - 40; b; b1 * 256 + b2; b / 10
-
-struct Setting {
-  int offset;
-  const char* field;
-  Form form;
-};
-
-// Offsets 5..20: the operating settings (payload index = parameter code).
-constexpr std::array<Setting, 13> kSettings{{
-    {5, "TECcoolStart_Text", Form::Celsius40},
-    {6, "TECcoolStop_Text", Form::Celsius40},
-    {7, "TECheatStart_Text", Form::Celsius40},
-    {8, "TECheatStop_Text", Form::Celsius40},
-    {9, "IntFanPulse_Text", Form::Plain},
-    {10, "IntFanLowS_Text", Form::Word},
-    {12, "IntFanHighS_Text", Form::Word},
-    {14, "ExtFanPulse_Text", Form::Plain},
-    {15, "ExtFanHighS_Text", Form::Word},
-    {17, "TempMax_Text", Form::Celsius40},
-    {18, "TempMin_Text", Form::Celsius40},
-    {19, "TECcurrL_Text", Form::Tenth},
-    {20, "TECcurrH_Text", Form::Tenth},
-}};
-
-struct Lamp {
+struct LampBit {
   int bit;
-  int box;    // StatusBoxN
-  int state;  // when the bit is set; 0 when clear
+  const Control& lamp;
+  int state;  // when the bit is set; off when clear
 };
 
 // Work states (offset 21) and the alarms of offset 22 and of offset 23 bits 0..3.
-constexpr std::array<Lamp, 6> kWorkLamps{{{0, 1, kWorking}, {1, 2, kWorking}, {2, 3, kWorking},
-                                          {3, 4, kWorking}, {4, 5, kWorking}, {5, 6, kSelfTest}}};
-constexpr std::array<Lamp, 6> kAlarmLamps1{{{0, 7, kAlarm}, {1, 8, kAlarm}, {4, 9, kAlarm},
-                                            {5, 10, kAlarm}, {6, 11, kAlarm}, {7, 12, kAlarm}}};
-constexpr std::array<Lamp, 4> kAlarmLamps2{{{0, 13, kAlarm}, {1, 14, kAlarm}, {2, 15, kAlarm},
-                                            {3, 16, kAlarm}}};
+const std::array<LampBit, 6> kWorkLamps{{{0, StatusBox1, kLampWorking}, {1, StatusBox2, kLampWorking},
+                                         {2, StatusBox3, kLampWorking}, {3, StatusBox4, kLampWorking},
+                                         {4, StatusBox5, kLampWorking}, {5, StatusBox6, kLampSelfTest}}};
+const std::array<LampBit, 6> kAlarmLamps1{{{0, StatusBox7, kLampAlarm}, {1, StatusBox8, kLampAlarm},
+                                           {4, StatusBox9, kLampAlarm}, {5, StatusBox10, kLampAlarm},
+                                           {6, StatusBox11, kLampAlarm}, {7, StatusBox12, kLampAlarm}}};
+const std::array<LampBit, 4> kAlarmLamps2{{{0, StatusBox13, kLampAlarm}, {1, StatusBox14, kLampAlarm},
+                                           {2, StatusBox15, kLampAlarm}, {3, StatusBox16, kLampAlarm}}};
 // Switch inputs (offset 24): bit 0 is "开关量4", bit 2 the door switch.
-constexpr std::array<Lamp, 3> kSwitchLamps{{{0, 22, kAlarm}, {1, 21, kAlarm}, {2, 20, kAlarm}}};
-
-std::string LampName(int box) { return "StatusBox" + std::to_string(box); }
+const std::array<LampBit, 3> kSwitchLamps{{{0, StatusBox22, kLampAlarm}, {1, StatusBox21, kLampAlarm},
+                                           {2, StatusBox20, kLampAlarm}}};
 
 bool Bit(std::uint8_t b, int bit) { return (b >> bit) & 1; }
 
+template <std::size_t N>
+void SetLamps(Panel& main, std::uint8_t bits, const std::array<LampBit, N>& lamps) {
+  for (const LampBit& l : lamps) main.SetNumber(l.lamp, Bit(bits, l.bit) ? l.state : kLampOff);
+}
+
+// Half degrees from -40 °C.
 std::string HalfStepText(std::uint8_t b) { return DecimalText((b - 80) / 2.0); }
 
 }  // namespace
 
-void MainForm::ShowRunData() {
-  for (const Setting& s : kSettings) {
-    const std::uint8_t b = Ring.At(s.offset);
-    std::string text;
-    switch (s.form) {
-      case Form::Celsius40: text = WholeText(b - 40); break;
-      case Form::Plain: text = WholeText(b); break;
-      case Form::Word: text = WholeText(b * 256 + Ring.At(s.offset + 1)); break;
-      case Form::Tenth: text = DecimalText(b / 10.0); break;
-    }
-    Main.SetText(s.field, text);
-  }
+void ShowRunData(const ReceiveRing& frame, Panel& main, RunDataCounters& counters) {
+  for (const SettingPair& pair : kSettingPairs)
+    main.SetText(pair.readBack, ReadBackText(pair, frame.At(RunDataOffset(pair)), frame.At(RunDataOffset(pair) + 1)));
 
-  auto setLamps = [this](std::uint8_t bits, const auto& lamps) {
-    for (const Lamp& l : lamps) Main.SetNumber(LampName(l.box), Bit(bits, l.bit) ? l.state : kOff);
-  };
-  setLamps(Ring.At(21), kWorkLamps);
-  setLamps(Ring.At(22), kAlarmLamps1);
-  const std::uint8_t alarms2 = Ring.At(23);
-  setLamps(alarms2, kAlarmLamps2);
+  SetLamps(main, frame.At(21), kWorkLamps);
+  SetLamps(main, frame.At(22), kAlarmLamps1);
+  const std::uint8_t alarms2 = frame.At(23);
+  SetLamps(main, alarms2, kAlarmLamps2);
   // The fan alarms are raised by either alarm byte: offset 23 only ever turns them on.
-  if (Bit(alarms2, 4)) Main.SetNumber(LampName(9), kAlarm);
-  if (Bit(alarms2, 5)) Main.SetNumber(LampName(10), kAlarm);
-  Main.SetNumber(LampName(17), Bit(alarms2, 6) ? kAlarm : kOff);
-  setLamps(Ring.At(24), kSwitchLamps);
+  if (Bit(alarms2, 4)) main.SetNumber(StatusBox9, kLampAlarm);
+  if (Bit(alarms2, 5)) main.SetNumber(StatusBox10, kLampAlarm);
+  main.SetNumber(StatusBox17, Bit(alarms2, 6) ? kLampAlarm : kLampOff);
+  SetLamps(main, frame.At(24), kSwitchLamps);
 
-  for (auto [offset, field] : {std::pair{25, "Temp1_Text"}, std::pair{26, "Temp2_Text"}}) {
-    const std::uint8_t b = Ring.At(offset);
-    Main.SetText(field, b == kOpenCircuit ? "开路" : b == kShortCircuit ? "短路" : HalfStepText(b));
+  for (auto [offset, field] : {std::pair{25, Temp1_Text}, std::pair{26, Temp2_Text}}) {
+    const std::uint8_t b = frame.At(offset);
+    main.SetText(field, b == kOpenCircuit ? "开路" : b == kShortCircuit ? "短路" : HalfStepText(b));
   }
-  Main.SetText("ControlTemp_Text", HalfStepText(Ring.At(27)));
-  Main.SetText("TECcurrent_Text", DecimalText(Ring.At(28) / 10.0));
-  Main.SetText("DCvoltage_Text", DecimalText((Ring.At(29) * 256 + Ring.At(30)) / 10.0));
+  main.SetText(ControlTemp_Text, HalfStepText(frame.At(27)));
+  main.SetText(TECcurrent_Text, DecimalText(frame.At(28) / 10.0));
+  main.SetText(DCvoltage_Text, DecimalText((frame.At(29) * 256 + frame.At(30)) / 10.0));
 
-  const FanSpeedTexts fans = FanSpeed.Add(Ring.At(31), Ring.At(32), Ring.At(33), Ring.At(34));
-  Main.SetText("IntFanSpeed_Text", fans.inner);
-  Main.SetText("ExtFanSpeed_Text", fans.outer);
+  const FanSpeedTexts fans = counters.FanSpeed.Add(frame.At(31), frame.At(32), frame.At(33), frame.At(34));
+  main.SetText(IntFanSpeed_Text, fans.inner);
+  main.SetText(ExtFanSpeed_Text, fans.outer);
 
-  ++CommCounter;
-  Main.SetText("CommCtr_Text", WholeText(CommCounter));
+  ++counters.CommCounter;
+  main.SetText(CommCtr_Text, WholeText(counters.CommCounter));
 }
 
 }  // namespace kestrova

@@ -1,5 +1,7 @@
 #include "protocol/receive_ring.h"
 
+#include "protocol/frames.h"
+
 namespace kestrova {
 namespace {
 
@@ -34,9 +36,9 @@ void ReceiveRing::Store(std::span<const std::uint8_t> bytes) {
 }
 
 bool ReceiveRing::CheckSumError(int count) const {
-  unsigned sum = 0;
-  for (int i = 0; i < count; ++i) sum += At(i);
-  return At(count) != sum % 256;
+  std::array<std::uint8_t, kSize> frame{};
+  for (int i = 0; i < count; ++i) frame[static_cast<std::size_t>(i)] = At(i);
+  return At(count) != Checksum(std::span(frame).first(static_cast<std::size_t>(count)));
 }
 
 }  // namespace kestrova

@@ -1,6 +1,7 @@
 #include "settings/setting_pairs.h"
 
-#include "settings/leading_number.h"
+#include "values/leading_number.h"
+#include "values/number_text.h"
 
 namespace kestrova {
 
@@ -16,6 +17,21 @@ const SettingPair* PairForEdit(std::string_view edit) {
     if (pair.edit == edit) return &pair;
   }
   return nullptr;
+}
+
+std::string ReadBackText(const SettingPair& pair, std::uint8_t high, std::uint8_t low) {
+  const int wire = pair.width == 2 ? high * 256 + low : high;
+  return DecimalText((wire - pair.offset) / pair.scale);
+}
+
+const Range* RangeOfMainField(std::string_view field) {
+  if (field == main_window::SetupT_Text.name) return &kSimTemperatureRange;
+  if (const SettingPair* pair = PairForEdit(field)) return &pair->range;
+  return nullptr;
+}
+
+void CopySettings(Panel& main) {
+  for (const SettingPair& pair : kSettingPairs) main.SetText(pair.edit, main.Text(pair.readBack));
 }
 
 std::optional<Frame> SettingWrite(int address, const SettingPair& pair, std::string_view text) {

@@ -1,15 +1,18 @@
 #pragma once
 // The thirteen operating settings of the control board as the main window shows them: an edit
 // field above a read-back field, the range the edit field accepts, and how the board's
-// parameter write encodes the value. The range checks, the settings transmission and the
-// copy button all walk this one table.
+// parameter write encodes the value. The range checks, the settings transmission, the copy
+// button and the run-data decode of the read-back fields all walk this one table.
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
+#include "panel/controls.h"
+#include "panel/panel.h"
 #include "protocol/frames.h"
-#include "settings/range_check.h"
+#include "values/range.h"
 
 namespace kestrova {
 
@@ -19,8 +22,8 @@ struct SettingPair {
   Range range;                // accepted on leaving the edit field
   std::uint8_t code;          // parameter code, also the payload position in the run data
   int width;                  // data bytes: 1, or 2 for a 16-bit value sent high byte first
-  double scale;               // wire value = v * scale + offset, rounded half to even
-  double offset;
+  double scale;               // wire value = v * scale + offset, rounded half to even; the
+  double offset;              // read-back shows (wire value - offset) / scale
 };
 
 inline constexpr Range::Compare kWhole = Range::Compare::Whole;
@@ -28,24 +31,31 @@ inline constexpr Range::Compare kDecimal = Range::Compare::Decimal;
 
 // In the order the copy button fills the edit fields.
 inline constexpr std::array<SettingPair, 13> kSettingPairs{{
-    {"S_TECcoolStart_Text", "TECcoolStart_Text", {20, 45, kDecimal}, 0, 1, 1, 40},
-    {"S_TECcoolStop_Text", "TECcoolStop_Text", {10, 35, kDecimal}, 1, 1, 1, 40},
-    {"S_TECheatStart_Text", "TECheatStart_Text", {0, 15, kDecimal}, 2, 1, 1, 40},
-    {"S_TECheatStop_Text", "TECheatStop_Text", {10, 20, kDecimal}, 3, 1, 1, 40},
-    {"S_TECcurrL_Text", "TECcurrL_Text", {0.1, 10, kDecimal}, 14, 1, 10, 0},
-    {"S_TECcurrH_Text", "TECcurrH_Text", {2, 20, kDecimal}, 15, 1, 10, 0},
-    {"S_IntFanPulse_Text", "IntFanPulse_Text", {2, 3, kWhole}, 4, 1, 1, 0},
-    {"S_IntFanLowS_Text", "IntFanLowS_Text", {600, 5500, kDecimal}, 5, 2, 1, 0},
-    {"S_IntFanHighS_Text", "IntFanHighS_Text", {1500, 5500, kDecimal}, 7, 2, 1, 0},
-    {"S_ExtFanPulse_Text", "ExtFanPulse_Text", {2, 3, kWhole}, 9, 1, 1, 0},
-    {"S_ExtFanHighS_Text", "ExtFanHighS_Text", {2000, 5500, kWhole}, 10, 2, 1, 0},
-    {"S_TempMax_Text", "TempMax_Text", {30, 80, kDecimal}, 12, 1, 1, 40},
-    {"S_TempMin_Text", "TempMin_Text", {-40, 30, kDecimal}, 13, 1, 1, 40},
+    {main_window::S_TECcoolStart_Text, main_window::TECcoolStart_Text, {20, 45, kDecimal}, 0, 1, 1, 40},
+    {main_window::S_TECcoolStop_Text, main_window::TECcoolStop_Text, {10, 35, kDecimal}, 1, 1, 1, 40},
+    {main_window::S_TECheatStart_Text, main_window::TECheatStart_Text, {0, 15, kDecimal}, 2, 1, 1, 40},
+    {main_window::S_TECheatStop_Text, main_window::TECheatStop_Text, {10, 20, kDecimal}, 3, 1, 1, 40},
+    {main_window::S_TECcurrL_Text, main_window::TECcurrL_Text, {0.1, 10, kDecimal}, 14, 1, 10, 0},
+    {main_window::S_TECcurrH_Text, main_window::TECcurrH_Text, {2, 20, kDecimal}, 15, 1, 10, 0},
+    {main_window::S_IntFanPulse_Text, main_window::IntFanPulse_Text, {2, 3, kWhole}, 4, 1, 1, 0},
+    {main_window::S_IntFanLowS_Text, main_window::IntFanLowS_Text, {600, 5500, kDecimal}, 5, 2, 1, 0},
+    {main_window::S_IntFanHighS_Text, main_window::IntFanHighS_Text, {1500, 5500, kDecimal}, 7, 2, 1, 0},
+    {main_window::S_ExtFanPulse_Text, main_window::ExtFanPulse_Text, {2, 3, kWhole}, 9, 1, 1, 0},
+    {main_window::S_ExtFanHighS_Text, main_window::ExtFanHighS_Text, {2000, 5500, kWhole}, 10, 2, 1, 0},
+    {main_window::S_TempMax_Text, main_window::TempMax_Text, {30, 80, kDecimal}, 12, 1, 1, 40},
+    {main_window::S_TempMin_Text, main_window::TempMin_Text, {-40, 30, kDecimal}, 13, 1, 1, 40},
 }};
 
 // Parameter codes of the operating settings: 0..15, where 6, 8 and 11 are the low bytes of
 // the 16-bit values below them and are never written by themselves.
 inline constexpr int kLastSettingCode = 15;
+
+// Offset of the setting's (first) byte in the 36-byte run-data response.
+constexpr int RunDataOffset(const SettingPair& pair) { return 5 + pair.code; }
+
+// The read-back text of the setting from its byte(s) in the run data (low is used only by the
+// 16-bit settings): "25", "-15", "0.5", "3000".
+std::string ReadBackText(const SettingPair& pair, std::uint8_t high, std::uint8_t low);
 
 // The setting written under the code, or nullptr (6, 8, 11, anything outside 0..15).
 const SettingPair* PairForCode(int code);
@@ -60,5 +70,13 @@ std::optional<Frame> SettingWrite(int address, const SettingPair& pair, std::str
 
 // The simulated temperature accepted on leaving SetupT_Text (it is sent as 2v + 80).
 inline constexpr Range kSimTemperatureRange{-40, 80, kDecimal};
+
+// The range checked when the focus leaves this edit field of the main window: the thirteen
+// S_..._Text fields and SetupT_Text; nullptr for any other control.
+const Range* RangeOfMainField(std::string_view field);
+
+// "复制设置": every edit field takes the text of its read-back field, character for character
+// (an empty read-back empties the edit field). Sends nothing, checks nothing.
+void CopySettings(Panel& main);
 
 }  // namespace kestrova

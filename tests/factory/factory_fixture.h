@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "factory/factory_forms.h"
+#include "forms/factory_forms.h"
 #include "fakes/console_fixture.h"
 
 namespace kestrova::testing {

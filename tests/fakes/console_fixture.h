@@ -1,16 +1,16 @@
 #pragma once
 // The main window's logic on fake windows, a fake serial port and a fake message box.
 // Form_Load has run; port 1 exists. OpenPort() probes and presses the toggle.
-#include "console/main_form.h"
+#include "forms/main_form.h"
 #include "fakes/fakes.h"
 
 namespace kestrova::testing {
 
 struct ConsoleFixture {
   FakeSerialPort port;
-  FakePanel main;
-  FakePanel factory;
-  FakePanel password;
+  FakePanel main{main_window::kWindow, main_window::kAll};
+  FakePanel factory{factory_window::kWindow, factory_window::kAll};
+  FakePanel password{password_window::kWindow, password_window::kAll};
   FakeMessageBox box;
   MainForm form{port, main, factory, password, box};
 

@@ -11,15 +11,25 @@ static V Lookup(const Map& map, std::string_view name, V fallback) {
   return it == map.end() ? fallback : it->second;
 }
 
-std::string FakePanel::Text(std::string_view name) const { return Lookup(texts, name, std::string()); }
-void FakePanel::SetText(std::string_view name, std::string_view text) { texts[std::string(name)] = text; }
-bool FakePanel::Checked(std::string_view name) const { return Lookup(checks, name, false); }
-void FakePanel::SetChecked(std::string_view name, bool on) { checks[std::string(name)] = on; }
-int FakePanel::Number(std::string_view name) const { return Lookup(numbers, name, 0); }
-void FakePanel::SetNumber(std::string_view name, int value) { numbers[std::string(name)] = value; }
-bool FakePanel::Visible(std::string_view name) const { return Lookup(visible, name, false); }
-void FakePanel::SetVisible(std::string_view name, bool on) { visible[std::string(name)] = on; }
-void FakePanel::SetToolTip(std::string_view name, std::string_view tip) { tips[std::string(name)] = tip; }
+FakePanel::FakePanel(const Control& window, std::span<const Control> controls) {
+  names_.insert(window.name);
+  for (const Control& c : controls) names_.insert(c.name);
+}
+
+std::string_view FakePanel::Known(std::string_view name) const {
+  if (!names_.count(name)) throw std::out_of_range("the window has no control named " + std::string(name));
+  return name;
+}
+
+std::string FakePanel::Text(std::string_view name) const { return Lookup(texts, Known(name), std::string()); }
+void FakePanel::SetText(std::string_view name, std::string_view text) { texts[std::string(Known(name))] = text; }
+bool FakePanel::Checked(std::string_view name) const { return Lookup(checks, Known(name), false); }
+void FakePanel::SetChecked(std::string_view name, bool on) { checks[std::string(Known(name))] = on; }
+int FakePanel::Number(std::string_view name) const { return Lookup(numbers, Known(name), 0); }
+void FakePanel::SetNumber(std::string_view name, int value) { numbers[std::string(Known(name))] = value; }
+bool FakePanel::Visible(std::string_view name) const { return Lookup(visible, Known(name), false); }
+void FakePanel::SetVisible(std::string_view name, bool on) { visible[std::string(Known(name))] = on; }
+void FakePanel::SetToolTip(std::string_view name, std::string_view tip) { tips[std::string(Known(name))] = tip; }
 
 void FakeSerialPort::Feed(std::span<const std::uint8_t> bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
 void FakeSerialPort::Feed(std::initializer_list<std::uint8_t> bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }

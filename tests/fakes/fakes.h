@@ -12,12 +12,17 @@
 
 #include "link/serial_port.h"
 #include "protocol/frames.h"
-#include "ui/panel.h"
+#include "panel/controls.h"
+#include "panel/panel.h"
 
 namespace kestrova::testing {
 
+// A window by its control names. A name the window does not have (a typo, or a control of
+// another window) throws, so the test fails instead of reading "".
 class FakePanel : public Panel {
  public:
+  FakePanel(const Control& window, std::span<const Control> controls);
+
   std::map<std::string, std::string, std::less<>> texts;
   std::map<std::string, bool, std::less<>> checks;
   std::map<std::string, int, std::less<>> numbers;
@@ -33,6 +38,10 @@ class FakePanel : public Panel {
   bool Visible(std::string_view name) const override;
   void SetVisible(std::string_view name, bool on) override;
   void SetToolTip(std::string_view name, std::string_view tip) override;
+
+ private:
+  std::string_view Known(std::string_view name) const;
+  std::set<std::string_view> names_;
 };
 
 class FakeSerialPort : public SerialPort {

@@ -28,8 +28,8 @@ TEST(PortDiscovery, ProbeListsFreePortsOfCom1ToCom3) {
     c.port.available = p.free;
     c.port.devices[p.free.empty() ? 0 : *p.free.begin()] = "/dev/ttyUSB0";
     c.form.Timer1_Timer();
-    ASSERT_EQ(c.form.m_CommPortNo, static_cast<int>(p.listed.size()));
-    for (std::size_t i = 0; i < p.listed.size(); ++i) EXPECT_EQ(c.form.CommPortList[i], p.listed[i]);
+    ASSERT_EQ(c.form.Ports.m_CommPortNo, static_cast<int>(p.listed.size()));
+    for (std::size_t i = 0; i < p.listed.size(); ++i) EXPECT_EQ(c.form.Ports.CommPortList[i], p.listed[i]);
     EXPECT_EQ(c.main.Text("CommPortText"), p.listed[0]);
     EXPECT_EQ(c.main.tips["CommPortText"], "/dev/ttyUSB0");
     EXPECT_EQ(c.main.Visible("CommPortVScroll"), p.scrollVisible);
@@ -50,7 +50,7 @@ TEST(PortDiscovery, NoPortProbesEveryTickUntilOneAppears) {
   EXPECT_EQ(c.main.Text("CommPortText"), "COM3");
   c.port.available = {1, 3};
   c.Ticks(1);  // once a port is found the probe never runs again
-  EXPECT_EQ(c.form.m_CommPortNo, 1);
+  EXPECT_EQ(c.form.Ports.m_CommPortNo, 1);
 }
 
 TEST(PortDiscovery, SelectorWrapsAndOpensTheChosenPort) {

@@ -68,7 +68,7 @@ TEST(RunData, BadChecksumChangesNothing) {
   EXPECT_EQ(c.main.Text("Temp1_Text"), "");
   EXPECT_EQ(c.main.Text("CommCtr_Text"), "");
   EXPECT_TRUE(c.main.numbers.empty());
-  EXPECT_EQ(c.form.CommCounter, 0);
+  EXPECT_EQ(c.form.RunData.CommCounter, 0);
   c.port.Feed(kWorked);
   c.Ticks(1);
   EXPECT_EQ(c.main.Text("CommCtr_Text"), "1");
@@ -134,7 +134,7 @@ TEST(RunData, LampStates) {
 
 TEST(RunData, CommunicationCounterGoesPast32767) {
   ConsoleFixture c;
-  c.form.CommCounter = 32767;
+  c.form.RunData.CommCounter = 32767;
   Decode(c, kWorked);
   EXPECT_EQ(c.main.Text("CommCtr_Text"), "32768");
 }

@@ -2,7 +2,7 @@
 // and the answers pass the console's own frame scan and analysis.
 #include <gtest/gtest.h>
 
-#include "link/qt_serial_port.h"
+#include "qt/serial_component.h"
 #include "serial/sim_process.h"
 
 namespace kestrova::testing {

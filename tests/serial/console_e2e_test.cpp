@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fakes.h"
-#include "link/qt_serial_port.h"
+#include "qt/serial_component.h"
 #include "serial/sim_process.h"
-#include "ui/console_windows.h"
+#include "app/console_windows.h"
 
 namespace kestrova::testing {
 namespace {
@@ -34,7 +34,7 @@ struct Console {
   std::string Text(const char* name) { return Find<QLineEdit>(Main(), name).text().toStdString(); }
   void Click(QWidget& window, const char* name) { Find<QPushButton>(window, name).click(); }
   bool OpenPort() {
-    if (!WaitFor([&] { return windows.Form().m_CommPortNo > 0; })) return false;
+    if (!WaitFor([&] { return windows.Form().Ports.m_CommPortNo > 0; })) return false;
     Click(Main(), "CommPort_ToggleButton");
     return port.PortOpen();
   }

@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <gtest/gtest.h>
 
-#include "link/qt_serial_port.h"
+#include "qt/serial_component.h"
 #include "serial/sim_process.h"
 
 namespace kestrova::testing {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "link/qt_serial_port.h"
+#include "qt/serial_component.h"
 #include "link/serial_port.h"
 #include "protocol/frames.h"
 #include "protocol/receive_ring.h"

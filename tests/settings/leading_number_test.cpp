@@ -1,4 +1,4 @@
-#include "settings/leading_number.h"
+#include "values/leading_number.h"
 
 #include <gtest/gtest.h>
 

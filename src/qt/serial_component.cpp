@@ -1,0 +1,147 @@
+#include "qt/serial_component.h"
+
+#include <QSerialPortInfo>
+
+#include "link/port_table.h"
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <unistd.h>
+#endif
+
+namespace kestrova {
+namespace {
+
+constexpr auto kListingLifetime = std::chrono::seconds(2);
+
+std::string Detail(const QSerialPort& port) { return port.errorString().toStdString(); }
+
+}  // namespace
+
+QtSerialPort::QtSerialPort(QObject* parent) : QObject(parent) {
+  connect(&port_, &QSerialPort::errorOccurred, this, &QtSerialPort::OnError);
+}
+
+QtSerialPort::~QtSerialPort() {
+  disconnect(&port_, nullptr, this, nullptr);
+  if (port_.isOpen()) port_.close();
+}
+
+void QtSerialPort::SetCommPort(int number) { number_ = number; }
+
+int QtSerialPort::CommPort() const { return number_; }
+
+bool QtSerialPort::SetPortOpen(bool open) {
+  if (!open) {
+    if (port_.isOpen()) port_.close();
+    return true;
+  }
+  if (port_.isOpen()) return true;  // a new port number takes effect at the next open
+  return Open();
+}
+
+bool QtSerialPort::Open() {
+  const std::vector<std::string> table = PortTable();
+  device_ = PortTableEntry(table, number_);
+  if (device_.empty()) {
+    error_ = PortName(number_) + "：端口表中没有这个端口（共 " +
+             std::to_string(table.size()) + " 项）";
+    return false;
+  }
+  port_.setPortName(QString::fromStdString(device_));
+  if (!port_.open(QIODevice::ReadWrite)) {
+    error_ = OpenFailure(device_);
+    return false;
+  }
+  const bool configured = port_.setBaudRate(QSerialPort::Baud9600) &&
+                          port_.setDataBits(QSerialPort::Data8) &&
+                          port_.setParity(QSerialPort::NoParity) &&
+                          port_.setStopBits(QSerialPort::OneStop) &&
+                          port_.setFlowControl(QSerialPort::NoFlowControl);
+  if (!configured) {
+    error_ = Label(device_) + "：无法设置 9600,8,N,1（" + Detail(port_) + "）";
+    port_.close();
+    return false;
+  }
+  // A pseudo-terminal has no modem lines; that is no reason to refuse the port.
+  if (!port_.setDataTerminalReady(true)) port_.clearError();
+  port_.clearError();
+  error_.clear();
+  return true;
+}
+
+std::string QtSerialPort::OpenFailure(const std::string& device) const {
+  const std::string label = Label(device) + "：";
+  switch (port_.error()) {
+    case QSerialPort::DeviceNotFoundError:
+      return label + "设备不存在";
+    case QSerialPort::PermissionError:
+#ifdef Q_OS_UNIX
+      // Qt reports both a refused open and a lock held by another program as a permission
+      // error; the access rights of the device tell them apart.
+      if (::access(device.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
+        return label + "没有访问权限（请将当前用户加入 dialout 组）";
+#endif
+      return label + "设备被其他程序占用";
+    default:
+      return label + "无法打开（" + Detail(port_) + "）";
+  }
+}
+
+void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
+  if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return;
+  if (!port_.isOpen()) return;
+  error_ = Label(device_) + "：串口已断开（" + Detail(port_) + "）";
+  port_.close();
+}
+
+bool QtSerialPort::PortOpen() { return port_.isOpen(); }
+
+int QtSerialPort::InBufferCount() {
+  if (!port_.isOpen()) return 0;
+  return static_cast<int>(port_.bytesAvailable());
+}
+
+std::vector<std::uint8_t> QtSerialPort::Input() {
+  if (!port_.isOpen()) return {};
+  const QByteArray data = port_.readAll();
+  return {data.begin(), data.end()};
+}
+
+void QtSerialPort::Output(std::span<const std::uint8_t> bytes) {
+  if (!port_.isOpen() || bytes.empty()) return;
+  port_.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+  // Hand the frame to the driver now rather than at the next pass of the event loop; this does
+  // not wait for the bytes to go out on the line.
+  if (port_.isOpen()) port_.flush();
+}
+
+std::string QtSerialPort::ErrorText() const { return error_; }
+
+std::string QtSerialPort::DeviceName(int number) const {
+  if (number < 1 || number > kMaxPortNumber) return {};
+  return PortTableEntry(PortTable(), number);
+}
+
+std::vector<std::string> QtSerialPort::PortTable() const {
+  return CurrentPortTable([this] { return SystemDevices(); });
+}
+
+const std::vector<std::string>& QtSerialPort::SystemDevices() const {
+  const auto now = std::chrono::steady_clock::now();
+  if (!listed_at_ || now - *listed_at_ > kListingLifetime) {
+    // QSerialPortInfo leaves out ttyS entries without a UART behind them.
+    system_devices_.clear();
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
+      system_devices_.push_back(info.systemLocation().toStdString());
+    listed_at_ = now;
+  }
+  return system_devices_;
+}
+
+std::string QtSerialPort::Label(const std::string& device) const {
+  const std::string port = PortName(number_);
+  return device == port ? port : port + "（" + device + "）";
+}
+
+}  // namespace kestrova
