@@ -48,8 +48,8 @@ void MainForm::Timer1_Timer() {
     ShowClosedPort(Main, MSComm1, Ports);
     return;
   }
-  ReceiveData(MSComm1, Ring);
-  ScanFrames(Ring, m_Address, *this);
+  const bool arrived = ReceiveData(MSComm1, Ring);
+  if (Incomplete.StaleAfter(arrived, ScanFrames(Ring, m_Address, *this))) DropIncompleteStart(Ring, *this);
 
   TickNo = NextTick(TickNo);
   const int phase = TickNo % 4;

@@ -8,6 +8,7 @@
 #include <span>
 #include <string_view>
 
+#include "link/poll_cycle.h"
 #include "link/port_selection.h"
 #include "link/serial_port.h"
 #include "monitor/run_data.h"
@@ -34,6 +35,8 @@ class MainForm final : public FrameSink {
 
   // Ports found by the probe.
   FoundPorts Ports;
+  // A frame start that never completes is dropped once the line has stayed quiet.
+  IncompleteFrameWatch Incomplete;
 
   // Poll cycle: tick counter and request flags served by the chain of phase 2.
   int TickNo = 0;
