@@ -1,166 +1,123 @@
+// Request frames, the receive ring, the frame scan over it and the analysis of the responses
+// it meets.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "fakes/fakes.h"
+#include "protocol/char_codes.h"
 #include "protocol/frame_analysis.h"
+#include "protocol/frames.h"
 #include "protocol/recording_sink.h"
 
 namespace kestrova::testing {
 namespace {
 
 using Calls = std::vector<std::string>;
+const std::string kRun = kRunDataHex;
+const std::string kShown = "RunData " + kRun;
 
-const std::string kRunData = kRunDataHex;
-const std::string kRunDataShown = "RunData " + kRunData;
-const std::string kRunDataFromZero = "06 00" + kRunData.substr(5, kRunData.size() - 7) + "0C";
-const std::string kBoardInfo10 = "06 01 0F 02 0A 41 42 43 44 45 46 47 48 49 4A D9";
+// Every request kind on the wire; the checksum is the byte sum modulo 256.
+TEST(ProtocolFrames, WireBytesOfEveryRequestKind) {
+  const std::pair<Frame, const char*> cases[] = {
+      {ReadRequest(1, kRunData), "05 01 0F 00 15"},     {ReadRequest(255, kRunData), "05 FF 0F 00 13"},
+      {AddressReadRequest(), "05 00 0F 01 15"},         {ReadRequest(1, kFactoryData), "05 01 0F 03 18"},
+      {ParameterWrite(255, kAddressCode, 0xFF), "05 FF 1E 1C 01 FF 3E"},
+      {ParameterWrite(1, 0x0A, 0x13, 0x88), "05 01 1E 0A 02 13 88 CB"}};
+  for (const auto& [frame, wire] : cases) EXPECT_EQ(ToHex(frame), wire);
+  // Text bytes: ASCII up to 0x7F, Latin-1 from 0x80.
+  EXPECT_EQ(BytesToText(Frame{0x41, 0x7F, 0x80, 0xFF}), "A\x7F\u0080\u00FF");
+}
 
-class FrameScan : public ::testing::Test {
- protected:
-  void Feed(const std::string& hex) { ring.Store(Hex(hex)); }
-  // One tick's pass of the scan for the console at `address`.
-  Calls Pass(int address = 1) {
-    sink.calls.clear();
-    ScanFrames(ring, address, sink);
-    return sink.calls;
-  }
-  // Passes until one leaves the ring as it found it; returns every call made.
-  Calls Drain() {
-    Calls all;
-    for (;;) {
-      const int pointer = ring.m_DataPointer, unread = ring.m_DataNo;
-      const Calls calls = Pass();
-      all.insert(all.end(), calls.begin(), calls.end());
-      if (ring.m_DataPointer == pointer && ring.m_DataNo == unread) return all;
+// The checksum holds for a frame as stored, across the wrap too, and fails with any one bit
+// changed; offsets and consumption wrap once.
+TEST(ReceiveRing, ChecksumAndOffsetsAcrossTheWrap) {
+  for (int start : {0, 120, 126}) {
+    ReceiveRing ring;
+    ring.m_ReceiveNo = ring.m_DataPointer = start;
+    ring.Store(Hex(kRunDataHex));
+    EXPECT_FALSE(ring.CheckSumError(35)) << start;
+    for (int k = 0; k <= 35; ++k) {
+      ReceiveRing bad = ring;
+      bad.ReceiveBuffer[(start + k) % ReceiveRing::kSize] ^= 0x01;
+      EXPECT_TRUE(bad.CheckSumError(35)) << start << " byte " << k;
     }
+    ring.Consume(36);
+    EXPECT_EQ(ring.m_DataPointer, (start + 36) % 128);
   }
+}
 
+// Passes of the scan over what arrived, each pass as one tick makes it: the decoders called,
+// and how many bytes stay unread. A pass handles at most one response.
+TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
+  const std::string info10 = "06 01 0F 02 0A 41 42 43 44 45 46 47 48 49 4A D9";
+  const std::string fromZero = "06 00" + kRun.substr(5, kRun.size() - 7) + "0C";
+  const std::string noise = " AA AA AA AA";  // four bytes are never scanned
+  const struct {
+    std::vector<std::string> arrivals;  // bytes arriving before each pass
+    int address;
+    Calls calls;
+    int unread;
+  } cases[] = {
+      {{kRun + " AA"}, 1, {kShown, "Link"}, 1},
+      {{"05 01 0F 00 15 " + kRun + " " + kAddressHex}, 1, {"RS422", kShown, "Link"}, 7},  // the next waits
+      {{kRun.substr(0, 35 * 3 - 1), kRun.substr(35 * 3 - 1)}, 1, {kShown, "Link"}, 0},      // completes later
+      {{kRun.substr(0, 35 * 3) + "0E"}, 1, {"Link"}, 0},  // bad checksum: consumed, not shown
+      {{fromZero}, 9, {"RunData " + fromZero, "Link"}, 0},
+      {{kAddressHex}, 5, {"Address " + std::string(kAddressHex), "Link"}, 0},
+      {{kBoardInfoHex}, 1, {"BoardInfo " + std::string(kBoardInfoHex), "Link"}, 0},
+      {{info10.substr(0, 15 * 3 - 1), info10.substr(15 * 3 - 1)}, 1, {"BoardInfo " + info10, "Link"}, 0},
+      {{"06 01 0F 02 00 18"}, 1, {"BoardInfo 06 01 0F 02 00 18", "Link"}, 0},
+      {{kFactoryDataHex}, 1, {"FactoryData " + std::string(kFactoryDataHex)}, 0},  // no link-mode update
+      {{"06 01 1E 0C 01 5A 8C"}, 1, {"Link"}, 0},
+      {{"06 01 1E 05 02 03 E8 17"}, 1, {"Link"}, 0},
+      {{"06 01 2D 00 34"}, 1, {"Link"}, 0},
+      // A write acknowledgement is consumed whole on its first five bytes; the rest counts back up.
+      {{"06 01 1E 0C 01", "5A 8C " + std::string(kAddressHex)}, 1, {"Link", "Address " + std::string(kAddressHex), "Link"}, 0},
+      // Echoes of requests step over by their lengths and show the RS-422 loop.
+      {{"05 00 0F 01 15" + noise}, 1, {"RS422"}, 4},
+      {{"05 07 0F 00 1B" + noise}, 7, {"RS422"}, 4},
+      {{"05 01 2D 00 33" + noise}, 1, {"RS422"}, 4},
+      {{"05 01 1E 05 02 03 E8 16" + noise}, 1, {"RS422"}, 4},
+      {{"05 01 1E 0C 01 5A", "8B"}, 1, {"RS422"}, 0},  // a short echoed write waits for its last byte
+      // What loses bytes: another master's request (1), an unknown command (3 of a request, 1 of a
+      // response), an unknown sub-type (3), a NAK with its neighbour, a length the ring cannot hold.
+      {{"05 07 0F 00 1B" + noise}, 1, {}, 4},
+      {{"05 " + kRun}, 1, {kShown, "Link"}, 0},  // a foreign request's address byte may start a frame
+      {{"05 01 44 00 4A" + noise}, 1, {}, 4},
+      {{"06 01 0F 07 00 1D"}, 1, {}, 3},
+      {{"15 06 0F 00 1B" + noise}, 1, {}, 4},
+      {{"06 07 0F 00 1C " + kRun, ""}, 1, {kShown, "Link"}, 0},  // response for another address
+      {{"06 01 77 00 00 " + kRun, ""}, 1, {kShown, "Link"}, 0},
+      {{"06 01 0F 02 C8 " + kRun, ""}, 1, {kShown, "Link"}, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.arrivals[0]);
+    ReceiveRing ring;
+    RecordingSink sink{ring};
+    for (const std::string& bytes : c.arrivals) {
+      ring.Store(Hex(bytes));
+      ScanFrames(ring, c.address, sink);
+    }
+    EXPECT_EQ(sink.calls, c.calls);
+    EXPECT_EQ(ring.m_DataNo, c.unread);
+  }
+}
+
+TEST(FrameScan, OverrunKeepsTheNewestBytesAndResynchronises) {
+  std::string stream = "AA AA AA AA AA AA AA AA AA AA";
+  for (int i = 0; i < 5; ++i) stream += " " + kRun;
+  const Frame bytes = Hex(stream + " AA AA AA AA AA AA AA AA AA AA");
   ReceiveRing ring;
   RecordingSink sink{ring};
-};
-
-TEST_F(FrameScan, EchoThenRunDataInOneTick) {
-  Feed("05 01 0F 00 15 " + kRunData + " " + kAddressHex);
-  EXPECT_EQ(Pass(), (Calls{"RS422", kRunDataShown, "Link"}));
-  EXPECT_EQ(ring.m_DataNo, 7);  // the second response waits for the next tick
-}
-
-TEST_F(FrameScan, FourUnreadBytesAreLeftAlone) {
-  Feed("AA BB CC DD");
-  EXPECT_TRUE(Pass().empty());
-  EXPECT_EQ(ring.m_DataNo, 4);
-}
-
-TEST_F(FrameScan, ShortEchoedWriteWaitsForItsLastByte) {
-  Feed("05 01 1E 0C 01 5A");
-  EXPECT_TRUE(Pass().empty());
-  EXPECT_EQ(ring.m_DataNo, 6);
-  Feed("8B");
-  EXPECT_EQ(Pass(), (Calls{"RS422"}));
-  EXPECT_EQ(ring.m_DataNo, 0);
-}
-
-TEST_F(FrameScan, EchoesStepOverByTheirLengths) {
-  const std::tuple<std::string, int, Calls> cases[] = {
-      {"05 00 0F 01 15", 1, {"RS422"}},  // the address read
-      {"05 07 0F 00 1B", 7, {"RS422"}},
-      {"05 01 2D 00 33", 1, {"RS422"}},
-      {"05 01 1E 05 02 03 E8 16", 1, {"RS422"}},
-      {"05 01 44 00 4A", 1, {}},  // other command: 3 bytes, the rest is noise
-      {"05 07 0F 00 1B", 1, {}},  // another master's request
-      {"15 06 0F 00 1B", 1, {}},  // a NAK takes the start byte after it
-  };
-  for (const auto& [echo, address, calls] : cases) {
-    ring.Reset();
-    Feed(echo + " AA AA AA AA");
-    EXPECT_EQ(Pass(address), calls) << echo;
-    EXPECT_EQ(ring.m_DataNo, 4) << echo;
-  }
-}
-
-TEST_F(FrameScan, ForeignResponseLosesOneByteAndEndsThePass) {
-  Feed("06 07 0F 00 1C " + kRunData);
-  EXPECT_TRUE(Pass().empty());
-  EXPECT_EQ(ring.m_DataNo, 40);
-  EXPECT_EQ(Drain(), (Calls{kRunDataShown, "Link"}));
-}
-
-TEST_F(FrameScan, ShortAcknowledgementThenTheNextResponse) {
-  Feed("06 01 1E 0C 01");
-  EXPECT_EQ(Pass(), (Calls{"Link"}));
-  EXPECT_EQ(ring.m_DataNo, -2);
-  Feed("5A 8C " + std::string(kAddressHex));
-  EXPECT_EQ(Pass(), (Calls{"Address " + std::string(kAddressHex), "Link"}));
-  EXPECT_EQ(ring.m_DataNo, 0);
-}
-
-TEST_F(FrameScan, OverrunKeepsTheNewestBytesAndResynchronises) {
-  std::string stream = "AA AA AA AA AA AA AA AA AA AA";
-  for (int i = 0; i < 5; ++i) stream += " " + kRunData;
-  const Frame bytes = Hex(stream + " AA AA AA AA AA AA AA AA AA AA");
-  ASSERT_EQ(bytes.size(), 200u);
   ring.Store(bytes);
   EXPECT_EQ(ring.m_DataNo, 128);
   for (int k = 0; k < 128; ++k) ASSERT_EQ(ring.At(k), bytes[72 + k]) << k;
+  for (int pass = 0; pass < 4; ++pass) ScanFrames(ring, 1, sink);
   // The first response and most of the second are gone; the last three are whole.
-  EXPECT_EQ(Drain(), (Calls{kRunDataShown, "Link", kRunDataShown, "Link", kRunDataShown, "Link"}));
+  EXPECT_EQ(sink.calls, (Calls{kShown, "Link", kShown, "Link", kShown, "Link"}));
   EXPECT_EQ(ring.m_DataNo, 4);
 }
-
-// An unknown command byte, or a board-information length the ring can never hold, loses its
-// start byte; the next pass finds the response behind it.
-TEST_F(FrameScan, UndecodableResponsesDoNotStallTheScan) {
-  for (const std::string head : {"06 01 77 00 00", "06 01 0F 02 C8"}) {
-    ring.Reset();
-    Feed(head + " " + kRunData);
-    EXPECT_TRUE(Pass().empty()) << head;
-    EXPECT_EQ(ring.m_DataNo, 40) << head;
-    EXPECT_EQ(Pass(), (Calls{kRunDataShown, "Link"})) << head;
-  }
-}
-
-// AnalyseFrame on a response at the read index: what it shows and how far it consumes.
-struct Response {
-  std::string name, bytes;
-  int address;
-  Calls calls;
-  int unreadAfter;
-};
-
-class AnalyseFrameKinds : public ::testing::TestWithParam<Response> {};
-
-TEST_P(AnalyseFrameKinds, DecodeConsumeAndLinkMode) {
-  const auto& r = GetParam();
-  ReceiveRing ring;
-  RecordingSink sink{ring};
-  ring.Store(Hex(r.bytes));
-  AnalyseFrame(ring, r.address, sink);
-  EXPECT_EQ(sink.calls, r.calls);
-  EXPECT_EQ(ring.m_DataNo, r.unreadAfter);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Responses, AnalyseFrameKinds,
-    ::testing::Values(
-        Response{"RunData", kRunData + " AA", 1, {kRunDataShown, "Link"}, 1},
-        Response{"RunData35", kRunData.substr(0, 35 * 3 - 1), 1, {}, 35},
-        Response{"RunDataBadChecksum", kRunData.substr(0, 35 * 3) + "0E", 1, {"Link"}, 0},
-        Response{"RunDataFromZero", kRunDataFromZero, 9, {"RunData " + kRunDataFromZero, "Link"}, 0},
-        Response{"Address", kAddressHex, 5, {"Address " + std::string(kAddressHex), "Link"}, 0},
-        Response{"BoardInfo", kBoardInfoHex, 1, {"BoardInfo " + std::string(kBoardInfoHex), "Link"}, 0},
-        Response{"BoardInfo10Short", kBoardInfo10.substr(0, 15 * 3 - 1), 1, {}, 15},
-        Response{"BoardInfo10", kBoardInfo10, 1, {"BoardInfo " + kBoardInfo10, "Link"}, 0},
-        Response{"BoardInfoEmpty", "06 01 0F 02 00 18", 1, {"BoardInfo 06 01 0F 02 00 18", "Link"}, 0},
-        Response{"FactoryData", kFactoryDataHex, 1, {"FactoryData " + std::string(kFactoryDataHex)}, 0},
-        Response{"OtherSubtype", "06 01 0F 07 00 1D", 1, {}, 3},
-        Response{"WriteAck7", "06 01 1E 0C 01 5A 8C", 1, {"Link"}, 0},
-        Response{"WriteAck8", "06 01 1E 05 02 03 E8 17", 1, {"Link"}, 0},
-        Response{"ShortResponse", "06 01 2D 00 34", 1, {"Link"}, 0},
-        Response{"ForeignAddress", kRunData, 2, {}, 35},
-        Response{"UnknownCommand", "06 01 77 00 7E", 1, {}, 4}),
-    [](const auto& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace kestrova::testing
