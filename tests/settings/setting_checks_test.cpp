@@ -1,53 +1,66 @@
-// Leaving an edit field: "数据错误！" outside the field's range, and the text always stays.
+// The number rules of the edit fields: the one parse of a field text into a number, its
+// conversion to a byte, and the range check when the operator leaves a field ("数据错误！"
+// outside the range; the text always stays). The boundaries of each kind of row, not the
+// table row by row.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "fakes/console_fixture.h"
+#include "values/leading_number.h"
 
 namespace kestrova::testing {
 namespace {
 
-// "a|b|" -> a, b, ""; nullptr -> none.
-std::vector<std::string> Split(const char* list) {
-  std::vector<std::string> out;
-  if (!list) return out;
-  const std::string_view texts(list);
-  for (std::size_t at = 0;; ++at) {
-    const std::size_t bar = texts.find('|', at);
-    out.emplace_back(texts.substr(at, bar - at));
-    if (bar == std::string_view::npos) return out;
-    at = bar;
-  }
+TEST(LeadingNumber, ParsesTheLeadingNumberOrDoesNotFit) {
+  const std::pair<const char*, std::optional<double>> cases[] = {
+      {" 35abc", 35},   {"3 5", 35},    {"3\t5\n", 35}, {"1,5", 1},   {"1E3", 1000},  {"25e-1", 2.5},
+      {"&H3E8", 1000}, {"&HFA", 250},  {"&h3e8", 1000}, {"&o178", 15},  {"&H", 0},    {"-40.5", -40.5}, {"+7", 7},
+      {".5", 0.5},      {"-.5", -0.5},  {"1.2.3", 1.2}, {"1E", 1},    {"1E+x", 1},    {"", 0},
+      {"abc", 0},       {"-", 0},       {"E5", 0},      {"--5", 0},   {"1e-400", 0},  {"1e400", {}},
+      {"-1e400", {}},   {"1e99999999999999999999", {}}};
+  for (const auto& [text, value] : cases) EXPECT_EQ(ParseLeadingNumber(text), value) << '"' << text << '"';
+  EXPECT_FALSE(ParseLeadingNumber("&H" + std::string(300, 'F')).has_value());
+}
+
+// Half to even; temperatures go as v + 40, currents as v x 10, the simulated temperature as 2v + 80.
+TEST(LeadingNumber, RoundsHalfToEvenIntoAByteOrNothing) {
+  for (const auto& [in, out] : {std::pair{2.5, 2.0}, {3.5, 4.0}, {-2.5, -2.0}, {-0.6, -1.0}, {5501.5, 5502.0}})
+    EXPECT_EQ(RoundHalfEven(in), out) << in;
+  const std::tuple<const char*, double, double, std::optional<std::uint8_t>> cases[] = {
+      {"50", 1, 40, 0x5A},  {"-40", 1, 40, 0},     {"25.5", 1, 40, 66},   {"26.5", 1, 40, 66},
+      {"0.5", 10, 0, 5},    {"", 1, 40, 40},       {"215", 1, 40, 255},   {"216", 1, 40, {}},
+      {"-41", 1, 40, {}},   {"25.75", 2, 80, 132}, {"-40.25", 2, 80, 0},  {"87.75", 2, 80, {}},
+      {"1e400", 1, 40, {}}};
+  for (const auto& [text, scale, offset, byte] : cases) EXPECT_EQ(TextToByte(text, scale, offset), byte) << text;
+  EXPECT_EQ(RoundInto(32767.4, -32768, 32767), 32767);
+  EXPECT_FALSE(RoundInto(32767.5, -32768, 32767).has_value());
+  EXPECT_FALSE(RoundInto(std::nan(""), 0, 255).has_value());
+  EXPECT_FALSE(RoundInto(HUGE_VAL, 0, 255).has_value());
+  EXPECT_FALSE(RoundInto(1e300, INT64_MIN, INT64_MAX).has_value());
 }
 
 TEST(SettingChecks, WarnOnlyOutsideTheRangeAndKeepTheText) {
-  const struct { const char* field; const char* accepted; const char* rejected; } rows[] = {
-      // Whole-number rows: the nearest whole number, half to even, held in 16 bits.
-      {"S_ExtFanHighS_Text", "1999.5|2000|5500.5", "1999.4|5501.5|67536"},
-      {"S_ExtFanPulse_Text", "1.5|2.5|3", "1.4|3.5"},
-      {"S_IntFanPulse_Text", "1.5|2|3.4", "3.5|65538"},  // 65538 would be 2 if wrapped
-      // Decimal rows: the number unrounded.
-      {"S_IntFanHighS_Text", "1500|5500", "1499.9|5500.01"},
-      {"S_IntFanLowS_Text", "600|1E3|&H3E8|5500", "599.9|5500.1"},
-      {"S_TECcoolStart_Text", "20|45", "19.9|45.1"},
-      {"S_TECcoolStop_Text", "10|35", "9.9|35.1"},
-      {"S_TECcurrH_Text", "2|20", "1.9|20.1"},
-      {"S_TECcurrL_Text", "0.1|10", "0.09|10.01|"},
-      {"S_TECheatStart_Text", "|0|15", "-0.1|15.1"},
-      {"S_TECheatStop_Text", "10|20", "9.9|20.1"},
-      {"S_TempMax_Text", "30| 35abc|3 5|80", "29.9|1,5|80.1||1e400"},
-      {"S_TempMin_Text", "-40|30", "-40.5|30.1"},
-      {"SetupT_Text", "-40||80", "-40.5|85|80.1"},
-      {"TempMax_Text", "999", nullptr},  // a read-back field is never checked
-  };
-  for (const auto& row : rows) {
-    for (const bool accepted : {true, false}) {
-      for (const std::string& text : Split(accepted ? row.accepted : row.rejected)) {
+  const std::tuple<const char*, std::vector<std::string>, std::vector<std::string>> rows[] = {  // accepted, rejected
+      // Whole-number rows (2000..5500, 2..3): the nearest whole number, half to even, in 16 bits.
+      {"S_ExtFanHighS_Text", {"1999.5", "2000", "5500.5"}, {"1999.4", "5501.5", "67536"}},
+      {"S_IntFanPulse_Text", {"1.5", "3.4"}, {"3.5", "65538"}},  // 65538 would be 2 if wrapped
+      // Decimal rows: the number unrounded, both ends inclusive; an empty text is 0.
+      {"S_IntFanLowS_Text", {"600", "1E3", "&H3E8", "5500"}, {"599.9", "5500.1"}},
+      {"S_TECcurrL_Text", {"0.1", "10"}, {"0.09", "10.01", ""}},
+      {"S_TECheatStart_Text", {"", "0", "15"}, {"-0.1", "15.1"}},
+      {"S_TempMax_Text", {"30", " 35abc", "3 5", "80"}, {"29.9", "1,5", "80.1", "1e400"}},
+      {"SetupT_Text", {"-40", "", "80"}, {"-40.5", "80.1"}},
+      {"TempMax_Text", {"999"}, {}}};  // a read-back field is never checked
+  for (const auto& [field, accepted, rejected] : rows) {
+    for (const auto& [texts, message] : {std::pair{accepted, 0}, {rejected, 1}}) {
+      for (const std::string& text : texts) {
         ConsoleFixture f;
-        f.main.texts[row.field] = text;
-        f.form.Validate(row.field);
-        EXPECT_EQ(f.box.shown.size(), accepted ? 0u : 1u) << row.field << " '" << text << "'";
-        if (!accepted && !f.box.shown.empty()) EXPECT_EQ(f.box.shown[0], kDataError);
-        EXPECT_EQ(f.main.Text(row.field), text);
+        f.main.texts[field] = text;
+        f.form.Validate(field);
+        EXPECT_EQ(f.box.shown, std::vector<std::string>(message, std::string(kDataError))) << field << " '" << text << "'";
+        EXPECT_EQ(f.main.Text(field), text);
       }
     }
   }
