@@ -1,4 +1,5 @@
-// The new-address field, the address buttons and the address write, through the handlers.
+// The new-address field, the address and simulated-temperature buttons and their writes.
+// Where the writes stand in the poll cycle is the poll-cycle tests' business.
 #include <gtest/gtest.h>
 
 #include "fakes/console_fixture.h"
@@ -6,42 +7,55 @@
 namespace kestrova::testing {
 namespace {
 
-TEST(DeviceAddress, ChangeCheckResetsNoAddressToOne) {
-  for (const auto& [text, accepted] :
-       {std::pair{"2", true}, {"20", true}, {"0.4", true}, {"&H14", true}, {"25", false}, {"20.5", false},
-        {"0", false}, {"", false}, {"abc", false}, {"-3", false}, {"-0.4", false}, {"1e400", false}}) {
+// The frame the pending write would send now, "" for none.
+std::string Sent(ConsoleFixture& f, void (MainForm::*send)()) {
+  (f.form.*send)();
+  const auto written = f.port.TakeWritten();
+  return written.empty() ? "" : ToHex(written.at(0));
+}
+
+TEST(DeviceAddress, EveryChangeIsCheckedAndNoAddressBecomesOne) {
+  for (const auto& [text, accepted] : {std::pair{"2", true}, {"20", true}, {"0.4", true}, {"&H14", true}, {"25", false},
+                                       {"20.5", false}, {"0", false}, {"", false}, {"abc", false}, {"-0.4", false},
+                                       {"1e400", false}}) {
     ConsoleFixture f;
     f.main.SetText("AddrText1", text);
     f.form.AddrText1_Change();
-    EXPECT_EQ(f.box.shown.size(), accepted ? 0u : 1u) << "'" << text << "'";
-    EXPECT_EQ(f.main.Text("AddrText1"), accepted ? text : "1") << "'" << text << "'";
+    EXPECT_EQ(f.box.shown.size(), accepted ? 0u : 1u) << text;
+    EXPECT_EQ(f.main.Text("AddrText1"), accepted ? text : "1") << text;
   }
-  ConsoleFixture typing;  // 2, then 5, then the last character deleted
-  for (const char* text : {"2", "25", ""})
-    typing.main.SetText("AddrText1", text), typing.form.AddrText1_Change();
-  EXPECT_EQ(typing.box.shown, std::vector<std::string>(2, std::string(kDataError)));
-  EXPECT_EQ(typing.main.Text("AddrText1"), "1");
 }
 
-TEST(DeviceAddress, WriteCarriesTheTextAtSendingTimeOrNothing) {
-  const struct { int address; const char* text; const char* frame; } rows[] = {
-      {1, "5", "05 01 1E 1C 01 05 46"}, {1, "0.4", "05 01 1E 1C 01 00 41"}, {1, "", "05 01 1E 1C 01 00 41"},
-      {1, "2.5", "05 01 1E 1C 01 02 43"}, {255, "5", "05 FF 1E 1C 01 05 44"},
-      {1, "-3", ""}, {1, "256", ""}, {1, "1e400", ""}};
-  for (const auto& r : rows) {
+// The address write carries the text at sending time, half to even; the simulated temperature
+// goes as 2v + 80 and is refused at the press with "数据错误！" when it has no one-byte form.
+TEST(DeviceAddress, AddressAndSimulatedTemperatureWrites) {
+  const std::tuple<int, const char*, const char*> addresses[] = {
+      {1, "5", "05 01 1E 1C 01 05 46"},   {1, "0.4", "05 01 1E 1C 01 00 41"}, {1, "", "05 01 1E 1C 01 00 41"},
+      {1, "2.5", "05 01 1E 1C 01 02 43"}, {255, "5", "05 FF 1E 1C 01 05 44"}, {1, "-3", ""}, {1, "256", ""}};
+  for (const auto& [address, text, frame] : addresses) {
     ConsoleFixture f;
-    f.form.m_Address = r.address;
-    f.main.SetText("AddrText1", r.text);
-    f.form.SendAddressWrite();
-    const auto written = f.port.TakeWritten();
-    EXPECT_EQ(written.empty() ? "" : ToHex(written.at(0)), r.frame) << "'" << r.text << "'";
-    EXPECT_EQ(f.form.m_Address, r.address);
+    f.form.m_Address = address;
+    f.main.SetText("AddrText1", text);
+    EXPECT_EQ(Sent(f, &MainForm::SendAddressWrite), frame) << text;
+    EXPECT_EQ(f.form.m_Address, address);  // kept until the board reports its new address
+  }
+  const std::pair<const char*, const char*> temperatures[] = {
+      {"25", "05 01 1E 32 01 82 D9"},    {"-40", "05 01 1E 32 01 00 57"}, {"25.25", "05 01 1E 32 01 82 D9"},
+      {"25.75", "05 01 1E 32 01 84 DB"}, {"", "05 01 1E 32 01 50 A7"},   {"-40.25", "05 01 1E 32 01 00 57"},
+      {"87.7", "05 01 1E 32 01 FF 56"},  {"87.75", ""}, {"-40.3", ""}, {"1e400", ""}};
+  for (const auto& [text, frame] : temperatures) {
+    ConsoleFixture f;
+    f.port.open = true;
+    f.main.SetText("SetupT_Text", text);
+    f.form.Command3_Click();
+    EXPECT_EQ(f.form.f_Command3, *frame != '\0') << text;
+    EXPECT_EQ(f.box.shown.size(), *frame ? 0u : 1u) << text;
+    EXPECT_EQ(Sent(f, &MainForm::SendSimTemperature), frame) << text;
   }
 }
 
-TEST(DeviceAddress, ButtonsOnlyRaiseFlagsWhileThePortIsOpen) {
+TEST(CommandButtons, RaiseTheirRequestOnlyWhileThePortIsOpen) {
   ConsoleFixture f;
-  f.main.SetText("SetupT_Text", "25");
   for (const bool open : {false, true}) {
     f.port.open = open;
     f.form.Addr_Command1_Click(), f.form.Addr_Command2_Click(), f.form.Command3_Click();
@@ -49,18 +63,6 @@ TEST(DeviceAddress, ButtonsOnlyRaiseFlagsWhileThePortIsOpen) {
               std::vector<bool>(3, open));
   }
   EXPECT_TRUE(f.port.written.empty() && f.box.shown.empty());
-}
-
-TEST(DeviceAddressPollCycle, ReadGoesOutBeforeWriteOnConsecutiveCommandTicks) {
-  ConsoleFixture f;
-  f.OpenPort();
-  f.main.SetText("AddrText1", "5");
-  f.AdvanceToPhase(2);
-  f.form.Addr_Command1_Click(), f.form.Addr_Command2_Click();
-  EXPECT_EQ(f.Ticks(1), std::vector<Frame>{Hex("05 00 0F 01 15")});
-  const auto next = f.Ticks(4);  // phases 3, 0 (run-data read), 1, 2
-  ASSERT_FALSE(next.empty());
-  EXPECT_EQ(ToHex(next.back()), "05 01 1E 1C 01 05 46");
 }
 
 }  // namespace
