@@ -7,6 +7,7 @@
 
 #include "forms/factory_forms.h"
 #include "fakes/console_fixture.h"
+#include "protocol/recording_sink.h"
 
 namespace kestrova::testing {
 
@@ -27,15 +28,6 @@ struct FactoryFixture : ConsoleFixture {
       for (const Frame& f : port.TakeWritten()) frames.push_back(ToHex(f));
     }
     return frames;
-  }
-  // An 18-byte factory-data response for address 1 with the twelve parameter bytes 16..27.
-  static Frame Response(std::vector<std::uint8_t> params) {
-    Frame f{0x06, 0x01, 0x0F, 0x03, 0x0C};
-    for (std::uint8_t b : params) f.push_back(b);
-    unsigned sum = 0;
-    for (std::uint8_t b : f) sum += b;
-    f.push_back(static_cast<std::uint8_t>(sum));
-    return f;
   }
 };
 

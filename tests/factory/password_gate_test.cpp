@@ -1,3 +1,5 @@
+// The way into the factory window (the password) and out of it (the close box), and the check
+// of the exhaust interval.
 #include <gtest/gtest.h>
 
 #include "factory/factory_fixture.h"
@@ -6,7 +8,6 @@ namespace kestrova::testing {
 namespace {
 
 struct Gate : FactoryFixture {
-  bool Asking() const { return password.Visible("Password_Form"); }
   bool Open() const { return factory.Visible("F_Setup_Form"); }
   void Type(const std::string& text) {  // typed, deleted or pasted: the field's new text
     password.SetText("Password_TextBox", text);
@@ -18,56 +19,60 @@ struct Gate : FactoryFixture {
   }
 };
 
+// Case-sensitive, the whole text; the password window closes and the password does not stay.
 TEST(PasswordGate, OpensTheMomentTheWholeTextIsThePassword) {
-  struct Case {
-    std::vector<std::string> texts;
-    int opensAt;
-  };  // -1: never
-  const std::vector<Case> cases = {
+  const std::pair<std::vector<std::string>, int> cases[] = {  // the texts in turn, and where it opens
       {{"K", "KT", "KT9", "KT90", "KT907"}, 4},
       {{"kt907", "Kt907", "KT9070", "KT907 ", " KT907", "KT 907", "ＫＴ907", ""}, -1},
-      {{"xKT907", "KT907"}, 1},  // the extra character in front deleted
-      {{"KT907"}, 0},            // pasted whole
-  };
-  for (const Case& c : cases) {
+      {{"xKT907", "KT907"}, 1}};  // the extra character in front deleted
+  for (const auto& [texts, opensAt] : cases) {
     Gate g;
     g.Ask();
-    for (int i = 0; i < static_cast<int>(c.texts.size()); ++i) {
-      g.Type(c.texts[i]);
-      const bool open = c.opensAt >= 0 && i >= c.opensAt;
-      EXPECT_EQ(g.Open(), open) << c.texts[i];
-      EXPECT_EQ(g.Asking(), !open) << c.texts[i];
-    }
-    if (c.opensAt >= 0) {
-      EXPECT_EQ(g.password.Text("Password_TextBox"), "");  // no password left behind
+    for (int i = 0; i < static_cast<int>(texts.size()); ++i) {
+      g.Type(texts[i]);
+      EXPECT_EQ(g.Open(), opensAt >= 0 && i >= opensAt) << texts[i];
+      EXPECT_EQ(g.password.Visible("Password_Form"), !g.Open()) << texts[i];
+      EXPECT_EQ(g.password.Text("Password_TextBox"), g.Open() ? "" : texts[i]);
     }
   }
 }
 
-TEST(PasswordGate, TheButtonOnlyEverAsksAndDoesNothingWhileTheFactoryWindowIsOpen) {
-  Gate g;
-  g.form.F_Setup_Command_Click();
-  g.form.F_Setup_Command_Click();  // a second press keeps the one password window shown
-  EXPECT_TRUE(g.Asking());
-  EXPECT_FALSE(g.Open());
-  g.Type("KT907");
-  g.form.F_Setup_Command_Click();
-  EXPECT_FALSE(g.Asking());
-  g.window.Form_Unload();  // closed: the password is asked again
-  g.Ask();
-  EXPECT_TRUE(g.Asking());
-  EXPECT_FALSE(g.Open());
-}
-
-TEST(PasswordGate, ActivationEmptiesTheFieldAndAHiddenFieldOpensNothing) {
+// Each activation starts from an empty field; a hidden field opens nothing; the button asks
+// only while the factory window is closed. The close box empties every field and both boxes.
+TEST(PasswordGate, ActivationTheButtonAndTheCloseBox) {
   Gate g;
   g.Ask();
   g.Type("KT90");
-  g.gate.Form_Activate();  // back from the main window
+  g.gate.Form_Activate();
   EXPECT_EQ(g.password.Text("Password_TextBox"), "");
-  Gate hidden;  // no password window shown
-  hidden.Type("KT907");
-  EXPECT_FALSE(hidden.Open());
+  g.password.SetVisible("Password_Form", false);
+  g.Type("KT907");
+  EXPECT_FALSE(g.Open());
+  g.Ask();
+  g.Type("KT907");
+  g.form.F_Setup_Command_Click();
+  EXPECT_FALSE(g.password.Visible("Password_Form"));
+  g.form.Ring.Store(Hex(kFactoryDataHex));
+  g.form.ShowFSetupData();
+  g.Fill({{"S_DCVlow_Text", "7"}, {"S_Ver_Text", "B1"}, {"S_H_Fan_Text", "30"}});
+  g.factory.SetChecked("CheckBox1", true);
+  g.window.Form_Unload();
+  EXPECT_EQ(g.factory.texts.size(), 20u);  // ten edit and ten read-back fields, all emptied
+  for (const auto& [name, text] : g.factory.texts) EXPECT_EQ(text, "") << name;
+  EXPECT_FALSE(g.factory.Checked("CheckBox1") || g.factory.Checked("CheckBox2"));
+  g.Ask();
+  EXPECT_TRUE(g.password.Visible("Password_Form") && !g.Open());
+}
+
+TEST(FactoryWindow, IntervalCheckWarnsOutside0To100AndKeepsTheText) {
+  for (const auto& [text, accepted] : {std::pair{"100", true}, {"", true}, {"50abc", true}, {"100.5", false},
+                                       {"-0.1", false}, {"1e400", false}}) {
+    FactoryFixture f;
+    f.Fill({{"S_H_Fan_Text", text}});
+    f.window.S_H_Fan_Text_Validate();
+    EXPECT_EQ(f.box.shown.empty(), accepted) << text;
+    EXPECT_EQ(f.factory.Text("S_H_Fan_Text"), text);
+  }
 }
 
 }  // namespace
