@@ -4,108 +4,89 @@
 #include <string>
 #include <vector>
 
-#include "fakes/console_fixture.h"
+#include "factory/factory_fixture.h"
 
 namespace kestrova::testing {
 namespace {
 
-// The frames of one tick as hex, "" when nothing was sent.
-std::string Tick(ConsoleFixture& c) {
-  std::string out;
-  for (const Frame& f : c.Ticks(1)) out += (out.empty() ? "" : " | ") + ToHex(f);
+using Frames = std::vector<std::string>;
+
+// The frames of each of the next n ticks as hex ("" for a tick that sent nothing).
+Frames Ticks(ConsoleFixture& c, int n) {
+  Frames out;
+  for (int i = 0; i < n; ++i) {
+    out.emplace_back();
+    for (const Frame& f : c.Ticks(1)) out.back() += (out.back().empty() ? "" : " | ") + ToHex(f);
+  }
   return out;
 }
 
-// Leaves `count` unread bytes in the ring: the head of a board-information response announcing
-// 120 text bytes, which the scan leaves waiting for the rest.
-void Backlog(ConsoleFixture& c, std::size_t count) {
-  Frame bytes = Hex("06 01 0F 02 78");
-  bytes.resize(count, 0x00);
-  c.port.Feed(bytes);
-}
+const std::string kRun = "05 01 0F 00 15", kInfo = "05 01 0F 02 17", kAddressRead = "05 00 0F 01 15";
 
+// Phase 0 reads the run data and phase 2 serves the first pending item of the chain: the board
+// information until the model has arrived, then the open factory window's data. The counter
+// wraps onto phase 0.
 TEST(PollCycle, PhasesWithNothingPending) {
-  ConsoleFixture c;
+  FactoryFixture c;
   c.OpenPort();
   c.AdvanceToPhase(0);
-  EXPECT_EQ(Tick(c), "05 01 0F 00 15");
-  EXPECT_EQ(Tick(c), "");
-  EXPECT_EQ(Tick(c), "05 01 0F 02 17");  // board information until TextBox1 has text
-  EXPECT_EQ(Tick(c), "");
-  c.AdvanceToPhase(2);
-  EXPECT_EQ(Tick(c), "05 01 0F 02 17");
-  EXPECT_TRUE(c.form.f_Command02);
-
-  // The model has arrived: the flag is cleared and the rest of the chain is served in the
-  // same tick, here the factory-data read of the visible factory window.
+  EXPECT_EQ(Ticks(c, 8), (Frames{kRun, "", kInfo, "", kRun, "", kInfo, ""}));
   c.main.SetText("TextBox1", "M1");
+  EXPECT_EQ(Ticks(c, 4), (Frames{kRun, "", "", ""}));
   c.factory.SetVisible("F_Setup_Form", true);
-  c.AdvanceToPhase(2);
-  EXPECT_EQ(Tick(c), "05 01 0F 03 18");
-  EXPECT_FALSE(c.form.f_Command02);
-  EXPECT_EQ(Tick(c), "");
-  EXPECT_EQ(Tick(c), "05 01 0F 00 15");
-  c.factory.SetVisible("F_Setup_Form", false);
-  c.AdvanceToPhase(2);
-  EXPECT_EQ(Tick(c), "");
+  c.form.TickNo = 31999;
+  EXPECT_EQ(Ticks(c, 3), (Frames{kRun, "", "05 01 0F 03 18"}));
 }
 
-TEST(PollCycle, AddressReadGoesBeforeAddressWrite) {
-  ConsoleFixture c;
+TEST(PollCycle, CommandTicksServeOneRequestEachInPriorityOrder) {
+  FactoryFixture c;
   c.OpenPort();
   c.main.SetText("AddrText1", "5");
-  c.form.f_Addr_Command2 = true;
-  c.form.f_Addr_Command1 = true;
-  c.AdvanceToPhase(2);
-  EXPECT_EQ(Tick(c), "05 00 0F 01 15");
-  EXPECT_TRUE(c.form.f_Addr_Command1);
-  c.AdvanceToPhase(2);
-  EXPECT_EQ(Tick(c), "05 01 1E 1C 01 05 46");
-  EXPECT_FALSE(c.form.f_Addr_Command1);
-  c.AdvanceToPhase(2);
-  EXPECT_EQ(Tick(c), "05 01 0F 02 17");
+  c.factory.SetVisible("F_Setup_Form", true);
+  c.Fill({{"S_H_Fan_Text", "30"}});
+  c.form.Addr_Command1_Click(), c.form.Addr_Command2_Click(), c.form.Command3_Click();
+  c.window.F_Setup_Command_Click();
+  Frames sent;
+  for (int i = 0; i < 8; ++i) {
+    if (i == 4) c.main.SetText("TextBox1", "M1");  // the board information holds back the rest
+    c.AdvanceToPhase(2);
+    sent.push_back(Ticks(c, 1)[0]);
+  }
+  EXPECT_EQ(sent, (Frames{kAddressRead, "05 01 1E 1C 01 05 46", kInfo, kInfo, "05 01 1E 32 01 50 A7",
+                          "05 01 1E 1B 01 1E 5E", "", "05 01 0F 03 18"}));
 }
 
-TEST(PollCycle, BacklogWithholdsRequests) {
+TEST(PollCycle, ASettingsTransmissionTakesEveryTickBeforeAnythingElse) {
   ConsoleFixture c;
   c.OpenPort();
-  c.AdvanceToPhase(0);
-  c.form.f_Addr_Command2 = true;
-  Backlog(c, 85);
-  EXPECT_EQ(Tick(c), "");  // 85 unread: no run-data read
-  EXPECT_EQ(c.form.Ring.m_DataNo, 85);
-  EXPECT_EQ(Tick(c), "");
-  EXPECT_EQ(Tick(c), "05 00 0F 01 15");  // phase 2 still sends below 100
-
-  ConsoleFixture full;
-  full.OpenPort();
-  full.form.f_Addr_Command2 = true;
-  Backlog(full, 100);
-  EXPECT_TRUE(full.Ticks(2).empty());  // (a waiting start on a quiet line is dropped later)
-  EXPECT_TRUE(full.form.f_Addr_Command2);
+  c.main.SetText("S_TECcoolStart_Text", "30"), c.main.SetText("S_TempMin_Text", "-10");
+  c.AdvanceToPhase(1);
+  c.form.Setup_Command_Click(), c.form.Addr_Command2_Click();
+  EXPECT_EQ(Ticks(c, 6), (Frames{"05 01 1E 00 01 46 6B", "05 01 1E 0D 01 1E 50", "", kRun, "", kAddressRead}));
 }
 
-TEST(PollCycle, TickCounterWrapsToPhaseZero) {
-  ConsoleFixture c;
-  c.OpenPort();
-  c.form.TickNo = 31999;
-  EXPECT_EQ(Tick(c), "05 01 0F 00 15");
-  EXPECT_EQ(c.form.TickNo, 0);
-}
-
-TEST(PollCycle, ClosedPortHoldsTheTickCounter) {
-  ConsoleFixture c;
-  c.OpenPort();
-  c.Ticks(3);
-  c.form.f_Addr_Command2 = true;
-  c.form.CommPort_ToggleButton_Click();  // close
-  EXPECT_TRUE(c.Ticks(9).empty());
-  EXPECT_EQ(c.form.TickNo, 3);
-  EXPECT_TRUE(c.form.f_Addr_Command2);
-  c.form.CommPort_ToggleButton_Click();  // open again: the phase schedule resumes
-  EXPECT_EQ(Tick(c), "05 01 0F 00 15");
-  EXPECT_EQ(Tick(c), "");
-  EXPECT_EQ(Tick(c), "05 00 0F 01 15");
+// Unread bytes hold requests back: 80 the polls, 100 the command tick. The scan waits on a frame
+// start whose frame never completes (a board-information head announcing 120 text bytes, an
+// echoed write without its last byte); after three quiet ticks its start byte is dropped, the
+// rest is read as noise, and requests go out again.
+TEST(PollCycle, BacklogWithholdsRequestsUntilAStalledFrameStartIsDropped) {
+  const auto head = [](const char* hex, std::size_t size) {
+    Frame bytes = Hex(hex);
+    bytes.resize(size, 0x00);
+    return bytes;
+  };
+  const std::pair<Frame, Frames> cases[] = {
+      {head("06 01 0F 02 78", 85), {"", kAddressRead, "", "", "", kInfo}},
+      {head("06 01 0F 02 78", 100), {"", "", "", "", "", kAddressRead}},
+      {head("05 01 1E 0C 01 5A", 6), {"", kAddressRead, "", kRun, "", kInfo}}};
+  for (const auto& [bytes, frames] : cases) {
+    ConsoleFixture c;
+    c.OpenPort();
+    c.form.f_Addr_Command2 = true;
+    c.port.Feed(bytes);
+    EXPECT_EQ(Ticks(c, 6), frames) << ToHex(bytes).substr(0, 20) << " .. " << bytes.size();
+    EXPECT_EQ(c.form.Ring.m_DataNo, 4);
+  }
 }
 
 }  // namespace
