@@ -1,6 +1,7 @@
 #include "fakes/fakes.h"
 
 #include <cstdio>
+#include <sstream>
 #include <stdexcept>
 
 namespace kestrova::testing {
@@ -84,24 +85,8 @@ void FakeMessageBox::Post(std::string_view text) { posted.emplace_back(text); }
 
 Frame Hex(std::string_view text) {
   Frame out;
-  unsigned value = 0;
-  int digits = 0;
-  for (char c : text) {
-    int d = (c >= '0' && c <= '9') ? c - '0' : (c >= 'a' && c <= 'f') ? c - 'a' + 10 : (c >= 'A' && c <= 'F') ? c - 'A' + 10 : -1;
-    if (d < 0) {
-      if (digits) out.push_back(static_cast<std::uint8_t>(value));
-      value = 0;
-      digits = 0;
-      continue;
-    }
-    value = value * 16 + static_cast<unsigned>(d);
-    if (++digits == 2) {
-      out.push_back(static_cast<std::uint8_t>(value));
-      value = 0;
-      digits = 0;
-    }
-  }
-  if (digits) out.push_back(static_cast<std::uint8_t>(value));
+  std::istringstream in{std::string(text)};
+  for (unsigned byte = 0; in >> std::hex >> byte;) out.push_back(static_cast<std::uint8_t>(byte));
   return out;
 }
 
