@@ -4,34 +4,24 @@
 #include <gtest/gtest.h>
 
 namespace kestrova::testing {
-
 namespace {
+
 ExpectCriticals* g_expect = nullptr;
 
+// A qCritical (a control the logic asked for that does not exist) fails the running test,
+// unless an ExpectCriticals collects it. The offscreen platform's notes on what it cannot do
+// are expected; other warnings are shown.
 void Handler(QtMsgType type, const QMessageLogContext&, const QString& message) {
   const std::string text = message.toStdString();
-  if (type == QtCriticalMsg || type == QtFatalMsg) {
-    if (g_expect && type == QtCriticalMsg) {
-      g_expect->messages.push_back(text);
-      return;
-    }
-    ADD_FAILURE() << "unexpected qCritical: " << text;
-    if (type == QtFatalMsg) std::abort();
-    return;
-  }
-  // The offscreen platform's notes on what it cannot do are expected.
+  if (type == QtCriticalMsg && g_expect) return g_expect->messages.push_back(text);
+  if (type == QtCriticalMsg || type == QtFatalMsg) ADD_FAILURE() << "unexpected qCritical: " << text;
+  if (type == QtFatalMsg) std::abort();
   if (type == QtWarningMsg && !message.startsWith(QStringLiteral("This plugin does not support")))
     fprintf(stderr, "qWarning: %s\n", text.c_str());
 }
 
-class CriticalsFail : public ::testing::Environment {
- public:
-  void SetUp() override { qInstallMessageHandler(Handler); }
-  void TearDown() override { qInstallMessageHandler(nullptr); }
-};
+[[maybe_unused]] const QtMessageHandler g_previous = qInstallMessageHandler(Handler);
 
-[[maybe_unused]] ::testing::Environment* const g_environment =
-    ::testing::AddGlobalTestEnvironment(new CriticalsFail);
 }  // namespace
 
 ExpectCriticals::ExpectCriticals() { g_expect = this; }

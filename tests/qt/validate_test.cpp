@@ -16,6 +16,10 @@
 namespace kestrova::testing {
 namespace {
 
+using Log = std::vector<std::string>;
+
+// A watched field, another field, a button and a caption, shown; the focus on the watched field.
+// The check may show a real message box, which is closed once it is up.
 struct CheckedWindow {
   QWidget window;
   QLineEdit* watched = new QLineEdit(&window);
@@ -23,8 +27,10 @@ struct CheckedWindow {
   QPushButton* button = new QPushButton(QStringLiteral("发送设置"), &window);
   QLabel* caption = new QLabel(QStringLiteral("高温报警"), &window);
   ValidateFilter filter{window};
-  std::vector<std::string> log;
-  std::function<void()> during;  // runs inside the check, where a message box would be open
+  QtMessageBox box;
+  bool showBox = false;
+  std::function<void()> whileBoxIsUp;  // the operator's doing before pressing OK
+  Log log;
 
   CheckedWindow() {
     window.resize(220, 120);
@@ -34,163 +40,94 @@ struct CheckedWindow {
     caption->setGeometry(100, 10, 80, 20);
     filter.Watch(watched, [this] {
       log.push_back("check");
-      if (during) during();
+      if (!showBox) return;
+      CloseBoxWhenUp();
+      box.Show("数据错误！");
     });
     QObject::connect(button, &QPushButton::clicked, [this] { log.push_back("click"); });
-  }
-  bool Start() {
-    if (!ShowActive(window)) return false;
+    EXPECT_TRUE(ShowActive(window));
     watched->setFocus(Qt::OtherFocusReason);
-    return QApplication::focusWidget() == watched;
+  }
+  void CloseBoxWhenUp() {
+    QTimer::singleShot(0, [this] {
+      auto* seen = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (!seen) return CloseBoxWhenUp();
+      log.push_back(seen->text().toStdString());
+      if (whileBoxIsUp) whileBoxIsUp();
+      EXPECT_EQ(seen->windowTitle(), QStringLiteral("Kestrova_v20"));
+      EXPECT_EQ(seen->buttons().size(), 1);
+      EXPECT_EQ(seen->icon(), QMessageBox::NoIcon);
+      EXPECT_EQ(seen->parentWidget(), &window);  // over the window the operator works in
+      seen->button(QMessageBox::Ok)->click();
+    });
+  }
+  // A click as the window system delivers it: to the window, which finds the control under it.
+  void Click(QWidget* target) {
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, target->mapTo(&window, target->rect().center()));
+  }
+  QWidget* FocusAfterTheBox() {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
+    return QApplication::focusWidget();
   }
 };
 
-// A click as the window system delivers it: to the window, which finds the control under it.
-void Click(QWidget* target) {
-  QWidget* window = target->window();
-  QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, target->mapTo(window, target->rect().center()));
-}
-
-using Log = std::vector<std::string>;
-
-TEST(ValidateEvent, TabAndShiftTabLeaveRunTheCheckOnce) {
+// Tab, Shift+Tab and a click on another field leave the field; a click inside it or on a caption,
+// leaving an unwatched field, and the window losing the activation do not.
+TEST(ValidateEvent, WhichMovesOfTheFocusRunTheCheck) {
   CheckedWindow w;
-  ASSERT_TRUE(w.Start());
-  QTest::keyClick(w.watched, Qt::Key_Tab);
-  EXPECT_EQ(w.log, Log{"check"});
-  EXPECT_EQ(QApplication::focusWidget(), w.other);
-  QTest::keyClick(w.other, Qt::Key_Backtab);  // leaving an unwatched field checks nothing
-  EXPECT_EQ(QApplication::focusWidget(), w.watched);
-  QTest::keyClick(w.watched, Qt::Key_Tab, Qt::ShiftModifier);
-  EXPECT_EQ(w.log, (Log{"check", "check"}));
-}
-
-TEST(ValidateEvent, ClickOnAButtonChecksFirstThenClicks) {
-  CheckedWindow w;
-  ASSERT_TRUE(w.Start());
-  Click(w.button);
-  EXPECT_EQ(w.log, (Log{"check", "click"}));
-  EXPECT_EQ(QApplication::focusWidget(), w.button);
-}
-
-TEST(ValidateEvent, ClickOnAnotherFieldChecksOnceButNotInsideTheFieldOrOnACaption) {
-  CheckedWindow w;
-  ASSERT_TRUE(w.Start());
-  Click(w.watched);
-  Click(w.caption);
-  EXPECT_TRUE(w.log.empty());
-  EXPECT_EQ(QApplication::focusWidget(), w.watched);
-  Click(w.other);
-  EXPECT_EQ(w.log, Log{"check"});
-  EXPECT_EQ(QApplication::focusWidget(), w.other);
-}
-
-TEST(ValidateEvent, LosingTheActivationIsNoLeave) {
-  CheckedWindow w;
-  ASSERT_TRUE(w.Start());
+  w.Click(w.watched);
+  w.Click(w.caption);
   QWidget elsewhere;
-  elsewhere.resize(100, 50);
   ASSERT_TRUE(ShowActive(elsewhere));
   ASSERT_TRUE(ShowActive(w.window));
   EXPECT_EQ(QApplication::focusWidget(), w.watched);
   EXPECT_TRUE(w.log.empty());
-}
-
-// Something takes the focus while the check runs, as a message box does: the focus still
-// ends on the control the operator chose, and the clicked button gets exactly one click.
-TEST(ValidateEvent, FocusTakenDuringTheCheckEndsOnTheChosenControl) {
-  CheckedWindow w;
-  ASSERT_TRUE(w.Start());
-  w.during = [&] { w.caption->window()->setFocus(); };
   QTest::keyClick(w.watched, Qt::Key_Tab);
   EXPECT_EQ(QApplication::focusWidget(), w.other);
-
-  w.watched->setFocus(Qt::OtherFocusReason);
-  w.log.clear();
-  Click(w.button);
-  EXPECT_EQ(w.log, (Log{"check", "click"}));
-  EXPECT_EQ(QApplication::focusWidget(), w.button);
+  QTest::keyClick(w.other, Qt::Key_Backtab);
+  QTest::keyClick(w.watched, Qt::Key_Tab, Qt::ShiftModifier);
+  w.Click(w.watched);
+  w.Click(w.other);
+  EXPECT_EQ(w.log, (Log(3, "check")));
+  EXPECT_EQ(QApplication::focusWidget(), w.other);
 }
 
-// Closes the next modal box once it is up, recording what it showed.
-struct BoxCloser {
-  QString title, text;
-  QWidget* parent = nullptr;
-  int buttons = 0;
-  QMessageBox::Icon icon = QMessageBox::Warning;
-  std::function<void()> before_ok;  // the operator's doing while the box is up
-  void Arm() {
-    QTimer::singleShot(0, [this] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box) return Arm();
-      if (before_ok) before_ok();
-      title = box->windowTitle();
-      parent = box->parentWidget();
-      text = box->text();
-      buttons = static_cast<int>(box->buttons().size());
-      icon = box->icon();
-      box->button(QMessageBox::Ok)->click();
-    });
-  }
-};
-
-TEST(ValidateEvent, RealMessageBoxOneMessageThenTheClickAndTheFocusOnTheButton) {
+// The check runs before the click; with a box up meanwhile, the focus still ends on the control
+// the operator chose, and the button gets exactly one click.
+TEST(ValidateEvent, AMessageBoxDuringTheCheckThenTheFocusWhereTheOperatorChose) {
   CheckedWindow w;
-  ASSERT_TRUE(w.Start());
-  QtMessageBox box;
-  BoxCloser closer;
-  w.during = [&] {
-    closer.Arm();
-    box.Show("数据错误！");
-  };
-  Click(w.button);
+  w.Click(w.button);
   EXPECT_EQ(w.log, (Log{"check", "click"}));
-  EXPECT_EQ(closer.title, QStringLiteral("Kestrova_v20"));
-  EXPECT_EQ(closer.text, QStringLiteral("数据错误！"));
-  EXPECT_EQ(closer.buttons, 1);
-  EXPECT_EQ(closer.icon, QMessageBox::NoIcon);
-  EXPECT_EQ(closer.parent, &w.window);  // over the window the operator works in
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
   EXPECT_EQ(QApplication::focusWidget(), w.button);
-
+  w.showBox = true;
   w.watched->setFocus(Qt::OtherFocusReason);
-  w.log.clear();
+  w.Click(w.button);
+  EXPECT_EQ(w.FocusAfterTheBox(), w.button);
+  w.watched->setFocus(Qt::OtherFocusReason);
   QTest::keyClick(w.watched, Qt::Key_Tab);
-  EXPECT_EQ(w.log, Log{"check"});
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
-  EXPECT_EQ(QApplication::focusWidget(), w.other);
+  EXPECT_EQ(w.FocusAfterTheBox(), w.other);
+  EXPECT_EQ(w.log, (Log{"check", "click", "check", "数据错误！", "click", "check", "数据错误！"}));
 }
 
 // The operator presses on a button, the box comes up, the operator lets go (the release goes
 // to the box, not to the button) and then presses OK: the button's click still comes.
 TEST(ValidateEvent, ReleaseTakenByTheBoxStillGivesTheButtonItsClick) {
   CheckedWindow w;
-  ASSERT_TRUE(w.Start());
-  QtMessageBox box;
-  BoxCloser closer;
   const QPoint at = w.button->mapTo(&w.window, w.button->rect().center());
-  closer.before_ok = [&] { QTest::mouseRelease(w.window.windowHandle(), Qt::LeftButton, {}, at); };
-  w.during = [&] {
-    closer.Arm();
-    box.Show("数据错误！");
-  };
+  w.showBox = true;
+  w.whileBoxIsUp = [&] { QTest::mouseRelease(w.window.windowHandle(), Qt::LeftButton, {}, at); };
   QTest::mousePress(w.window.windowHandle(), Qt::LeftButton, {}, at);
-  EXPECT_EQ(w.log, (Log{"check", "click"}));
+  EXPECT_EQ(w.log, (Log{"check", "数据错误！", "click"}));
   EXPECT_FALSE(w.button->isDown());
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&w.window));
-  EXPECT_EQ(QApplication::focusWidget(), w.button);
+  EXPECT_EQ(w.FocusAfterTheBox(), w.button);
 }
 
 TEST(MessageBox, PostShowsTheBoxFromTheEventLoop) {
-  QWidget window;
-  window.resize(100, 50);
-  ASSERT_TRUE(ShowActive(window));
-  QtMessageBox box;
-  BoxCloser closer;
-  box.Post("无数据！");
+  CheckedWindow w;
+  w.box.Post("无数据！");
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);  // not inside the caller
-  closer.Arm();
-  QTRY_COMPARE(closer.text, QStringLiteral("无数据！"));
+  w.CloseBoxWhenUp();
+  QTRY_COMPARE(w.log, Log{"无数据！"});
 }
 
 }  // namespace
