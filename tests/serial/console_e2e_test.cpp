@@ -5,41 +5,50 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include "app/console_windows.h"
 #include "fakes/fakes.h"
 #include "qt/serial_component.h"
 #include "serial/sim_process.h"
-#include "app/console_windows.h"
 
 namespace kestrova::testing {
 namespace {
 
-template <typename W>
+template <typename W = QLineEdit>
 W& Find(QWidget& window, const char* name) {
   W* w = window.findChild<W*>(QString::fromUtf8(name));
   if (!w) throw std::runtime_error(std::string("no control ") + name);
   return *w;
 }
 
-// The console on the simulator, port opened through the toggle button.
+// The console on the simulator; the port is opened through the toggle button.
 struct Console {
   explicit Console(std::vector<std::string> options = {}) : sim(std::move(options)) {
     windows.Load();
     windows.ShowMain();
+    EXPECT_TRUE(WaitFor([&] { return windows.Form().Ports.m_CommPortNo > 0; }));
+    Click(Main(), "CommPort_ToggleButton");
+    EXPECT_TRUE(port.PortOpen()) << port.ErrorText();
   }
   QWidget& Main() { return windows.MainView(); }
   QWidget& Factory() { return windows.FactoryView(); }
-  std::string Text(const char* name) { return Find<QLineEdit>(Main(), name).text().toStdString(); }
-  void Click(QWidget& window, const char* name) { Find<QPushButton>(window, name).click(); }
-  bool OpenPort() {
-    if (!WaitFor([&] { return windows.Form().Ports.m_CommPortNo > 0; })) return false;
-    Click(Main(), "CommPort_ToggleButton");
-    return port.PortOpen();
+  std::string Text(const char* name, QWidget* window = nullptr) {
+    return Find(window ? *window : Main(), name).text().toStdString();
   }
-  bool WaitText(const char* name, const std::string& want, int ms = 5000) {
-    return WaitFor([&] { return Text(name) == want; }, ms);
+  void Type(QWidget& window, const char* name, const char* text) { Find(window, name).setText(text); }
+  void Click(QWidget& window, const char* name) { Find<QPushButton>(window, name).click(); }
+  bool Checked(const char* name) { return Find<QRadioButton>(Main(), name).isChecked(); }
+  bool WaitText(const char* name, const std::string& want, QWidget* window = nullptr, int ms = 8000) {
+    return WaitFor([&] { return Text(name, window) == want; }, ms);
+  }
+  // Waits for `runs` more run-data responses.
+  bool RunData(int runs = 1) {
+    const auto count = [&] { return Text("CommCtr_Text").empty() ? 0 : std::stoi(Text("CommCtr_Text")); };
+    const int seen = count();
+    return WaitFor([&] { return count() >= seen + runs; });
   }
 
   SimProcess sim;
@@ -48,121 +57,98 @@ struct Console {
   ConsoleWindows windows{port, box};
 };
 
-TEST(ConsoleEndToEnd, MonitoringFillsTheWindowFromTheBoard) {
-  Console c;
-  ASSERT_FALSE(c.sim.Path().empty());
-  ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
-  EXPECT_EQ(Find<QPushButton>(c.Main(), "CommPort_ToggleButton").text().toStdString(), "关闭串口");
-  EXPECT_EQ(Find<QLineEdit>(c.Main(), "CommPortText").toolTip().toStdString(), c.sim.Path());
-
+// Answers written in pieces: the board information, the stored settings and the measurements
+// fill the window, the run data come once a second, and sent settings come back in the run data.
+TEST(ConsoleEndToEnd, MonitoringAndSendingSettings) {
+  Console c({"--split"});
+  EXPECT_EQ(Find(c.Main(), "CommPortText").toolTip().toStdString(), c.sim.Path());
   ASSERT_TRUE(c.WaitText("TextBox1", "M1"));
-  EXPECT_EQ(c.Text("TextBox2"), "P2");
-  EXPECT_EQ(c.Text("TextBox3"), "VA2.3");
-  EXPECT_EQ(c.Text("TextBox4"), "半导体制冷制热");
-  ASSERT_TRUE(WaitFor([&] { return !c.Text("CommCtr_Text").empty(); }));
-  // The simulator's stored settings, read back through the run data.
-  EXPECT_EQ(c.Text("TECcoolStart_Text"), "25");
-  EXPECT_EQ(c.Text("TECcoolStop_Text"), "20");
-  EXPECT_EQ(c.Text("TECheatStart_Text"), "-10");
-  EXPECT_EQ(c.Text("IntFanLowS_Text"), "1500");
-  EXPECT_EQ(c.Text("ExtFanHighS_Text"), "3000");
-  EXPECT_EQ(c.Text("TempMax_Text"), "45");
-  EXPECT_EQ(c.Text("TECcurrL_Text"), "0.5");
-  EXPECT_EQ(c.Text("TECcurrH_Text"), "8");
-  EXPECT_FALSE(c.Text("Temp1_Text").empty());
-  const double volts = std::stod(c.Text("DCvoltage_Text"));
-  EXPECT_NEAR(volts, 53.5, 1.5);
+  EXPECT_EQ(c.Text("TextBox2") + " " + c.Text("TextBox3") + " " + c.Text("TextBox4"), "P2 VA2.3 半导体制冷制热");
+  ASSERT_TRUE(c.RunData());
+  for (const auto& [field, text] : {std::pair{"TECcoolStart_Text", "25"}, {"TECheatStart_Text", "-10"},
+                                    {"IntFanLowS_Text", "1500"}, {"TempMax_Text", "45"}, {"TECcurrL_Text", "0.5"}})
+    EXPECT_EQ(c.Text(field), text) << field;
+  EXPECT_NEAR(std::stod(c.Text("DCvoltage_Text")), 53.5, 1.5);
   EXPECT_EQ(c.Text("IntFanSpeed_Text").substr(0, 1), " ");
-  EXPECT_TRUE(Find<QRadioButton>(c.Main(), "RS485Option").isChecked());
-  EXPECT_FALSE(Find<QRadioButton>(c.Main(), "RS422Option").isChecked());
-
-  // The communication counter runs once a second.
-  const int before = std::stoi(c.Text("CommCtr_Text"));
-  EXPECT_TRUE(WaitFor([&] { return std::stoi(c.Text("CommCtr_Text")) >= before + 2; }, 4000));
-  EXPECT_TRUE(c.box.shown.empty());
+  EXPECT_TRUE(c.Checked("RS485Option") && !c.Checked("RS422Option"));
+  EXPECT_TRUE(c.RunData(2));
+  c.Click(c.Main(), "Copy_Command");
+  Find(c.Main(), "S_TempMax_Text").setFocus();
+  QTest::keyClicks(QApplication::focusWidget(), "1");  // 451: out of range, said when the field is left
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(c.box.shown, std::vector<std::string>{"数据错误！"});
+  EXPECT_EQ(QApplication::focusWidget(), &Find(c.Main(), "S_TempMin_Text"));
+  c.Type(c.Main(), "S_TempMax_Text", "60");
+  c.Type(c.Main(), "S_IntFanLowS_Text", "1800");
+  c.Type(c.Main(), "S_TECcurrH_Text", "12.5");
+  c.Click(c.Main(), "Setup_Command");
+  EXPECT_TRUE(c.WaitText("TempMax_Text", "60") && c.WaitText("IntFanLowS_Text", "1800") &&
+              c.WaitText("TECcurrH_Text", "12.5"));
+  EXPECT_EQ(c.Text("TECcoolStart_Text"), "25");
+  EXPECT_EQ(c.box.shown.size(), 1u);
   EXPECT_TRUE(c.box.posted.empty());
 }
 
 TEST(ConsoleEndToEnd, EchoOnTheLineShowsRs422) {
   Console c({"--echo"});
-  ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
-  ASSERT_TRUE(c.WaitText("TextBox1", "M1"));
-  ASSERT_TRUE(WaitFor([&] { return !c.Text("CommCtr_Text").empty(); }));
-  EXPECT_TRUE(Find<QRadioButton>(c.Main(), "RS422Option").isChecked());
-  EXPECT_FALSE(Find<QRadioButton>(c.Main(), "RS485Option").isChecked());
+  ASSERT_TRUE(c.RunData());
+  EXPECT_TRUE(c.Checked("RS422Option") && !c.Checked("RS485Option"));
 }
 
-TEST(ConsoleEndToEnd, SentSettingsShowInTheReadBackFields) {
-  Console c({"--split"});
-  ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
-  ASSERT_TRUE(c.WaitText("TempMax_Text", "45"));
-  c.Click(c.Main(), "Copy_Command");
-  Find<QLineEdit>(c.Main(), "S_TempMax_Text").setText("60");
-  Find<QLineEdit>(c.Main(), "S_IntFanLowS_Text").setText("1800");
-  Find<QLineEdit>(c.Main(), "S_TECcurrH_Text").setText("12.5");
-  c.Click(c.Main(), "Setup_Command");
-  EXPECT_TRUE(c.windows.Form().f_SetupButton);
-  EXPECT_TRUE(c.WaitText("TempMax_Text", "60", 8000));
-  EXPECT_TRUE(c.WaitText("IntFanLowS_Text", "1800"));
-  EXPECT_TRUE(c.WaitText("TECcurrH_Text", "12.5"));
-  EXPECT_EQ(c.Text("TECcoolStart_Text"), "25");
-  EXPECT_TRUE(c.box.shown.empty());
-}
-
-TEST(ConsoleEndToEnd, NewAddressIsWrittenReadBackAndFollowed) {
+// The simulated temperature takes the place of the inner sensor; a new address is written,
+// read back and followed by the polls; the factory window reads and writes the factory settings.
+TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindow) {
   Console c;
-  ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
-  ASSERT_TRUE(WaitFor([&] { return !c.Text("CommCtr_Text").empty(); }));
-  QTest::keyClicks(&Find<QLineEdit>(c.Main(), "AddrText1"), "7");
+  ASSERT_TRUE(c.RunData());
+  c.Type(c.Main(), "SetupT_Text", "-12.5");
+  c.Click(c.Main(), "Command3");
+  EXPECT_TRUE(c.WaitText("Temp1_Text", "-12.5"));
+  QTest::keyClicks(&Find(c.Main(), "AddrText1"), "27");  // every edit is checked: 27 is no address
+  EXPECT_EQ(c.Text("AddrText1"), "1");
+  Find(c.Main(), "AddrText1").clear();
+  QTest::keyClicks(&Find(c.Main(), "AddrText1"), "7");
   c.Click(c.Main(), "Addr_Command1");
   ASSERT_TRUE(WaitFor([&] { return !c.windows.Form().f_Addr_Command1; }));
   QTest::qWait(300);  // the acknowledgement comes back before the board takes its new address
   c.Click(c.Main(), "Addr_Command2");
   ASSERT_TRUE(c.WaitText("AddrText2", "7"));
-  EXPECT_EQ(c.windows.Form().m_Address, 7);
-  // Run data now comes from address 7.
-  const int before = std::stoi(c.Text("CommCtr_Text"));
-  EXPECT_TRUE(WaitFor([&] { return std::stoi(c.Text("CommCtr_Text")) > before + 1; }, 4000));
-  EXPECT_TRUE(c.box.shown.empty());
-}
+  EXPECT_TRUE(c.RunData(2)) << "run data now come from address 7";
 
-TEST(ConsoleEndToEnd, FactoryWindowReadsAndWritesTheFactorySettings) {
-  Console c;
-  ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
-  ASSERT_TRUE(c.WaitText("TextBox1", "M1"));
   c.Click(c.Main(), "F_Setup_Command");
-  ASSERT_TRUE(c.windows.PasswordView().isVisible());
-  QTest::keyClicks(&Find<QLineEdit>(c.windows.PasswordView(), "Password_TextBox"), "KT907");
+  QTest::keyClicks(&Find(c.windows.PasswordView(), "Password_TextBox"), "KT907");
   ASSERT_TRUE(c.Factory().isVisible());
-  EXPECT_FALSE(c.windows.PasswordView().isVisible());
-
-  auto factoryText = [&](const char* name) { return Find<QLineEdit>(c.Factory(), name).text().toStdString(); };
-  ASSERT_TRUE(WaitFor([&] { return factoryText("DCVlow_Text") == "180"; }, 5000));
-  EXPECT_EQ(factoryText("Ver_Text"), "A2");
-  EXPECT_EQ(factoryText("H_Fan_Text"), "10");
-  EXPECT_TRUE(Find<QCheckBox>(c.Factory(), "CheckBox2").isChecked());
-
-  // New interval, and the cooling-only flag cleared (CheckBox1 stays unticked).
-  Find<QLineEdit>(c.Factory(), "S_H_Fan_Text").setText("30");
+  const auto boardFlag = [&] { return Find<QCheckBox>(c.Factory(), "CheckBox2").isChecked(); };
+  ASSERT_TRUE(c.WaitText("DCVlow_Text", "180", &c.Factory()));
+  EXPECT_EQ(c.Text("Ver_Text", &c.Factory()) + " " + c.Text("H_Fan_Text", &c.Factory()), "A2 10");
+  EXPECT_TRUE(boardFlag());
+  c.Type(c.Factory(), "S_H_Fan_Text", "30");  // and the cooling-only flag cleared: CheckBox1 stays off
   c.Click(c.Factory(), "F_Setup_Command");
-  EXPECT_TRUE(WaitFor([&] { return factoryText("H_Fan_Text") == "30"; }, 8000));
-  EXPECT_TRUE(WaitFor([&] { return !Find<QCheckBox>(c.Factory(), "CheckBox2").isChecked(); }, 5000));
-  EXPECT_EQ(factoryText("DCVlow_Text"), "180");
-  EXPECT_TRUE(c.box.shown.empty());
+  EXPECT_TRUE(c.WaitText("H_Fan_Text", "30", &c.Factory()));
+  EXPECT_TRUE(WaitFor([&] { return !boardFlag(); }));
+  EXPECT_EQ(c.Text("DCVlow_Text", &c.Factory()), "180");
+  c.Factory().close();  // the close box empties the window but keeps it
+  EXPECT_EQ(c.Text("DCVlow_Text", &c.Factory()) + c.Text("S_H_Fan_Text", &c.Factory()), "");
+  EXPECT_EQ(c.box.shown, std::vector<std::string>{"数据错误！"});
 }
 
 TEST(ConsoleEndToEnd, UnpluggedBoardClosesThePortAndTellsTheOperatorOnce) {
   Console c;
-  ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
-  ASSERT_TRUE(WaitFor([&] { return !c.Text("CommCtr_Text").empty(); }));
+  ASSERT_TRUE(c.RunData());
   c.sim.Kill();
-  ASSERT_TRUE(WaitFor([&] {
-    return Find<QPushButton>(c.Main(), "CommPort_ToggleButton").text().toStdString() == "打开串口";
-  }));
+  ASSERT_TRUE(WaitFor([&] { return Find<QPushButton>(c.Main(), "CommPort_ToggleButton").text() == "打开串口"; }));
   QTest::qWait(600);
   ASSERT_EQ(c.box.posted.size(), 1u);
   EXPECT_NE(c.box.posted[0].find("串口已断开"), std::string::npos) << c.box.posted[0];
-  EXPECT_FALSE(c.port.PortOpen());
+}
+
+// Closing the main window releases the port, hides the other windows and ends the program.
+TEST(ConsoleEndToEnd, ClosingTheMainWindowReleasesThePort) {
+  Console c;
+  c.windows.FactoryView().show();
+  QSignalSpy closed(&c.windows, &ConsoleWindows::closed);
+  c.Main().close();
+  EXPECT_EQ(closed.count(), 1);
+  EXPECT_FALSE(c.port.PortOpen() || c.Factory().isVisible() || c.windows.PollTimer().isActive());
 }
 
 }  // namespace

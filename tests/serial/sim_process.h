@@ -1,18 +1,15 @@
 #pragma once
-// Test helpers for the serial path: the board simulator as a child process, the port table
-// pointed at it, and a pump that moves what the port receives through the frame scan.
+// Test helpers for the serial path: the board simulator as a child process and the port table
+// pointed at it.
 #include <sys/types.h>
 
+#include <csignal>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "qt/serial_component.h"
-#include "link/serial_port.h"
-#include "protocol/frames.h"
-#include "protocol/receive_ring.h"
-#include "protocol/recording_sink.h"
 
 namespace kestrova::testing {
 
@@ -33,14 +30,14 @@ class ScopedPorts {
 class SimProcess {
  public:
   explicit SimProcess(std::vector<std::string> options = {});
-  ~SimProcess();
+  ~SimProcess() { Stop(SIGTERM); }
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
 
   // "" when the simulator did not start.
   const std::string& Path() const { return path_; }
   // Kills the simulator at once: its pseudo-terminal disappears as a pulled adapter would.
-  void Kill();
+  void Kill() { Stop(SIGKILL); }
 
  private:
   void Stop(int signal);
@@ -60,29 +57,7 @@ struct SimLink {
   QtSerialPort port;
 };
 
-// Processes Qt events in small steps until done() holds or a few seconds have passed.
+// Processes Qt events in small steps until done() holds or the deadline has passed.
 bool WaitFor(const std::function<bool()>& done, int deadline_ms = 4000);
-
-// The console's receive side in miniature: bytes from the port go into a ring and through the
-// frame scan into a RecordingSink; raw keeps every byte received.
-struct LinkPump {
-  explicit LinkPump(SerialPort& port, int address = 1) : port(port), address(address) {}
-
-  // Moves waiting input through the scan until it stops making progress.
-  void Step();
-  // Step()s until done() holds (or the deadline passes).
-  bool Until(const std::function<bool()>& done);
-  // Sends a request and waits until the sink has recorded a call starting with `what`.
-  bool Exchange(const Frame& request, const std::string& what);
-  // The latest recorded call starting with `what`, without its name ("" when there is none).
-  std::string Recorded(const std::string& what) const;
-  int Count(const std::string& what) const;
-
-  SerialPort& port;
-  int address;
-  ReceiveRing ring;
-  RecordingSink sink{ring};
-  std::vector<std::uint8_t> raw;
-};
 
 }  // namespace kestrova::testing
