@@ -93,8 +93,8 @@ TEST(FactoryReadback, FillsTheReadBackSideOnly) {
       {"TECcurrCalib_Text", "100"}, {"H_Fan_Text", "10"},      {"S_DCVlow_Text", "40"}};
   EXPECT_EQ(f.factory.texts, (std::map<std::string, std::string, std::less<>>(expected.begin(), expected.end())));
   EXPECT_TRUE(f.factory.Checked("CheckBox2") && f.factory.Checked("CheckBox1"));
-  for (const auto& [b, ver, flag, text] : {std::tuple<std::uint8_t, std::uint8_t, std::uint8_t, std::string>{0, 'A', 0, "0/Ax"},
-                                           {255, 0xE9, 2, "255/éx"}, {1, '1', 255, "1/1x"}}) {
+  using Edge = std::tuple<std::uint8_t, std::uint8_t, std::uint8_t, std::string>;  // low, version, flag, shown
+  for (const auto& [b, ver, flag, text] : {Edge{0, 'A', 0, "0/Ax"}, {255, 0xE9, 2, "255/éx"}, {1, '1', 255, "1/1x"}}) {
     f.form.Ring.Reset();
     f.form.Ring.Store(Sealed({0x06, 0x01, 0x0F, 0x03, 0x0C, b, 0, 0, 0, ver, 'x', 0, 0, 0, 0, flag, 0}));
     f.form.ShowFSetupData();

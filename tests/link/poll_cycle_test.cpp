@@ -12,7 +12,7 @@ namespace {
 using Frames = std::vector<std::string>;
 
 // The frames of each of the next n ticks as hex ("" for a tick that sent nothing).
-Frames Ticks(ConsoleFixture& c, int n) {
+Frames TickFrames(ConsoleFixture& c, int n) {
   Frames out;
   for (int i = 0; i < n; ++i) {
     out.emplace_back();
@@ -24,18 +24,19 @@ Frames Ticks(ConsoleFixture& c, int n) {
 const std::string kRun = "05 01 0F 00 15", kInfo = "05 01 0F 02 17", kAddressRead = "05 00 0F 01 15";
 
 // Phase 0 reads the run data and phase 2 serves the first pending item of the chain: the board
-// information until the model has arrived, then the open factory window's data. The counter
-// wraps onto phase 0.
+// information until the model has arrived (never again after it), then the open factory
+// window's data. The counter wraps onto phase 0.
 TEST(PollCycle, PhasesWithNothingPending) {
   FactoryFixture c;
   c.OpenPort();
   c.AdvanceToPhase(0);
-  EXPECT_EQ(Ticks(c, 8), (Frames{kRun, "", kInfo, "", kRun, "", kInfo, ""}));
+  EXPECT_EQ(TickFrames(c, 8), (Frames{kRun, "", kInfo, "", kRun, "", kInfo, ""}));
   c.main.SetText("TextBox1", "M1");
-  EXPECT_EQ(Ticks(c, 4), (Frames{kRun, "", "", ""}));
+  EXPECT_EQ(TickFrames(c, 4), (Frames{kRun, "", "", ""}));
+  c.main.SetText("TextBox1", "");  // once the model has arrived it is never asked for again
   c.factory.SetVisible("F_Setup_Form", true);
   c.form.TickNo = 31999;
-  EXPECT_EQ(Ticks(c, 3), (Frames{kRun, "", "05 01 0F 03 18"}));
+  EXPECT_EQ(TickFrames(c, 3), (Frames{kRun, "", "05 01 0F 03 18"}));
 }
 
 TEST(PollCycle, CommandTicksServeOneRequestEachInPriorityOrder) {
@@ -50,7 +51,7 @@ TEST(PollCycle, CommandTicksServeOneRequestEachInPriorityOrder) {
   for (int i = 0; i < 8; ++i) {
     if (i == 4) c.main.SetText("TextBox1", "M1");  // the board information holds back the rest
     c.AdvanceToPhase(2);
-    sent.push_back(Ticks(c, 1)[0]);
+    sent.push_back(TickFrames(c, 1)[0]);
   }
   EXPECT_EQ(sent, (Frames{kAddressRead, "05 01 1E 1C 01 05 46", kInfo, kInfo, "05 01 1E 32 01 50 A7",
                           "05 01 1E 1B 01 1E 5E", "", "05 01 0F 03 18"}));
@@ -62,7 +63,7 @@ TEST(PollCycle, ASettingsTransmissionTakesEveryTickBeforeAnythingElse) {
   c.main.SetText("S_TECcoolStart_Text", "30"), c.main.SetText("S_TempMin_Text", "-10");
   c.AdvanceToPhase(1);
   c.form.Setup_Command_Click(), c.form.Addr_Command2_Click();
-  EXPECT_EQ(Ticks(c, 6), (Frames{"05 01 1E 00 01 46 6B", "05 01 1E 0D 01 1E 50", "", kRun, "", kAddressRead}));
+  EXPECT_EQ(TickFrames(c, 6), (Frames{"05 01 1E 00 01 46 6B", "05 01 1E 0D 01 1E 50", "", kRun, "", kAddressRead}));
 }
 
 // Unread bytes hold requests back: 80 the polls, 100 the command tick. The scan waits on a frame
@@ -84,7 +85,7 @@ TEST(PollCycle, BacklogWithholdsRequestsUntilAStalledFrameStartIsDropped) {
     c.OpenPort();
     c.form.f_Addr_Command2 = true;
     c.port.Feed(bytes);
-    EXPECT_EQ(Ticks(c, 6), frames) << ToHex(bytes).substr(0, 20) << " .. " << bytes.size();
+    EXPECT_EQ(TickFrames(c, 6), frames) << ToHex(bytes).substr(0, 20) << " .. " << bytes.size();
     EXPECT_EQ(c.form.Ring.m_DataNo, 4);
   }
 }

@@ -40,7 +40,9 @@ TEST(BoardInfo, ResponsesFillTheFieldsAndTheLinkMode) {
   c.OpenPort();
   c.port.Feed(Hex(kBoardInfoHex));
   c.Ticks(1);
-  const auto shown = [&] { return Texts{c.main.Text("TextBox1"), c.main.Text("TextBox2"), c.main.Text("TextBox3"), c.main.Text("TextBox4")}; };
+  const auto shown = [&] {
+    return Texts{c.main.Text("TextBox1"), c.main.Text("TextBox2"), c.main.Text("TextBox3"), c.main.Text("TextBox4")};
+  };
   EXPECT_EQ(shown(), (Texts{"M1", "P2", "VA2.3", "半导体制冷制热"}));
   EXPECT_TRUE(c.main.Checked("RS485Option"));
   c.AdvanceToPhase(2);

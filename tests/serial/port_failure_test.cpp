@@ -50,7 +50,8 @@ TEST(PortFailure, DeviceWithoutAccessRightsAsksForTheDialoutGroup) {
   QtSerialPort port;
   port.SetCommPort(1);
   EXPECT_FALSE(port.SetPortOpen(true));
-  EXPECT_EQ(port.ErrorText(), std::string("COM1（") + path + "）：没有访问权限（请将当前用户加入 dialout 组）");
+  EXPECT_EQ(port.ErrorText(),
+            std::string("COM1（") + path + "）：没有访问权限（请将当前用户加入 dialout 组）");
   std::remove(path);
 }
 
@@ -63,7 +64,8 @@ TEST(PortFailure, UnpluggedDeviceClosesThePortOnceWithoutSpinning) {
   ASSERT_TRUE(WaitFor([&] { return link.port.InBufferCount() >= 18; }));
   link.sim.Kill();
   ASSERT_TRUE(WaitFor([&] { return !link.port.PortOpen(); })) << "the loss was not noticed";
-  EXPECT_EQ(link.port.ErrorText().rfind("COM1（" + link.sim.Path() + "）：串口已断开", 0), 0u) << link.port.ErrorText();
+  EXPECT_EQ(link.port.ErrorText().rfind("COM1（" + link.sim.Path() + "）：串口已断开", 0), 0u)
+      << link.port.ErrorText();
   const auto cpu = [] {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

@@ -15,11 +15,11 @@ namespace {
 
 TEST(LeadingNumber, ParsesTheLeadingNumberOrDoesNotFit) {
   const std::pair<const char*, std::optional<double>> cases[] = {
-      {" 35abc", 35},   {"3 5", 35},    {"3\t5\n", 35}, {"1,5", 1},   {"1E3", 1000},  {"25e-1", 2.5},
-      {"&H3E8", 1000}, {"&HFA", 250},  {"&h3e8", 1000}, {"&o178", 15},  {"&H", 0},    {"-40.5", -40.5}, {"+7", 7},
-      {".5", 0.5},      {"-.5", -0.5},  {"1.2.3", 1.2}, {"1E", 1},    {"1E+x", 1},    {"", 0},
-      {"abc", 0},       {"-", 0},       {"E5", 0},      {"--5", 0},   {"1e-400", 0},  {"1e400", {}},
-      {"-1e400", {}},   {"1e99999999999999999999", {}}};
+      {" 35abc", 35},  {"3 5", 35},     {"3\t5\n", 35},  {"1,5", 1},     {"1E3", 1000}, {"25e-1", 2.5},
+      {"&H3E8", 1000}, {"&HFA", 250},   {"&h3e8", 1000}, {"&o178", 15},  {"&H", 0},     {"-40.5", -40.5},
+      {"+7", 7},       {".5", 0.5},     {"-.5", -0.5},   {"1.2.3", 1.2}, {"1E", 1},     {"1E+x", 1},
+      {"", 0},         {"abc", 0},      {"-", 0},        {"E5", 0},      {"--5", 0},    {"1e-400", 0},
+      {"1e400", {}},   {"-1e400", {}},  {"1e99999999999999999999", {}}};
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseLeadingNumber(text), value) << '"' << text << '"';
   EXPECT_FALSE(ParseLeadingNumber("&H" + std::string(300, 'F')).has_value());
 }
@@ -42,7 +42,8 @@ TEST(LeadingNumber, RoundsHalfToEvenIntoAByteOrNothing) {
 }
 
 TEST(SettingChecks, WarnOnlyOutsideTheRangeAndKeepTheText) {
-  const std::tuple<const char*, std::vector<std::string>, std::vector<std::string>> rows[] = {  // accepted, rejected
+  using Texts = std::vector<std::string>;
+  const std::tuple<const char*, Texts, Texts> rows[] = {  // field, accepted, rejected
       // Whole-number rows (2000..5500, 2..3): the nearest whole number, half to even, in 16 bits.
       {"S_ExtFanHighS_Text", {"1999.5", "2000", "5500.5"}, {"1999.4", "5501.5", "67536"}},
       {"S_IntFanPulse_Text", {"1.5", "3.4"}, {"3.5", "65538"}},  // 65538 would be 2 if wrapped
@@ -59,7 +60,7 @@ TEST(SettingChecks, WarnOnlyOutsideTheRangeAndKeepTheText) {
         ConsoleFixture f;
         f.main.texts[field] = text;
         f.form.Validate(field);
-        EXPECT_EQ(f.box.shown, std::vector<std::string>(message, std::string(kDataError))) << field << " '" << text << "'";
+        EXPECT_EQ(f.box.shown, Texts(message, std::string(kDataError))) << field << " '" << text << "'";
         EXPECT_EQ(f.main.Text(field), text);
       }
     }

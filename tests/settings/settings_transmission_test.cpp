@@ -41,7 +41,8 @@ TEST(SettingsTransmission, WorkedFramesOneChangedSettingPerCall) {
       {"S_IntFanLowS_Text", "1000", {"05 01 1E 05 02 03 E8 16", "-"}},
       {"S_IntFanHighS_Text", "1535.6", {"05 01 1E 07 02 06 00 33", "-"}},  // rounded before the split
       {"S_TempMin_Text", "1.0", {"05 01 1E 0D 01 29 5B", "-"}}, {"S_TempMin_Text", "1", {"-"}}};
-  for (const auto& [field, text, frames] : rows) EXPECT_EQ(Settings({{field, text}}).Walk(), frames) << field << " " << text;
+  for (const auto& [field, text, frames] : rows)
+    EXPECT_EQ(Settings({{field, text}}).Walk(), frames) << field << " " << text;
   Settings all;
   for (const SettingPair& p : kSettingPairs) all.main.SetText(p.edit, "2");
   Texts bodies;  // code, length and data of each frame: "2" in every row's encoding
