@@ -1,4 +1,5 @@
-// Port probe, selector, open/close toggle, and what the operator sees when the port fails.
+// The ports: the port table (the KESTROVA_PORTS list or the system's devices in a stable order),
+// the probe, the selector, the open/close toggle, and what the operator sees when the port fails.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -6,11 +7,13 @@
 #include <vector>
 
 #include "fakes/console_fixture.h"
+#include "link/port_table.h"
 
 namespace kestrova::testing {
 namespace {
 
 using Texts = std::vector<std::string>;
+using Paths = Texts;
 const std::string kOpen = "打开串口", kClose = "关闭串口";
 
 // The first tick lists the ports of COM1..COM3 that open and shows the first, with its device
@@ -93,6 +96,34 @@ TEST(PortDiscovery, FailedOpenAndLostPort) {
   c.form.CommPort_ToggleButton_Click();
   EXPECT_EQ(c.Ticks(4).size(), 2u);  // run-data read and board-information read
   EXPECT_EQ(c.box.shown.size() + c.box.posted.size(), 2u);
+}
+
+
+TEST(PortTable, TheVariableListsThePortsTrimmedWithoutEmptyEntries) {
+  EXPECT_EQ(ParsePortList(" /dev/ttyUSB0 , ,/dev/serial/by-id/usb-x-port0,,"),
+            (Paths{"/dev/ttyUSB0", "/dev/serial/by-id/usb-x-port0"}));
+  EXPECT_TRUE(ParsePortList(" , \t,").empty());
+#ifndef _WIN32
+  int listings = 0;
+  const auto system = [&] {
+    ++listings;
+    return Paths{"/dev/ttyS0", "/dev/ttyUSB0"};
+  };
+  EXPECT_EQ(BuildPortTable("/dev/pts/7, /dev/pts/8", system), (Paths{"/dev/pts/7", "/dev/pts/8"}));
+  EXPECT_TRUE(BuildPortTable("", system).empty());  // set but empty: no ports, no system devices
+  EXPECT_EQ(listings, 0);
+  EXPECT_EQ(BuildPortTable(nullptr, system), (Paths{"/dev/ttyUSB0", "/dev/ttyS0"}));
+#endif
+}
+
+TEST(PortTable, UsbAdaptersFirstInNaturalOrderAndPortNumbersOneToNine) {
+  EXPECT_EQ(OrderSerialDevices({"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyACM0", "/dev/ttyAMA0", "/dev/ttyUSB2",
+                                "/dev/ttyS0", "/dev/ttyS10", "/dev/ttyS2", "/dev/ttyS1"}),
+            (Paths{"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2",
+                   "/dev/ttyS10", "/dev/ttyAMA0"}));
+  const Paths ten{"/dev/a", "/dev/b", "", "", "", "", "", "", "", "/dev/j"};
+  EXPECT_EQ(PortTableEntry(ten, 1) + PortTableEntry(ten, 2), "/dev/a/dev/b");
+  EXPECT_EQ(PortTableEntry(ten, 0) + PortTableEntry(ten, 10) + PortTableEntry(Paths{"/dev/a"}, 2), "");
 }
 
 }  // namespace
