@@ -28,7 +28,7 @@ TEST(DeviceAddress, EveryChangeIsCheckedAndNoAddressBecomesOne) {
 
 // The address write carries the text at sending time, half to even; the simulated temperature
 // goes as 2v + 80 and is refused at the press with "数据错误！" when it has no one-byte form.
-TEST(DeviceAddress, AddressAndSimulatedTemperatureWrites) {
+TEST(CommandWrites, AddressAndSimulatedTemperature) {
   const std::tuple<int, const char*, const char*> addresses[] = {
       {1, "5", "05 01 1E 1C 01 05 46"},   {1, "0.4", "05 01 1E 1C 01 00 41"}, {1, "", "05 01 1E 1C 01 00 41"},
       {1, "2.5", "05 01 1E 1C 01 02 43"}, {255, "5", "05 FF 1E 1C 01 05 44"}, {1, "-3", ""}, {1, "256", ""}};

@@ -98,7 +98,6 @@ TEST(PortDiscovery, FailedOpenAndLostPort) {
   EXPECT_EQ(c.box.shown.size() + c.box.posted.size(), 2u);
 }
 
-
 TEST(PortTable, TheVariableListsThePortsTrimmedWithoutEmptyEntries) {
   EXPECT_EQ(ParsePortList(" /dev/ttyUSB0 , ,/dev/serial/by-id/usb-x-port0,,"),
             (Paths{"/dev/ttyUSB0", "/dev/serial/by-id/usb-x-port0"}));
@@ -121,8 +120,8 @@ TEST(PortTable, UsbAdaptersFirstInNaturalOrderAndPortNumbersOneToNine) {
                                 "/dev/ttyS0", "/dev/ttyS10", "/dev/ttyS2", "/dev/ttyS1"}),
             (Paths{"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2",
                    "/dev/ttyS10", "/dev/ttyAMA0"}));
-  const Paths ten{"/dev/a", "/dev/b", "", "", "", "", "", "", "", "/dev/j"};
-  EXPECT_EQ(PortTableEntry(ten, 1) + PortTableEntry(ten, 2), "/dev/a/dev/b");
+  const Paths ten{"/dev/a", "", "", "", "", "", "", "", "/dev/i", "/dev/j"};
+  EXPECT_EQ(PortTableEntry(ten, 1) + PortTableEntry(ten, 9), "/dev/a/dev/i");
   EXPECT_EQ(PortTableEntry(ten, 0) + PortTableEntry(ten, 10) + PortTableEntry(Paths{"/dev/a"}, 2), "");
 }
 

@@ -106,7 +106,6 @@ TEST(RunData, FanSpeedAverageAndCommunicationCounter) {
   EXPECT_EQ(d.main.Text("IntFanSpeed_Text"), " 1000");
 }
 
-
 TEST(BoardInfo, SplitsByCharactersAndDropsTheLastOne) {
   const std::pair<std::string, Texts> cases[] = {
       {std::string("M1/P2/VA2.3\0", 12), {"M1", "P2", "VA2.3"}}, {"A/B/C1X", {"A", "B", "C1"}},
