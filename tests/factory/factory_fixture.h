@@ -29,6 +29,11 @@ struct FactoryFixture : ConsoleFixture {
     }
     return frames;
   }
+  // An 18-byte factory-data response for address 1 with the twelve parameter bytes 16..27.
+  static Frame Response(std::vector<std::uint8_t> params) {
+    params.insert(params.begin(), {0x06, 0x01, 0x0F, 0x03, 0x0C});
+    return Sealed(params);
+  }
 };
 
 }  // namespace kestrova::testing

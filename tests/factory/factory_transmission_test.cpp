@@ -97,7 +97,7 @@ TEST(FactoryReadback, FillsTheReadBackSideOnly) {
   using Edge = std::tuple<std::uint8_t, std::uint8_t, std::uint8_t, std::string>;  // low, version, flag, shown
   for (const auto& [b, ver, flag, text] : {Edge{0, 'A', 0, "0/Ax"}, {255, 0xE9, 2, "255/éx"}, {1, '1', 255, "1/1x"}}) {
     f.form.Ring.Reset();
-    f.form.Ring.Store(Sealed({0x06, 0x01, 0x0F, 0x03, 0x0C, b, 0, 0, 0, ver, 'x', 0, 0, 0, 0, flag, 0}));
+    f.form.Ring.Store(FactoryFixture::Response({b, 0, 0, 0, ver, 'x', 0, 0, 0, 0, flag, 0}));
     f.form.ShowFSetupData();
     EXPECT_EQ(f.factory.Text("DCVlow_Text") + "/" + f.factory.Text("Ver_Text"), text);
     EXPECT_FALSE(f.factory.Checked("CheckBox2")) << int(flag);
