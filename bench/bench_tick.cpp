@@ -30,6 +30,7 @@ class LoopbackPort : public SerialPort {
   std::vector<std::uint8_t> Input() override { return kRunData; }
   void Output(std::span<const std::uint8_t>) override {}
   std::string ErrorText() const override { return {}; }
+  PortFault Fault() const override { return PortFault::None; }
   std::string DeviceName(int) const override { return "loopback"; }
 
  private:

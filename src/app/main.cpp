@@ -6,9 +6,11 @@
 #include "app/console_windows.h"
 #include "qt/fonts.h"
 #include "qt/message_box.h"
+#include "qt/translations.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  kestrova::LoadQtTranslations(app);
   QApplication::setFont(kestrova::ConsoleFont());
   // The main window alone ends the program; the two small windows only hide.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -49,8 +49,11 @@ TEST(PortDiscovery, NoPortProbesEveryTickUntilOneAppears) {
   c.Ticks(1);
   EXPECT_EQ(c.main.Text("CommPortText"), "COM3");
   c.port.available = {1, 3};
-  c.Ticks(1);  // once a port is found the probe never runs again
-  EXPECT_EQ(c.form.Ports.m_CommPortNo, 1);
+  c.Ticks(4);  // a port plugged in later is offered within a second, after the ones offered
+  EXPECT_EQ(c.form.Ports.m_CommPortNo, 2);
+  EXPECT_EQ(c.form.Ports.CommPortList[1], "COM1");
+  EXPECT_EQ(c.main.Text("CommPortText"), "COM3");
+  EXPECT_TRUE(c.main.Visible("CommPortVScroll"));
 }
 
 TEST(PortDiscovery, SelectorWrapsAndOpensTheChosenPort) {
@@ -106,7 +109,7 @@ TEST(PortDiscovery, LostPortIsReportedOnceAndCanBeReopened) {
   c.OpenPort();
   c.port.Unplug("gone");
   EXPECT_TRUE(c.Ticks(8).empty());
-  EXPECT_EQ(c.box.posted, std::vector<std::string>{"串口已断开：gone"});
+  EXPECT_EQ(c.box.posted, std::vector<std::string>{"串口已断开：COM1（设备已拔出或断电）"});
   EXPECT_TRUE(c.box.shown.empty());
   EXPECT_EQ(c.main.Text("CommPort_ToggleButton"), kOpen);
   EXPECT_EQ(c.form.TickNo, 0);

@@ -172,7 +172,7 @@ TEST(MainWindow, EveryControlHasItsKindAndText) {
 TEST(MainWindow, GeometryInPixelsAt96Dpi) {
   if (QGuiApplication::primaryScreen()->logicalDotsPerInch() != 96) GTEST_SKIP() << "screen is not at 96 DPI";
   MainWindow window;
-  EXPECT_EQ(window.size(), QSize(842, 495));
+  EXPECT_EQ(window.Form().size(), QSize(842, 495));
   EXPECT_EQ(window.minimumSize(), window.maximumSize());
   const std::pair<const char*, QRect> placed[] = {
       {"Frame_通信端口", QRect(256, 16, 329, 131)},      {"CommPortText", QRect(20, 25, 41, 21)},
