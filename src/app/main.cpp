@@ -2,12 +2,14 @@
 // operator closes the main window.
 #include <QApplication>
 
+#include "app/command_line.h"
 #include "link/qt_serial_port.h"
 #include "ui/console_windows.h"
 #include "ui/fonts.h"
 #include "ui/qt_message_box.h"
 
 int main(int argc, char** argv) {
+  if (const auto exit_code = kestrova::HandleCommandLine(argc, argv)) return *exit_code;
   QApplication app(argc, argv);
   QApplication::setFont(kestrova::ConsoleFont());
   // The main window alone ends the program; the two small windows only hide.

@@ -42,6 +42,8 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
     long long number = 0;
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "--address") {
       const char* v = value();
       if (v == nullptr) return false;
@@ -107,6 +109,7 @@ Options:
   --silent       never answer (the echo, if asked for, still comes back)
   --seed S       seed of the random choices, for repeatable runs
   --log          each request and answer in hex on stderr
+  --version      the version
   --help         this text
 )";
 }

@@ -17,6 +17,7 @@ struct Options {
   bool silent = false;              // never answer
   bool log = false;                 // requests and answers in hex on stderr
   bool help = false;
+  bool version = false;
   std::optional<std::uint32_t> seed;
 };
 
