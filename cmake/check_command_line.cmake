@@ -27,6 +27,7 @@ expect(0 "^kestrova ${version} \\(built [0-9-]+\\)\n$" "" ${CONSOLE} --version)
 expect(0 "^Usage: kestrova .*--version" "" ${CONSOLE} --help)
 expect(2 "" "unknown option '--bogus'.*Usage: kestrova" ${CONSOLE} --bogus)
 expect(0 "^kestrova-board-sim ${version} \\(built [0-9-]+\\)\n$" "" ${SIM} --version)
+expect(2 "" "--ignore-writes" ${SIM} --ignore-writes 12,x)
 
 # Without an option the console starts and keeps running (the offscreen platform stands in
 # for a display; no port is opened).

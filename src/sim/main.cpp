@@ -35,7 +35,7 @@ class Server {
  public:
   Server(const Options& options, PtyLine& line)
       : options_(options), line_(line), random_(options.seed ? *options.seed : std::random_device{}()),
-        board_(options.address, options.info, random_), start_(Clock::now()) {}
+        board_(options.address, options.info, random_, options.ignored_writes), start_(Clock::now()) {}
 
   void Run() {
     auto last_byte = Clock::now();
