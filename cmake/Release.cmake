@@ -16,3 +16,41 @@ add_test(NAME command-line
                  -DVERSION=${PROJECT_VERSION} -P ${PROJECT_SOURCE_DIR}/cmake/check_command_line.cmake)
 set_tests_properties(command-line PROPERTIES TIMEOUT 60
   ENVIRONMENT_MODIFICATION "DISPLAY=unset:;WAYLAND_DISPLAY=unset:;QT_QPA_PLATFORM=unset:")
+
+# ---- Installation: the two programs; on Linux also the desktop entry, icons, AppStream
+# metainfo and the files Debian wants in the package's doc folder.
+include(GNUInstallDirs)
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(KESTROVA_APP_ID invalid.example.kestrova)  # AppStream component id and desktop file name
+
+install(TARGETS kestrova RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(NOT WIN32)  # the simulator needs a POSIX pseudo-terminal
+  install(TARGETS kestrova-board-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+if(UNIX AND NOT APPLE)
+  set(dist ${PROJECT_SOURCE_DIR}/dist)
+  install(FILES ${dist}/${KESTROVA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${dist}/icons/kestrova.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # The PNGs are rendered from the SVG and committed (dist/icons/render-png regenerates them).
+  foreach(size 16 24 32 48 64 128 256)
+    install(FILES ${dist}/icons/${size}/kestrova.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+  configure_file(${dist}/${KESTROVA_APP_ID}.metainfo.xml.in
+                 ${PROJECT_BINARY_DIR}/dist/${KESTROVA_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/dist/${KESTROVA_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # Debian keeps a package's copyright and changelog (gzip -9n) in /usr/share/doc/<package>.
+  string(TIMESTAMP KESTROVA_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+  configure_file(${dist}/changelog.in ${PROJECT_BINARY_DIR}/dist/changelog @ONLY)
+  find_program(KESTROVA_GZIP gzip)
+  if(KESTROVA_GZIP)
+    execute_process(COMMAND ${KESTROVA_GZIP} -9nf ${PROJECT_BINARY_DIR}/dist/changelog
+                    COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${PROJECT_BINARY_DIR}/dist/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova)
+  endif()
+  install(FILES ${dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova)
+endif()
