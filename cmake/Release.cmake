@@ -54,3 +54,25 @@ if(UNIX AND NOT APPLE)
   endif()
   install(FILES ${dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova)
 endif()
+
+# ---- Debian package (scripts/package): cpack -G DEB in the build tree.
+set(CPACK_PACKAGE_NAME kestrova)
+set(CPACK_PACKAGE_VENDOR "Kestrova developers")
+set(CPACK_PACKAGE_CONTACT "Kestrova developers <kestrova@example.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "console for a thermoelectric climate-control board")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+# The long description; CPack puts the summary above it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kestrova monitors and configures the thermoelectric (Peltier) climate-control
+unit of a battery cabinet over a serial line (RS-485 or RS-422 through a USB
+adapter): live measurements, work states and alarms, the operating settings,
+the device address and, behind a password, the factory settings.
+
+The package also contains kestrova-board-sim, a simulator of the control board
+on a pseudo-terminal for trying the console without hardware.")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's platform plugins are only recommended by the Qt libraries, and the captions need a
+# Chinese font; neither shows up as a shared-library dependency.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk")
+include(CPack)

@@ -1,5 +1,6 @@
-# Shared steps of scripts/test, scripts/demo and .ci/run (sourced, not run).
-# Provides: $root (the project folder), install_missing_packages, build_tree DIR [cmake args].
+# Shared steps of scripts/test, scripts/demo, scripts/package and .ci/run (sourced, not run).
+# Provides: $root (the project folder), install_missing_packages [extra packages],
+# build_tree DIR [cmake args].
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
@@ -7,9 +8,10 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-qpa-plugins
           libgtest-dev libgmock-dev libbenchmark-dev fonts-wqy-microhei xvfb xauth)
 
+# Installs those of the packages above, and of any given as arguments, that are missing.
 install_missing_packages() {
   local missing=() p
-  for p in "${packages[@]}"; do
+  for p in "${packages[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
