@@ -15,9 +15,18 @@ install_missing_packages() {
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
-  echo "Installing: ${missing[*]}"
   local sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  if [ "$(id -u)" -ne 0 ]; then
+    if ! command -v sudo >/dev/null; then
+      echo "Missing Debian packages: ${missing[*]}" >&2
+      echo "sudo is not installed, so they cannot be installed from here. Run as root:" >&2
+      echo "  su -c 'apt-get update && apt-get install -y --no-install-recommends ${missing[*]}'" >&2
+      echo "then start this command again." >&2
+      exit 1
+    fi
+    sudo=(sudo)
+  fi
+  echo "Installing: ${missing[*]}"
   "${sudo[@]}" apt-get update
   "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
 }
