@@ -2,13 +2,15 @@
 // operator closes the main window.
 #include <QApplication>
 
-#include "qt/serial_component.h"
+#include "app/command_line.h"
 #include "app/console_windows.h"
 #include "qt/fonts.h"
 #include "qt/message_box.h"
+#include "qt/serial_component.h"
 #include "qt/translations.h"
 
 int main(int argc, char** argv) {
+  if (const auto exit_code = kestrova::HandleCommandLine(argc, argv)) return *exit_code;
   QApplication app(argc, argv);
   kestrova::LoadQtTranslations(app);
   QApplication::setFont(kestrova::ConsoleFont());

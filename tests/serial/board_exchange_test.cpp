@@ -103,6 +103,24 @@ TEST(BoardExchange, NewAddressCountsFromTheRequestAfterTheAcknowledgement) {
   EXPECT_EQ(pump.Recorded("Address"), "06 00 0F 01 01 05 1C");
 }
 
+TEST(BoardExchange, IgnoredWritesAreAcknowledgedButChangeNothing) {
+  SimLink link({"--ignore-writes", "12,28"});
+  ASSERT_EQ(link.Open(), "");
+  auto& port = link.port;
+  LinkPump pump(port);
+
+  port.Output(ParameterWrite(1, 12, 0x5A));
+  port.Output(ParameterWrite(1, 13, 0x14));
+  port.Output(ParameterWrite(1, kAddressCode, 5));
+  ASSERT_TRUE(pump.Until([&] { return pump.raw.size() >= 21; }));
+  EXPECT_EQ(ToHex(pump.raw), "06 01 1E 0C 01 5A 8C 06 01 1E 0D 01 14 47 06 01 1E 1C 01 05 47");
+
+  ASSERT_TRUE(pump.Exchange(ReadRequest(1, kRunData), "RunData"));
+  const Frame run = RunData(pump);
+  EXPECT_EQ(run[17], 0x55) << "the high alarm keeps its old value";
+  EXPECT_EQ(run[18], 0x14) << "a write of another code is applied";
+}
+
 TEST(BoardExchange, RequestWithBadChecksumIsIgnored) {
   SimLink link;
   ASSERT_EQ(link.Open(), "");
