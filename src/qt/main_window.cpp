@@ -46,6 +46,7 @@ MainWindow::MainWindow(QWidget* parent)
   status_bar_->setSizeGripEnabled(false);
   auto* status = new QLabel(status_bar_);
   status->setObjectName(N(main_window::LinkStatus));
+  status->setIndent(4);
   status_bar_->addWidget(status, 1);
   auto* stats = new QLabel(status_bar_);
   stats->setObjectName(N(main_window::LinkStats));

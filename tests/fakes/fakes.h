@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "link/clock.h"
 #include "link/serial_port.h"
 #include "protocol/frames.h"
 #include "panel/controls.h"
@@ -81,6 +82,15 @@ class FakeSerialPort : public SerialPort {
   std::string ErrorText() const override;
   PortFault Fault() const override;
   std::string DeviceName(int n) const override;
+};
+
+// A clock the test moves by hand.
+class FakeClock : public Clock {
+ public:
+  std::int64_t now = 1'000'000;
+  std::string timeOfDay = "08:30:00";
+  std::int64_t NowMs() const override { return now; }
+  std::string TimeOfDay() const override { return timeOfDay; }
 };
 
 class FakeMessageBox : public MessageBox {
