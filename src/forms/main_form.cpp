@@ -251,10 +251,14 @@ void MainForm::ShowRunData() {
   kestrova::ShowRunData(Ring, Main, RunData);
   const std::int64_t now = Time().NowMs();
   RunDataFreshness.Confirmed(Main, now, Time().TimeOfDay());
-  if (auto result = SettingsCheck.Compare(Ring)) {
-    note_ = std::move(result);
-    noteAt_ = now;
-  }
+  if (auto result = SettingsCheck.Compare(Ring)) ShowWriteCheck(std::move(*result), now);
+  if (RunDataShown) RunDataShown(Ring);
+}
+
+void MainForm::ShowWriteCheck(WriteCheckResult result, std::int64_t nowMs) {
+  if (WriteChecked) WriteChecked(result);
+  note_ = std::move(result);
+  noteAt_ = nowMs;
 }
 
 void MainForm::ShowAddress() { m_Address = kestrova::ShowAddress(Ring, Main); }
@@ -264,10 +268,8 @@ void MainForm::ShowFSetupData() {
   kestrova::ShowFSetupData(Ring, Factory);
   const std::int64_t now = Time().NowMs();
   FactoryFreshness.Confirmed(Factory, now, Time().TimeOfDay());
-  if (auto result = FactoryCheck.Compare(Ring)) {
-    note_ = std::move(result);
-    noteAt_ = now;
-  }
+  if (auto result = FactoryCheck.Compare(Ring)) ShowWriteCheck(std::move(*result), now);
+  if (FactoryDataShown) FactoryDataShown(Ring);
 }
 
 void MainForm::Consumed(const ReceiveRing& ring, int length, Piece piece) {

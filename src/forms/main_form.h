@@ -5,6 +5,7 @@
 // through Panel, the line only through SerialPort and the operator only through MessageBox,
 // so tests drive it without a screen.
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 
@@ -63,6 +64,11 @@ class MainForm final : public FrameSink {
   WriteCheck FactoryCheck;
   Freshness RunDataFreshness;
   Freshness FactoryFreshness;
+  // For the service tools: told after a good run-data or factory-data response has been
+  // shown (the frame still at the ring's read index), and after a write check.
+  std::function<void(const ReceiveRing& frame)> RunDataShown;
+  std::function<void(const ReceiveRing& frame)> FactoryDataShown;
+  std::function<void(const WriteCheckResult& result)> WriteChecked;
   // Time for the status bar; the machine's clocks unless a test gives its own.
   void UseClock(const Clock& clock) { clock_ = &clock; }
   const Clock& Time() const { return *clock_; }
@@ -109,6 +115,7 @@ class MainForm final : public FrameSink {
   void Poll();
   // The status bar and the stale marks, after every tick.
   void ShowLineState();
+  void ShowWriteCheck(WriteCheckResult result, std::int64_t nowMs);
   // Writes one request frame to the port (the only writer is the poll cycle).
   void Send(std::span<const std::uint8_t> frame);
   // Serves the command tick: the first pending item of the chain.
