@@ -5,12 +5,13 @@
 string(TIMESTAMP KESTROVA_BUILD_DATE "%Y-%m-%d" UTC)  # follows SOURCE_DATE_EPOCH when set
 configure_file(${PROJECT_SOURCE_DIR}/cmake/kestrova_version.h.in
                ${PROJECT_BINARY_DIR}/generated/kestrova_version.h @ONLY)
-foreach(target kestrova_app kestrova-board-sim)
-  target_include_directories(${target} PRIVATE ${PROJECT_BINARY_DIR}/generated)
-endforeach()
+target_include_directories(kestrova_app PUBLIC ${PROJECT_BINARY_DIR}/generated)
+if(TARGET kestrova-board-sim)
+  target_include_directories(kestrova-board-sim PRIVATE ${PROJECT_BINARY_DIR}/generated)
+endif()
 
 # Both programs answer --version and --help without a display; an unknown option ends with 2.
-if(BUILD_TESTING)
+if(BUILD_TESTING AND TARGET kestrova-board-sim)
   add_test(NAME command-line
            COMMAND ${CMAKE_COMMAND} -DCONSOLE=$<TARGET_FILE:kestrova> -DSIM=$<TARGET_FILE:kestrova-board-sim>
                    -DVERSION=${PROJECT_VERSION} -P ${PROJECT_SOURCE_DIR}/cmake/check_command_line.cmake)
