@@ -1,5 +1,6 @@
 #include "qt/serial_component.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 
@@ -140,18 +141,28 @@ std::string QtSerialPort::DeviceName(int number) const {
 }
 
 std::vector<std::string> QtSerialPort::PortTable() const {
-  return CurrentPortTable([this] { return SystemDevices(); });
+  // A port number once given keeps its device: an adapter plugged in later is added behind.
+  table_ = KeepNumbers(table_, CurrentPortTable([this] { return SystemDevices(); }));
+  return table_;
 }
 
 const std::vector<std::string>& QtSerialPort::SystemDevices() const {
   const auto now = std::chrono::steady_clock::now();
-  if (!listed_at_ || now - *listed_at_ > kListingLifetime) {
-    // QSerialPortInfo leaves out ttyS entries without a UART behind them.
-    system_devices_.clear();
+  if (listed_at_ && now - *listed_at_ <= kListingLifetime) return system_devices_;
+  // The full listing reads thousands of files under /sys, too much for the once-a-second probe:
+  // it is taken once, for the built-in ports (it leaves out ttyS entries without a UART behind
+  // them), and the adapters that come and go are looked up in /dev each time.
+  if (!listed_at_) {
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-      system_devices_.push_back(info.systemLocation().toStdString());
-    listed_at_ = now;
+      built_in_.push_back(info.systemLocation().toStdString());
   }
+  system_devices_ = built_in_;
+#ifndef Q_OS_WIN
+  const QDir dev(QStringLiteral("/dev"));
+  for (const QString& name : dev.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")}, QDir::System))
+    system_devices_.push_back(dev.filePath(name).toStdString());
+#endif
+  listed_at_ = now;
   return system_devices_;
 }
 
