@@ -3,6 +3,7 @@
 // a recording running, for N seconds (default 60). Compare its CPU share with
 // bench_console_idle's (the console without the tools).
 //   bench_tools_polling [seconds]
+// NO_TREND=1 leaves the trend plot closed, NO_RECORD=1 records nothing (to see what each costs).
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -76,7 +77,7 @@ int main(int argc, char** argv) {
   windows.Load();
   windows.ShowMain();
   tools.Traffic().show();
-  tools.Trend().show();
+  if (!std::getenv("NO_TREND")) tools.Trend().show();
   tools.Events().show();
 
   rusage start{};
@@ -84,7 +85,7 @@ int main(int argc, char** argv) {
   // The probe finds the port on the first tick; then the operator opens it.
   QTimer::singleShot(600, [&] {
     windows.MainView().findChild<QPushButton*>("CommPort_ToggleButton")->click();
-    tools.StartOrStopRecording();
+    if (!std::getenv("NO_RECORD")) tools.StartOrStopRecording();
     getrusage(RUSAGE_SELF, &start);
     wall.start();
   });

@@ -29,6 +29,7 @@ class EventsWindow final : public QWidget {
   LogModel* model_;
   QTableView* table_;
   QTimer refresh_;
+  std::int64_t shownEnd_ = -1;
 };
 
 }  // namespace kestrova

@@ -122,6 +122,8 @@ void TrafficWindow::hideEvent(QHideEvent* event) {
 }
 
 void TrafficWindow::Refresh() {
+  if (model_->rowCount() == static_cast<int>(log_.Size()) && shownEnd_ == log_.EndNumber()) return;
+  shownEnd_ = log_.EndNumber();
   QScrollBar* bar = table_->verticalScrollBar();
   const bool atEnd = bar->value() >= bar->maximum() - 1;
   model_->Sync();

@@ -42,6 +42,7 @@ class TrafficWindow final : public QWidget {
   QTableView* table_;
   QPushButton* pause_;
   QTimer refresh_;
+  std::int64_t shownEnd_ = -1;
 };
 
 }  // namespace kestrova

@@ -160,8 +160,12 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   layout->addLayout(top);
   layout->addWidget(view_, 1);
 
-  refresh_.setInterval(1000);
-  connect(&refresh_, &QTimer::timeout, this, &TrendWindow::Refresh);
+  // Redrawn when a new point or marker has come, at most once every two seconds.
+  refresh_.setInterval(2000);
+  connect(&refresh_, &QTimer::timeout, this, [this] {
+    if (store_.NewestMs() == drawnMs_ && store_.Markers().size() == drawnMarkers_) return;
+    Refresh();
+  });
 }
 
 QLineSeries* TrendWindow::Segment(int q, std::size_t n) {
@@ -196,6 +200,8 @@ int TrendWindow::PointsShown() const {
 }
 
 void TrendWindow::Refresh() {
+  drawnMs_ = store_.NewestMs();
+  drawnMarkers_ = store_.Markers().size();
   const std::int64_t now = std::max<std::int64_t>(store_.NewestMs(), QDateTime::currentMSecsSinceEpoch());
   const std::int64_t from = now - RangeMs();
   const std::vector<TrendPoint> points = store_.Points(from);

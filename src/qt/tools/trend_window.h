@@ -70,6 +70,8 @@ class TrendWindow final : public QWidget {
   std::vector<QString> alarmTexts_, stateTexts_;
   bool follow_ = true;
   QTimer refresh_;
+  std::int64_t drawnMs_ = -1;
+  std::size_t drawnMarkers_ = 0;
 };
 
 }  // namespace kestrova
