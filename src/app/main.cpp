@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/console_windows.h"
+#include "app/tools_menu.h"
 #include "qt/fonts.h"
 #include "qt/message_box.h"
 #include "qt/serial_component.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   kestrova::QtMessageBox box;
   kestrova::ConsoleWindows windows(port, box);
   box.SetFallbackParent(&windows.MainView());
+  kestrova::ToolsMenu tools(windows);
   QObject::connect(&windows, &kestrova::ConsoleWindows::closed, &app, &QApplication::quit, Qt::QueuedConnection);
 
   windows.Load();

@@ -93,7 +93,10 @@ void MainForm::Timer1_Timer() {
 // second, so an adapter plugged in later is offered without a restart.
 void MainForm::Poll() {
   if (!MSComm1.PortOpen()) {
-    if (auto lost = ClosePortIfLost(Main, MSComm1, Box)) lost_ = std::move(lost);
+    if (auto lost = ClosePortIfLost(Main, MSComm1, Box)) {
+      if (PortLost) PortLost(*lost);
+      lost_ = std::move(lost);
+    }
     if (Ports.m_CommPortNo == 0 || probeTicks_++ % kProbeEveryTicks == 0) ProbePorts(MSComm1, Ports);
     ShowClosedPort(Main, MSComm1, Ports);
     return;

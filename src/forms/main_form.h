@@ -69,6 +69,8 @@ class MainForm final : public FrameSink {
   std::function<void(const ReceiveRing& frame)> RunDataShown;
   std::function<void(const ReceiveRing& frame)> FactoryDataShown;
   std::function<void(const WriteCheckResult& result)> WriteChecked;
+  // Told when the port went away: "<device>（<reason>）".
+  std::function<void(const std::string& lost)> PortLost;
   // Time for the status bar; the machine's clocks unless a test gives its own.
   void UseClock(const Clock& clock) { clock_ = &clock; }
   const Clock& Time() const { return *clock_; }
