@@ -7,6 +7,7 @@
 #include "panel/controls.h"
 #include "qt/form_builder.h"
 #include "qt/twips.h"
+#include "factory/factory_settings.h"
 #include "settings/setting_pairs.h"
 
 namespace kestrova {
@@ -71,7 +72,11 @@ void ConsoleWindows::WireMain() {
   auto watch = [&](std::string_view field) {
     main_validate_.Watch(&Child<QLineEdit>(w, field), [this, field] { form_.Validate(field); });
   };
-  for (const SettingPair& pair : kSettingPairs) watch(pair.edit);
+  for (const SettingPair& pair : kSettingPairs) {
+    watch(pair.edit);
+    const std::string_view field = pair.edit;
+    connect(&Child<QLineEdit>(w, field), &QLineEdit::textEdited, this, [this, field] { form_.EditedByOperator(field); });
+  }
   watch(SetupT_Text);
 
   connect(&w, &MainWindow::closing, this, &ConsoleWindows::OnMainClosing);
@@ -84,6 +89,11 @@ void ConsoleWindows::WireSecondary() {
 
   connect(&Child<QAbstractButton>(*factory_view_, factory_window::F_Setup_Command), &QAbstractButton::clicked, this,
           [this] { factory_.F_Setup_Command_Click(); });
+  for (const FactorySetting& setting : kFactorySettings) {
+    const std::string_view field = setting.edit;
+    if (auto* edit = factory_view_->findChild<QLineEdit*>(N(field)))
+      connect(edit, &QLineEdit::textEdited, this, [this, field] { factory_.EditedByOperator(field); });
+  }
   factory_validate_.Watch(&Child<QLineEdit>(*factory_view_, factory_window::S_H_Fan_Text),
                           [this] { factory_.S_H_Fan_Text_Validate(); });
   connect(factory_view_.get(), &FactoryWindow::closing, this, [this] { factory_.Form_Unload(); });

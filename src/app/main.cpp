@@ -2,13 +2,18 @@
 // operator closes the main window.
 #include <QApplication>
 
-#include "qt/serial_component.h"
+#include "app/command_line.h"
 #include "app/console_windows.h"
+#include "app/tools_menu.h"
 #include "qt/fonts.h"
 #include "qt/message_box.h"
+#include "qt/serial_component.h"
+#include "qt/translations.h"
 
 int main(int argc, char** argv) {
+  if (const auto exit_code = kestrova::HandleCommandLine(argc, argv)) return *exit_code;
   QApplication app(argc, argv);
+  kestrova::LoadQtTranslations(app);
   QApplication::setFont(kestrova::ConsoleFont());
   // The main window alone ends the program; the two small windows only hide.
   QApplication::setQuitOnLastWindowClosed(false);
@@ -17,6 +22,7 @@ int main(int argc, char** argv) {
   kestrova::QtMessageBox box;
   kestrova::ConsoleWindows windows(port, box);
   box.SetFallbackParent(&windows.MainView());
+  kestrova::ToolsMenu tools(windows);
   QObject::connect(&windows, &kestrova::ConsoleWindows::closed, &app, &QApplication::quit, Qt::QueuedConnection);
 
   windows.Load();

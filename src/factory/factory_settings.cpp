@@ -1,6 +1,7 @@
 #include "factory/factory_settings.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -66,10 +67,37 @@ FactoryDecision Decide(const FactorySetting& setting, const Panel& factory) {
   return {};
 }
 
-bool AnyFactoryUnencodable(const Panel& factory) {
-  return std::any_of(kFactorySettings.begin(), kFactorySettings.end(), [&](const FactorySetting& s) {
-    return Decide(s, factory).verdict == Verdict::CannotEncode;
-  });
+std::optional<std::string_view> UnencodableFactoryField(const Panel& factory) {
+  for (const FactorySetting& s : kFactorySettings)
+    if (Decide(s, factory).verdict == Verdict::CannotEncode) return s.edit;
+  return std::nullopt;
+}
+
+std::string FactoryFieldTip(std::string_view control) {
+  using namespace factory_window;
+  if (control == S_H_Fan_Text.name) return "排氢间隔时间，0…100；为 0 时不发送";
+  if (control == S_Ver_Text.name) return "版本：两个字符，每个字符一个字节";
+  if (control == CheckBox1.name) return "单冷：与控制板不同时发送（勾选为 1，否则为 0）";
+  for (const FactorySetting& s : kFactorySettings) {
+    if (s.readBack == control) {
+      const std::string_view caption = s.rule == FactoryRule::Character ? "版本" : s.caption;
+      return std::string(caption) + "：控制板当前值";
+    }
+    if (s.edit == control) return std::string(s.caption) + "：0…255 的整数；为 0 时不发送";
+  }
+  return {};
+}
+
+std::vector<std::string_view> FactoryReadBacks() {
+  std::vector<std::string_view> fields;
+  for (const FactorySetting& s : kFactorySettings)
+    if (std::find(fields.begin(), fields.end(), s.readBack) == fields.end()) fields.push_back(s.readBack);
+  return fields;
+}
+
+std::string FactoryValueText(const FactorySetting& setting, std::uint8_t b) {
+  if (setting.rule == FactoryRule::Character) return BytesToText(std::array<std::uint8_t, 1>{b});
+  return std::to_string(b);
 }
 
 }  // namespace kestrova

@@ -5,7 +5,10 @@
 // walk this one table.
 #include <array>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "panel/controls.h"
 #include "panel/panel.h"
@@ -30,23 +33,24 @@ struct FactorySetting {
   std::string_view edit;      // edit field, or the operator's check box
   std::string_view readBack;  // read-back field, or the board's check box
   FactoryRule rule;
+  std::string_view caption;  // "直流电压低限"
   int position = 0;  // Character: 1 or 2, the character of the version text
 };
 
 // In code order: kFactorySettings[code - kFirstFactoryCode] is the setting of that code.
 inline constexpr std::array<FactorySetting, 12> kFactorySettings{{
-    {16, factory_window::S_DCVlow_Text, factory_window::DCVlow_Text, FactoryRule::Numeric},
-    {17, factory_window::S_DCVlowOffset_Text, factory_window::DCVlowOffset_Text, FactoryRule::Numeric},
-    {18, factory_window::S_DCVhigh_Text, factory_window::DCVhigh_Text, FactoryRule::Numeric},
-    {19, factory_window::S_DCVhighOffset_Text, factory_window::DCVhighOffset_Text, FactoryRule::Numeric},
-    {20, factory_window::S_Ver_Text, factory_window::Ver_Text, FactoryRule::Character, 1},
-    {21, factory_window::S_Ver_Text, factory_window::Ver_Text, FactoryRule::Character, 2},
-    {22, factory_window::S_Temp1Calib_Text, factory_window::Temp1Calib_Text, FactoryRule::Numeric},
-    {23, factory_window::S_Temp2Calib_Text, factory_window::Temp2Calib_Text, FactoryRule::Numeric},
-    {24, factory_window::S_DCVcalib_Text, factory_window::DCVcalib_Text, FactoryRule::Numeric},
-    {25, factory_window::S_TECcurrCalib_Text, factory_window::TECcurrCalib_Text, FactoryRule::Numeric},
-    {26, factory_window::CheckBox1, factory_window::CheckBox2, FactoryRule::Flag},
-    {27, factory_window::S_H_Fan_Text, factory_window::H_Fan_Text, FactoryRule::Numeric},
+    {16, factory_window::S_DCVlow_Text, factory_window::DCVlow_Text, FactoryRule::Numeric, "直流电压低限"},
+    {17, factory_window::S_DCVlowOffset_Text, factory_window::DCVlowOffset_Text, FactoryRule::Numeric, "直流电压低限回差"},
+    {18, factory_window::S_DCVhigh_Text, factory_window::DCVhigh_Text, FactoryRule::Numeric, "直流电压高限"},
+    {19, factory_window::S_DCVhighOffset_Text, factory_window::DCVhighOffset_Text, FactoryRule::Numeric, "直流电压高限回差"},
+    {20, factory_window::S_Ver_Text, factory_window::Ver_Text, FactoryRule::Character, "版本第 1 个字符", 1},
+    {21, factory_window::S_Ver_Text, factory_window::Ver_Text, FactoryRule::Character, "版本第 2 个字符", 2},
+    {22, factory_window::S_Temp1Calib_Text, factory_window::Temp1Calib_Text, FactoryRule::Numeric, "内温度传感器标定"},
+    {23, factory_window::S_Temp2Calib_Text, factory_window::Temp2Calib_Text, FactoryRule::Numeric, "外温度传感器标定"},
+    {24, factory_window::S_DCVcalib_Text, factory_window::DCVcalib_Text, FactoryRule::Numeric, "直流电压标定"},
+    {25, factory_window::S_TECcurrCalib_Text, factory_window::TECcurrCalib_Text, FactoryRule::Numeric, "TEC电流标定"},
+    {26, factory_window::CheckBox1, factory_window::CheckBox2, FactoryRule::Flag, "单冷"},
+    {27, factory_window::S_H_Fan_Text, factory_window::H_Fan_Text, FactoryRule::Numeric, "排氢间隔时间"},
 }};
 
 // Offset of a factory parameter's byte in the 18-byte factory-data response.
@@ -68,7 +72,17 @@ struct FactoryDecision {
 
 FactoryDecision Decide(const FactorySetting& setting, const Panel& factory);
 
-// A setting that the send rule says to send has no one-byte form: "发送设置" must refuse.
-bool AnyFactoryUnencodable(const Panel& factory);
+// The first edit control whose setting the send rule says to send but which has no one-byte
+// form: "发送设置" must refuse and point at it.
+std::optional<std::string_view> UnencodableFactoryField(const Panel& factory);
+
+// The tooltip of a control of the factory window; "" for one without.
+std::string FactoryFieldTip(std::string_view control);
+
+// The factory window's read-back controls: what goes stale when the factory data stop.
+std::vector<std::string_view> FactoryReadBacks();
+
+// The value of a factory parameter byte as the window shows it (number, character or 0/1).
+std::string FactoryValueText(const FactorySetting& setting, std::uint8_t b);
 
 }  // namespace kestrova

@@ -15,4 +15,10 @@ std::optional<Frame> NextFactoryWrite(const Panel& factory, int address, int& fS
   return std::nullopt;
 }
 
+WrittenValue WrittenFactorySetting(const Frame& write) {
+  const FactorySetting& setting = kFactorySettings[write[3] - kFirstFactoryCode];
+  return {std::string(setting.caption), ResponseOffset(setting.code), 1, {write[5], 0},
+          [&setting](std::uint8_t b, std::uint8_t) { return FactoryValueText(setting, b); }};
+}
+
 }  // namespace kestrova

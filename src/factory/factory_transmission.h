@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "panel/panel.h"
+#include "link/write_check.h"
 #include "protocol/frames.h"
 
 namespace kestrova {
@@ -13,5 +14,8 @@ namespace kestrova {
 // (typed after the button was pressed) is passed over like an unchanged one. std::nullopt once
 // the walk is past code 27: the transmission is over.
 std::optional<Frame> NextFactoryWrite(const Panel& factory, int address, int& fSetupNo);
+
+// What a factory parameter write put on the wire, for the write check.
+WrittenValue WrittenFactorySetting(const Frame& write);
 
 }  // namespace kestrova

@@ -24,10 +24,18 @@ void PasswordForm::Password_TextBox_Change() {
 // it one frame per command tick. A setting that would be sent but has no one-byte form is
 // reported and nothing is started: the board must never get a wrapped value.
 void FactoryForm::F_Setup_Command_Click() {
-  if (AnyFactoryUnencodable(main_.Factory)) return main_.Box.Show(kDataError);
+  if (const auto field = UnencodableFactoryField(main_.Factory)) {
+    main_.Box.Show(kDataError);
+    main_.Factory.SetFlag(*field, kInvalid, true);
+    main_.Factory.SetFocus(*field);
+    return;
+  }
   main_.f_F_Setup_Command = true;
   main_.m_F_SetupNo = kFirstFactoryCode;
+  main_.FactoryTransmissionStarted();
 }
+
+void FactoryForm::EditedByOperator(std::string_view field) { main_.Factory.SetFlag(field, kInvalid, false); }
 
 // Warns only: the text stays and the focus moves on.
 void FactoryForm::S_H_Fan_Text_Validate() {
@@ -39,6 +47,7 @@ void FactoryForm::S_H_Fan_Text_Validate() {
 void FactoryForm::Form_Unload() {
   ClearFactoryWindow(main_.Factory);
   main_.Factory.SetVisible(factory_window::kWindow, false);
+  main_.FactoryWindowClosed();
 }
 
 }  // namespace kestrova

@@ -27,6 +27,8 @@ class FactoryForm {
   void S_H_Fan_Text_Validate();
   // The close box: every field emptied, both check boxes cleared, the window hidden.
   void Form_Unload();
+  // The operator edited an edit field: a mark that it could not be sent goes.
+  void EditedByOperator(std::string_view field);
 
  private:
   MainForm& main_;

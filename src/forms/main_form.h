@@ -5,10 +5,15 @@
 // through Panel, the line only through SerialPort and the operator only through MessageBox,
 // so tests drive it without a screen.
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string_view>
 
+#include "link/clock.h"
+#include "link/link_statistics.h"
 #include "link/poll_cycle.h"
+#include "link/write_check.h"
+#include "monitor/freshness.h"
 #include "link/port_selection.h"
 #include "link/serial_port.h"
 #include "monitor/run_data.h"
@@ -52,6 +57,24 @@ class MainForm final : public FrameSink {
   // Monitoring: communication counter and fan-speed average.
   RunDataCounters RunData;
 
+  // Around the original window: the line's counts for the status bar and the service tools,
+  // the check of what a settings transmission wrote, and the marking of data gone stale.
+  LinkStatistics Stats;
+  WriteCheck SettingsCheck;
+  WriteCheck FactoryCheck;
+  Freshness RunDataFreshness;
+  Freshness FactoryFreshness;
+  // For the service tools: told after a good run-data or factory-data response has been
+  // shown (the frame still at the ring's read index), and after a write check.
+  std::function<void(const ReceiveRing& frame)> RunDataShown;
+  std::function<void(const ReceiveRing& frame)> FactoryDataShown;
+  std::function<void(const WriteCheckResult& result)> WriteChecked;
+  // Told when the port went away: "<device>（<reason>）".
+  std::function<void(const std::string& lost)> PortLost;
+  // Time for the status bar; the machine's clocks unless a test gives its own.
+  void UseClock(const Clock& clock) { clock_ = &clock; }
+  const Clock& Time() const { return *clock_; }
+
   void Form_Load();
   void Form_Unload();
   void CommPortVScroll_Change();
@@ -68,6 +91,8 @@ class MainForm final : public FrameSink {
   void AddrText1_Change();
   void Command3_Click();
   void F_Setup_Command_Click();  // "厂家设定"
+  // The operator edited an edit field: a mark that it could not be sent goes.
+  void EditedByOperator(std::string_view field);
 
   // The chain of the command tick, each sending at most one frame.
   void SendSetupData();
@@ -82,12 +107,27 @@ class MainForm final : public FrameSink {
   void ShowFSetupData() override;
   void LinkModeUpdate() override;
   void SelectRS422() override;
+  void Consumed(const ReceiveRing& ring, int length, Piece piece) override;
+
+  // The factory window's "发送设置" started a transmission; the factory window was closed.
+  void FactoryTransmissionStarted();
+  void FactoryWindowClosed();
 
  private:
+  void Poll();
+  // The status bar and the stale marks, after every tick.
+  void ShowLineState();
+  void ShowWriteCheck(WriteCheckResult result, std::int64_t nowMs);
   // Writes one request frame to the port (the only writer is the poll cycle).
   void Send(std::span<const std::uint8_t> frame);
   // Serves the command tick: the first pending item of the chain.
   void CommandTick();
+
+  const Clock* clock_;
+  int probeTicks_ = 0;
+  std::optional<std::string> lost_;  // "<device>（<reason>）" while closed after a loss
+  std::optional<WriteCheckResult> note_;
+  std::int64_t noteAt_ = 0;
 };
 
 }  // namespace kestrova

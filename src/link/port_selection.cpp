@@ -1,5 +1,8 @@
 #include "link/port_selection.h"
 
+#include <algorithm>
+
+#include "link/link_status.h"
 #include "link/port_table.h"
 #include "panel/controls.h"
 
@@ -23,21 +26,34 @@ int PortNumberOf(std::string_view text) {
 }
 
 void ProbePorts(SerialPort& port, FoundPorts& found) {
+  const int selected = port.CommPort();
+  found.Outcomes.clear();
   for (int i = 1; i <= kProbedPorts; ++i) {
-    port.SetCommPort(i);
-    if (port.SetPortOpen(true) && port.PortOpen()) {
-      port.SetPortOpen(false);
-      found.CommPortList[static_cast<std::size_t>(found.m_CommPortNo)] = PortName(i);
-      ++found.m_CommPortNo;
+    const std::string name = PortName(i);
+    const auto end = found.CommPortList.begin() + found.m_CommPortNo;
+    const bool offered = std::find(found.CommPortList.begin(), end, name) != end;
+    PortFault fault = PortFault::None;
+    if (!offered) {
+      port.SetCommPort(i);
+      if (port.SetPortOpen(true) && port.PortOpen()) {
+        port.SetPortOpen(false);
+        found.CommPortList[static_cast<std::size_t>(found.m_CommPortNo)] = name;
+        ++found.m_CommPortNo;
+      } else {
+        fault = port.Fault();
+      }
     }
+    found.Outcomes.push_back({i, port.DeviceName(i), fault});
   }
+  // The operator's choice stands for the next open.
+  if (selected > 0) port.SetCommPort(selected);
 }
 
 void ShowClosedPort(Panel& main, const SerialPort& port, const FoundPorts& found) {
+  if (found.m_CommPortNo > 1 && !main.Visible(CommPortVScroll)) main.SetVisible(CommPortVScroll, true);
   // Afterwards the selector's text starts with "C" and is left as the selector sets it.
   if (main.Text(CommPortText).starts_with('C') || found.m_CommPortNo <= 0) return;
   ShowPortText(main, port, found.CommPortList[0]);
-  if (found.m_CommPortNo > 1) main.SetVisible(CommPortVScroll, true);
 }
 
 void SelectPort(Panel& main, SerialPort& port, const FoundPorts& found) {
@@ -74,13 +90,23 @@ void TogglePort(Panel& main, SerialPort& port, const FoundPorts& found, MessageB
   box.Show(std::string(kCannotOpenPort) + reason);
 }
 
-bool ClosePortIfLost(Panel& main, SerialPort& port, MessageBox& box) {
-  if (main.Text(CommPort_ToggleButton) != kClosePortCaption) return false;
-  const std::string reason = port.ErrorText();
+std::optional<std::string> ClosePortIfLost(Panel& main, SerialPort& port, MessageBox& box) {
+  if (main.Text(CommPort_ToggleButton) != kClosePortCaption) return std::nullopt;
+  const PortFault fault = port.Fault();
   port.SetPortOpen(false);
   main.SetText(CommPort_ToggleButton, kOpenPortCaption);
-  box.Post(std::string(kPortLost) + reason);
-  return true;
+  std::string device = port.DeviceName(port.CommPort());
+  if (device.empty()) device = PortName(port.CommPort());
+  const std::string lost = LostText(device, fault);
+  box.Post(std::string(kPortLost) + lost);
+  return lost;
+}
+
+std::string SelectedDevice(const Panel& main, const SerialPort& port) {
+  const std::string text = main.Text(CommPortText);
+  if (text.empty()) return {};
+  const std::string device = port.DeviceName(PortNumberOf(text));
+  return device.empty() ? text : device;
 }
 
 }  // namespace kestrova

@@ -93,6 +93,12 @@ std::vector<std::string> CurrentPortTable(const std::function<std::vector<std::s
   return BuildPortTable(std::getenv(kPortsVariable), list_system);
 }
 
+std::vector<std::string> KeepNumbers(std::vector<std::string> earlier, const std::vector<std::string>& listing) {
+  for (const std::string& device : listing)
+    if (std::find(earlier.begin(), earlier.end(), device) == earlier.end()) earlier.push_back(device);
+  return earlier;
+}
+
 std::string PortTableEntry(const std::vector<std::string>& table, int number) {
   if (number < 1 || number > kMaxPortNumber || number > static_cast<int>(table.size())) return {};
   return table[static_cast<std::size_t>(number - 1)];

@@ -32,6 +32,11 @@ std::vector<std::string> BuildPortTable(const char* ports_variable,
 // The table as the process environment gives it.
 std::vector<std::string> CurrentPortTable(const std::function<std::vector<std::string>()>& list_system);
 
+// The table after a new listing, with the numbers already given kept: every device of the
+// earlier table stays at its number (also while it is unplugged), and devices new in the
+// listing follow in the listing's order.
+std::vector<std::string> KeepNumbers(std::vector<std::string> earlier, const std::vector<std::string>& listing);
+
 // Entry for port number n, or "" when n is outside 1..9 or the table has no such entry.
 std::string PortTableEntry(const std::vector<std::string>& table, int number);
 

@@ -9,6 +9,17 @@
 
 namespace kestrova {
 
+// Why the last open failed, or why an open port went away.
+enum class PortFault {
+  None,
+  NotInTable,    // the port number names no device
+  Missing,       // the device does not exist (adapter not plugged in)
+  NoPermission,  // the user may not open the device
+  Busy,          // another program holds the device
+  Lost,          // the device went away while open (unplugged, powered off)
+  Other,
+};
+
 class SerialPort {
  public:
   virtual ~SerialPort() = default;
@@ -27,8 +38,11 @@ class SerialPort {
   virtual std::vector<std::uint8_t> Input() = 0;
   // Queues the bytes for transmission, in order, as one unit, without waiting.
   virtual void Output(std::span<const std::uint8_t> bytes) = 0;
-  // Operator-readable reason of the last failed open or of the loss of the port.
+  // Operator-readable reason of the last failed open or of the loss of the port, in Chinese,
+  // naming the port and its device.
   virtual std::string ErrorText() const = 0;
+  // The kind of that failure; PortFault::None after a successful open.
+  virtual PortFault Fault() const = 0;
   // The device behind port number n ("/dev/ttyUSB0"), or "" when the table has no such entry.
   virtual std::string DeviceName(int number) const = 0;
 };

@@ -18,56 +18,86 @@ constexpr std::uint8_t kShortCircuit = 255;
 
 struct LampBit {
   int bit;
-  const Control& lamp;
+  int box;    // StatusBoxN
   int state;  // when the bit is set; off when clear
 };
 
 // Work states (offset 21) and the alarms of offset 22 and of offset 23 bits 0..3.
-const std::array<LampBit, 6> kWorkLamps{{{0, StatusBox1, kLampWorking}, {1, StatusBox2, kLampWorking},
-                                         {2, StatusBox3, kLampWorking}, {3, StatusBox4, kLampWorking},
-                                         {4, StatusBox5, kLampWorking}, {5, StatusBox6, kLampSelfTest}}};
-const std::array<LampBit, 6> kAlarmLamps1{{{0, StatusBox7, kLampAlarm}, {1, StatusBox8, kLampAlarm},
-                                           {4, StatusBox9, kLampAlarm}, {5, StatusBox10, kLampAlarm},
-                                           {6, StatusBox11, kLampAlarm}, {7, StatusBox12, kLampAlarm}}};
-const std::array<LampBit, 4> kAlarmLamps2{{{0, StatusBox13, kLampAlarm}, {1, StatusBox14, kLampAlarm},
-                                           {2, StatusBox15, kLampAlarm}, {3, StatusBox16, kLampAlarm}}};
+constexpr std::array<LampBit, 6> kWorkLamps{{{0, 1, kLampWorking}, {1, 2, kLampWorking}, {2, 3, kLampWorking},
+                                             {3, 4, kLampWorking}, {4, 5, kLampWorking}, {5, 6, kLampSelfTest}}};
+constexpr std::array<LampBit, 6> kAlarmLamps1{{{0, 7, kLampAlarm}, {1, 8, kLampAlarm}, {4, 9, kLampAlarm},
+                                               {5, 10, kLampAlarm}, {6, 11, kLampAlarm}, {7, 12, kLampAlarm}}};
+constexpr std::array<LampBit, 4> kAlarmLamps2{{{0, 13, kLampAlarm}, {1, 14, kLampAlarm}, {2, 15, kLampAlarm},
+                                               {3, 16, kLampAlarm}}};
 // Switch inputs (offset 24): bit 0 is "开关量4", bit 2 the door switch.
-const std::array<LampBit, 3> kSwitchLamps{{{0, StatusBox22, kLampAlarm}, {1, StatusBox21, kLampAlarm},
-                                           {2, StatusBox20, kLampAlarm}}};
+constexpr std::array<LampBit, 3> kSwitchLamps{{{0, 22, kLampAlarm}, {1, 21, kLampAlarm}, {2, 20, kLampAlarm}}};
+// StatusBox18 and 19 stay hidden and are never written.
+constexpr int kHiddenLamps[] = {18, 19};
 
 bool Bit(std::uint8_t b, int bit) { return (b >> bit) & 1; }
 
 template <std::size_t N>
-void SetLamps(Panel& main, std::uint8_t bits, const std::array<LampBit, N>& lamps) {
-  for (const LampBit& l : lamps) main.SetNumber(l.lamp, Bit(bits, l.bit) ? l.state : kLampOff);
+void SetLamps(std::array<int, 22>& lamps, std::uint8_t bits, const std::array<LampBit, N>& table) {
+  for (const LampBit& l : table) lamps[static_cast<std::size_t>(l.box - 1)] = Bit(bits, l.bit) ? l.state : kLampOff;
 }
 
 // Half degrees from -40 °C.
-std::string HalfStepText(std::uint8_t b) { return DecimalText((b - 80) / 2.0); }
+double HalfSteps(std::uint8_t b) { return (b - 80) / 2.0; }
+
+Sensor SensorOf(std::uint8_t b) { return b == kOpenCircuit ? Sensor::Open : b == kShortCircuit ? Sensor::Short : Sensor::Ok; }
+
+std::string TemperatureText(Sensor sensor, double value) {
+  return sensor == Sensor::Open ? "开路" : sensor == Sensor::Short ? "短路" : DecimalText(value);
+}
 
 }  // namespace
+
+const std::array<std::string_view, 22>& LampNames() {
+  static const std::array<std::string_view, 22> names{
+      StatusBox1,  StatusBox2,  StatusBox3,  StatusBox4,  StatusBox5,  StatusBox6,  StatusBox7,  StatusBox8,
+      StatusBox9,  StatusBox10, StatusBox11, StatusBox12, StatusBox13, StatusBox14, StatusBox15, StatusBox16,
+      StatusBox17, StatusBox18, StatusBox19, StatusBox20, StatusBox21, StatusBox22};
+  return names;
+}
+
+RunDataValues DecodeRunData(const ReceiveRing& frame) {
+  RunDataValues v;
+  SetLamps(v.lamps, frame.At(21), kWorkLamps);
+  SetLamps(v.lamps, frame.At(22), kAlarmLamps1);
+  const std::uint8_t alarms2 = frame.At(23);
+  SetLamps(v.lamps, alarms2, kAlarmLamps2);
+  // The fan alarms are raised by either alarm byte: offset 23 only ever turns them on.
+  if (Bit(alarms2, 4)) v.lamps[8] = kLampAlarm;
+  if (Bit(alarms2, 5)) v.lamps[9] = kLampAlarm;
+  v.lamps[16] = Bit(alarms2, 6) ? kLampAlarm : kLampOff;
+  SetLamps(v.lamps, frame.At(24), kSwitchLamps);
+
+  v.innerSensor = SensorOf(frame.At(25));
+  v.outerSensor = SensorOf(frame.At(26));
+  v.innerTemp = HalfSteps(frame.At(25));
+  v.outerTemp = HalfSteps(frame.At(26));
+  v.controlTemp = HalfSteps(frame.At(27));
+  v.moduleCurrent = frame.At(28) / 10.0;
+  v.dcVoltage = (frame.At(29) * 256 + frame.At(30)) / 10.0;
+  v.innerFanSpeed = frame.At(31) * 256 + frame.At(32);
+  v.outerFanSpeed = frame.At(33) * 256 + frame.At(34);
+  return v;
+}
 
 void ShowRunData(const ReceiveRing& frame, Panel& main, RunDataCounters& counters) {
   for (const SettingPair& pair : kSettingPairs)
     main.SetText(pair.readBack, ReadBackText(pair, frame.At(RunDataOffset(pair)), frame.At(RunDataOffset(pair) + 1)));
 
-  SetLamps(main, frame.At(21), kWorkLamps);
-  SetLamps(main, frame.At(22), kAlarmLamps1);
-  const std::uint8_t alarms2 = frame.At(23);
-  SetLamps(main, alarms2, kAlarmLamps2);
-  // The fan alarms are raised by either alarm byte: offset 23 only ever turns them on.
-  if (Bit(alarms2, 4)) main.SetNumber(StatusBox9, kLampAlarm);
-  if (Bit(alarms2, 5)) main.SetNumber(StatusBox10, kLampAlarm);
-  main.SetNumber(StatusBox17, Bit(alarms2, 6) ? kLampAlarm : kLampOff);
-  SetLamps(main, frame.At(24), kSwitchLamps);
-
-  for (auto [offset, field] : {std::pair{25, Temp1_Text}, std::pair{26, Temp2_Text}}) {
-    const std::uint8_t b = frame.At(offset);
-    main.SetText(field, b == kOpenCircuit ? "开路" : b == kShortCircuit ? "短路" : HalfStepText(b));
+  const RunDataValues v = DecodeRunData(frame);
+  for (std::size_t i = 0; i < v.lamps.size(); ++i) {
+    const int box = static_cast<int>(i) + 1;
+    if (box != kHiddenLamps[0] && box != kHiddenLamps[1]) main.SetNumber(LampNames()[i], v.lamps[i]);
   }
-  main.SetText(ControlTemp_Text, HalfStepText(frame.At(27)));
-  main.SetText(TECcurrent_Text, DecimalText(frame.At(28) / 10.0));
-  main.SetText(DCvoltage_Text, DecimalText((frame.At(29) * 256 + frame.At(30)) / 10.0));
+  main.SetText(Temp1_Text, TemperatureText(v.innerSensor, v.innerTemp));
+  main.SetText(Temp2_Text, TemperatureText(v.outerSensor, v.outerTemp));
+  main.SetText(ControlTemp_Text, DecimalText(v.controlTemp));
+  main.SetText(TECcurrent_Text, DecimalText(v.moduleCurrent));
+  main.SetText(DCvoltage_Text, DecimalText(v.dcVoltage));
 
   const FanSpeedTexts fans = counters.FanSpeed.Add(frame.At(31), frame.At(32), frame.At(33), frame.At(34));
   main.SetText(IntFanSpeed_Text, fans.inner);

@@ -52,7 +52,8 @@ struct Control {
   X(StatusBox21, Lamp) X(StatusBox22, Lamp)                                                        \
   X(CommCtr_Text, Field) X(SetupT_Text, Field) X(Command3, Button)                                 \
   X(Temp1_Text, Field) X(Temp2_Text, Field) X(ControlTemp_Text, Field) X(DCvoltage_Text, Field)    \
-  X(F_Setup_Command, Button) X(Copy_Command, Button) X(Setup_Command, Button)
+  X(F_Setup_Command, Button) X(Copy_Command, Button) X(Setup_Command, Button)                     \
+  X(LinkStatus, Label) X(LinkStats, Label)
 
 #define KESTROVA_FACTORY_CONTROLS(X)                                                               \
   X(S_Temp1Calib_Text, Field) X(Temp1Calib_Text, Field) X(S_Temp2Calib_Text, Field)                \

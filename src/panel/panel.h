@@ -24,7 +24,15 @@ class Panel {
   virtual bool Visible(std::string_view name) const = 0;
   virtual void SetVisible(std::string_view name, bool on) = 0;
   virtual void SetToolTip(std::string_view name, std::string_view tip) = 0;
+  // A marking drawn on a control without changing its value (kStale, kInvalid).
+  virtual void SetFlag(std::string_view name, std::string_view flag, bool on) = 0;
+  // Puts the keyboard focus on the control, its window brought to the front.
+  virtual void SetFocus(std::string_view name) = 0;
 };
+
+// Markings: a value the board has not confirmed for a while; a value that cannot be sent.
+inline constexpr std::string_view kStale = "stale";
+inline constexpr std::string_view kInvalid = "invalid";
 
 // Operator messages: text only, one OK button, no icon, the title "Kestrova_v20".
 class MessageBox {

@@ -45,6 +45,8 @@ void Lamp::UpdateAccessibleName() {
 void Lamp::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
+  // A state the board has not confirmed for a while is shown dimmed.
+  if (property("stale").toBool()) p.setOpacity(0.3);
   // A square cell centred in the widget, one pixel in from the edges.
   const qreal side = std::max<qreal>(4.0, std::min(width(), height()) - 2.0);
   const QRectF cell((width() - side) / 2.0, (height() - side) / 2.0, side, side);

@@ -7,6 +7,9 @@
 #include <QRadioButton>
 #include <QWidget>
 
+class QStatusBar;
+class QVBoxLayout;
+
 namespace kestrova {
 
 // The port toggle: a two-state push button whose pressed look follows its caption. It shows
@@ -41,10 +44,16 @@ class DisplayOption final : public QRadioButton {
   void keyReleaseEvent(QKeyEvent* event) override { event->ignore(); }
 };
 
+// The original form keeps its fixed size; the window adds a status bar below it (LinkStatus,
+// LinkStats) and room for a menu bar above it.
 class MainWindow final : public QWidget {
   Q_OBJECT
  public:
   explicit MainWindow(QWidget* parent = nullptr);
+
+  QWidget& Form() const { return *form_; }
+  QStatusBar& StatusBar() const { return *status_bar_; }
+  void SetMenuBar(QWidget* bar);
 
  signals:
   // The operator closed the window: the program ends.
@@ -52,6 +61,11 @@ class MainWindow final : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+
+ private:
+  QWidget* form_;
+  QStatusBar* status_bar_;
+  QVBoxLayout* layout_;
 };
 
 // Builds every control of the main window into window (main_window_layout.cpp).

@@ -1,13 +1,11 @@
 #include "qt/serial_component.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QSerialPortInfo>
 
+#include "link/link_status.h"
 #include "link/port_table.h"
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <unistd.h>
-#endif
 
 namespace kestrova {
 namespace {
@@ -44,13 +42,23 @@ bool QtSerialPort::Open() {
   const std::vector<std::string> table = PortTable();
   device_ = PortTableEntry(table, number_);
   if (device_.empty()) {
+    fault_ = PortFault::NotInTable;
     error_ = PortName(number_) + "：端口表中没有这个端口（共 " +
              std::to_string(table.size()) + " 项）";
     return false;
   }
+#ifndef Q_OS_WIN
+  // Opening a device that does not exist would still create, sync and remove a lock file:
+  // an absent adapter is told apart before any of that.
+  if (!QFileInfo::exists(QString::fromStdString(device_))) {
+    fault_ = PortFault::Missing;
+    error_ = Label(device_) + "：" + FaultReason(fault_);
+    return false;
+  }
+#endif
   port_.setPortName(QString::fromStdString(device_));
   if (!port_.open(QIODevice::ReadWrite)) {
-    error_ = OpenFailure(device_);
+    OpenFailed(device_);
     return false;
   }
   const bool configured = port_.setBaudRate(QSerialPort::Baud9600) &&
@@ -59,6 +67,7 @@ bool QtSerialPort::Open() {
                           port_.setStopBits(QSerialPort::OneStop) &&
                           port_.setFlowControl(QSerialPort::NoFlowControl);
   if (!configured) {
+    fault_ = PortFault::Other;
     error_ = Label(device_) + "：无法设置 9600,8,N,1（" + Detail(port_) + "）";
     port_.close();
     return false;
@@ -67,31 +76,39 @@ bool QtSerialPort::Open() {
   if (!port_.setDataTerminalReady(true)) port_.clearError();
   port_.clearError();
   error_.clear();
+  fault_ = PortFault::None;
   return true;
 }
 
-std::string QtSerialPort::OpenFailure(const std::string& device) const {
+void QtSerialPort::OpenFailed(const std::string& device) {
   const std::string label = Label(device) + "：";
   switch (port_.error()) {
     case QSerialPort::DeviceNotFoundError:
-      return label + "设备不存在";
-    case QSerialPort::PermissionError:
-#ifdef Q_OS_UNIX
+      fault_ = PortFault::Missing;
+      error_ = label + FaultReason(fault_);
+      return;
+    case QSerialPort::PermissionError: {
       // Qt reports both a refused open and a lock held by another program as a permission
       // error; the access rights of the device tell them apart.
-      if (::access(device.c_str(), R_OK | W_OK) != 0 && errno == EACCES)
-        return label + "没有访问权限（请将当前用户加入 dialout 组）";
-#endif
-      return label + "设备被其他程序占用";
+      const QFileInfo info(QString::fromStdString(device));
+      const bool allowed = info.isReadable() && info.isWritable();
+      fault_ = allowed ? PortFault::Busy : PortFault::NoPermission;
+      error_ = label + (allowed ? "设备被其他程序占用" : "没有访问权限（请将当前用户加入 dialout 组后重新登录）");
+      return;
+    }
     default:
-      return label + "无法打开（" + Detail(port_) + "）";
+      fault_ = PortFault::Other;
+      error_ = label + "无法打开（" + Detail(port_) + "）";
   }
 }
 
+// The operating system's own words about a lost device are not for the operator: the loss is
+// reported as such (PortFault::Lost) and the console says why in Chinese.
 void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
   if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return;
   if (!port_.isOpen()) return;
-  error_ = Label(device_) + "：串口已断开（" + Detail(port_) + "）";
+  fault_ = PortFault::Lost;
+  error_ = Label(device_) + "：" + FaultReason(fault_);
   port_.close();
 }
 
@@ -124,18 +141,28 @@ std::string QtSerialPort::DeviceName(int number) const {
 }
 
 std::vector<std::string> QtSerialPort::PortTable() const {
-  return CurrentPortTable([this] { return SystemDevices(); });
+  // A port number once given keeps its device: an adapter plugged in later is added behind.
+  table_ = KeepNumbers(table_, CurrentPortTable([this] { return SystemDevices(); }));
+  return table_;
 }
 
 const std::vector<std::string>& QtSerialPort::SystemDevices() const {
   const auto now = std::chrono::steady_clock::now();
-  if (!listed_at_ || now - *listed_at_ > kListingLifetime) {
-    // QSerialPortInfo leaves out ttyS entries without a UART behind them.
-    system_devices_.clear();
+  if (listed_at_ && now - *listed_at_ <= kListingLifetime) return system_devices_;
+  // The full listing reads thousands of files under /sys, too much for the once-a-second probe:
+  // it is taken once, for the built-in ports (it leaves out ttyS entries without a UART behind
+  // them), and the adapters that come and go are looked up in /dev each time.
+  if (!listed_at_) {
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-      system_devices_.push_back(info.systemLocation().toStdString());
-    listed_at_ = now;
+      built_in_.push_back(info.systemLocation().toStdString());
   }
+  system_devices_ = built_in_;
+#ifndef Q_OS_WIN
+  const QDir dev(QStringLiteral("/dev"));
+  for (const QString& name : dev.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")}, QDir::System))
+    system_devices_.push_back(dev.filePath(name).toStdString());
+#endif
+  listed_at_ = now;
   return system_devices_;
 }
 

@@ -23,6 +23,7 @@ class QtSerialPort final : public QObject, public SerialPort {
   std::vector<std::uint8_t> Input() override;
   void Output(std::span<const std::uint8_t> bytes) override;
   std::string ErrorText() const override;
+  PortFault Fault() const override { return fault_; }
   std::string DeviceName(int number) const override;
 
  private:
@@ -31,7 +32,8 @@ class QtSerialPort final : public QObject, public SerialPort {
   void OnError(QSerialPort::SerialPortError error);
   // "COM1（/dev/ttyUSB0）": how the operator's port number and its device are named in messages.
   std::string Label(const std::string& device) const;
-  std::string OpenFailure(const std::string& device) const;
+  // Why the open of the device failed, as fault_ and error_.
+  void OpenFailed(const std::string& device);
   std::vector<std::string> PortTable() const;
   // The system's serial devices, listed again when the last listing is older than a moment:
   // a listing takes tens of milliseconds and the probe asks for three ports on every tick.
@@ -41,7 +43,10 @@ class QtSerialPort final : public QObject, public SerialPort {
   int number_ = 0;
   std::string device_;  // the device opened last
   std::string error_;
+  PortFault fault_ = PortFault::None;
   mutable std::vector<std::string> system_devices_;
+  mutable std::vector<std::string> built_in_;  // listed once
+  mutable std::vector<std::string> table_;     // the port table, numbers kept
   mutable std::optional<std::chrono::steady_clock::time_point> listed_at_;
 };
 

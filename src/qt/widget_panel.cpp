@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QtGlobal>
 
 #include "qt/lamp.h"
@@ -149,7 +150,27 @@ void QtPanel::SetVisible(std::string_view name, bool on) {
 }
 
 void QtPanel::SetToolTip(std::string_view name, std::string_view tip) {
-  if (QWidget* w = Find(name)) w->setToolTip(Q(tip));
+  QWidget* w = Find(name);
+  if (w && w->toolTip() != Q(tip)) w->setToolTip(Q(tip));
+}
+
+void QtPanel::SetFlag(std::string_view name, std::string_view flag, bool on) {
+  QWidget* w = Find(name);
+  if (!w) return;
+  const QByteArray property(flag.data(), static_cast<qsizetype>(flag.size()));
+  if (w->property(property.constData()).toBool() == on) return;
+  w->setProperty(property.constData(), on);
+  // Style sheets read dynamic properties only when the widget is polished again.
+  w->style()->unpolish(w);
+  w->style()->polish(w);
+  w->update();
+}
+
+void QtPanel::SetFocus(std::string_view name) {
+  QWidget* w = Find(name);
+  if (!w) return;
+  w->window()->activateWindow();
+  w->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace kestrova

@@ -28,6 +28,9 @@ class QtPanel final : public Panel {
   bool Visible(std::string_view name) const override;
   void SetVisible(std::string_view name, bool on) override;
   void SetToolTip(std::string_view name, std::string_view tip) override;
+  // A dynamic property of that name (true/false) that the style sheet and the lamp draw.
+  void SetFlag(std::string_view name, std::string_view flag, bool on) override;
+  void SetFocus(std::string_view name) override;
 
   QWidget& Window() const { return window_; }
   // The control (or the window) of that name; nullptr after reporting an unknown name.

@@ -11,11 +11,12 @@ bool Changed(const Panel& main, const SettingPair& pair) { return main.Text(pair
 
 }  // namespace
 
-std::optional<std::string_view> SetupRefusal(const Panel& main, int address) {
+std::optional<SetupRefusal> CheckSetupStart(const Panel& main, int address) {
   if (main.Text(main_window::S_TECcoolStart_Text).empty() || main.Text(main_window::S_TempMin_Text).empty())
-    return kNoData;
+    return SetupRefusal{kNoData, {}};
   for (const SettingPair& pair : kSettingPairs) {
-    if (Changed(main, pair) && !SettingWrite(address, pair, main.Text(pair.edit))) return kDataError;
+    if (Changed(main, pair) && !SettingWrite(address, pair, main.Text(pair.edit)))
+      return SetupRefusal{kDataError, pair.edit};
   }
   return std::nullopt;
 }
@@ -35,5 +36,11 @@ std::optional<Frame> NextSettingWrite(const Panel& main, int address, int& setup
 }
 
 bool SettingsWalkDone(int setupNo) { return setupNo > kLastSettingCode; }
+
+WrittenValue WrittenSetting(const Frame& write) {
+  const SettingPair& pair = *PairForCode(write[3]);
+  return {std::string(pair.caption), RunDataOffset(pair), pair.width, {write[5], pair.width == 2 ? write[6] : std::uint8_t{0}},
+          [&pair](std::uint8_t high, std::uint8_t low) { return ReadBackText(pair, high, low); }};
+}
 
 }  // namespace kestrova

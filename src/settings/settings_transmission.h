@@ -5,13 +5,18 @@
 #include <string_view>
 
 #include "panel/panel.h"
+#include "link/write_check.h"
 #include "protocol/frames.h"
 
 namespace kestrova {
 
-// Why "发送设置" may not start: nothing (start), "无数据！" (the first or last edit field is
-// empty) or "数据错误！" (a setting that would be sent has no wire form).
-std::optional<std::string_view> SetupRefusal(const Panel& main, int address);
+// Why "发送设置" may not start: "无数据！" (the first or last edit field is empty) or
+// "数据错误！" with the first edit field whose setting would be sent but has no wire form.
+struct SetupRefusal {
+  std::string_view message;
+  std::string_view field;  // "" for "无数据！"
+};
+std::optional<SetupRefusal> CheckSetupStart(const Panel& main, int address);
 
 // One step of the walk from setupNo: skips unchanged settings and the low-byte codes 6, 8, 11,
 // returns the write of the next changed setting and moves setupNo past it. The walk is over
@@ -21,5 +26,8 @@ std::optional<Frame> NextSettingWrite(const Panel& main, int address, int& setup
 
 // The step counter is past the last operating-setting code.
 bool SettingsWalkDone(int setupNo);
+
+// What a parameter write of an operating setting put on the wire, for the write check.
+WrittenValue WrittenSetting(const Frame& write);
 
 }  // namespace kestrova

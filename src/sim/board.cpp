@@ -14,8 +14,9 @@ std::uint8_t Low(int v) { return static_cast<std::uint8_t>(v & 0xFF); }
 
 }  // namespace
 
-Board::Board(int address, std::string info, std::mt19937& random)
-    : address_(address), info_(std::move(info)), model_(random), last_(Clock::now()) {}
+Board::Board(int address, std::string info, std::mt19937& random, std::set<int> ignored_writes)
+    : address_(address), info_(std::move(info)), ignored_writes_(std::move(ignored_writes)), model_(random),
+      last_(Clock::now()) {}
 
 Bytes Board::Frame(std::uint8_t address, Bytes body) const {
   Bytes frame;
@@ -77,6 +78,7 @@ Bytes Board::Acknowledge(const Bytes& request) {
   const Bytes ack = Frame(static_cast<std::uint8_t>(address_),
                           Bytes(request.begin() + 2, request.end() - 1));
   const int code = request[3];
+  if (ignored_writes_.contains(code)) return ack;
   const auto data = std::span(request).subspan(5, request.size() - 6);
   if (code == kAddressCode) {
     if (data[0] != 0) address_ = data[0];  // address 0 is kept for the address read

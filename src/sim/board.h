@@ -4,6 +4,7 @@
 #include <chrono>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 
 #include "sim/board_model.h"
@@ -15,7 +16,8 @@ class Board {
  public:
   using Clock = std::chrono::steady_clock;
 
-  Board(int address, std::string info, std::mt19937& random);
+  // Writes of the codes in ignored_writes are acknowledged but change nothing.
+  Board(int address, std::string info, std::mt19937& random, std::set<int> ignored_writes = {});
 
   // The answer to one request with a good checksum, or nothing when the request is not meant for
   // this board (another address; address 0 is answered only for the address read) or has no
@@ -35,6 +37,7 @@ class Board {
 
   int address_;
   std::string info_;
+  std::set<int> ignored_writes_;
   Parameters params_;
   std::optional<std::uint8_t> simulated_;
   ClimateModel model_;

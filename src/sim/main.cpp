@@ -6,6 +6,7 @@
 #include <random>
 #include <thread>
 
+#include "kestrova_version.h"
 #include "sim/board.h"
 #include "sim/options.h"
 #include "sim/pty_line.h"
@@ -34,7 +35,7 @@ class Server {
  public:
   Server(const Options& options, PtyLine& line)
       : options_(options), line_(line), random_(options.seed ? *options.seed : std::random_device{}()),
-        board_(options.address, options.info, random_), start_(Clock::now()) {}
+        board_(options.address, options.info, random_, options.ignored_writes), start_(Clock::now()) {}
 
   void Run() {
     auto last_byte = Clock::now();
@@ -127,6 +128,10 @@ int main(int argc, char** argv) {
   }
   if (options.help) {
     std::fputs(Usage(argv[0]).c_str(), stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::printf("kestrova-board-sim %s (built %s)\n", kestrova::kVersion, kestrova::kBuildDate);
     return 0;
   }
   PtyLine line;

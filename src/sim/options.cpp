@@ -20,6 +20,18 @@ bool ParseProbability(std::string_view text, double& value) {
   return !copy.empty() && end == copy.c_str() + copy.size() && value >= 0 && value <= 1;
 }
 
+// Comma-separated parameter codes 0..255, e.g. "12,13".
+bool ParseCodes(std::string_view text, std::set<int>& codes) {
+  while (true) {
+    const std::size_t comma = text.find(',');
+    long long code = 0;
+    if (!ParseNumber(text.substr(0, comma), 0, 255, code)) return false;
+    codes.insert(static_cast<int>(code));
+    if (comma == std::string_view::npos) return true;
+    text.remove_prefix(comma + 1);
+  }
+}
+
 }  // namespace
 
 bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
@@ -42,6 +54,8 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
     long long number = 0;
     if (arg == "--help" || arg == "-h") {
       options.help = true;
+    } else if (arg == "--version") {
+      options.version = true;
     } else if (arg == "--address") {
       const char* v = value();
       if (v == nullptr) return false;
@@ -66,6 +80,13 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         return false;
       }
       options.seed = static_cast<std::uint32_t>(number);
+    } else if (arg == "--ignore-writes") {
+      const char* v = value();
+      if (v == nullptr) return false;
+      if (!ParseCodes(v, options.ignored_writes)) {
+        error = std::string("--ignore-writes: comma-separated parameter codes 0..255, not '") + v + "'";
+        return false;
+      }
     } else if (arg == "--noise") {
       if (!probability(options.noise)) return false;
     } else if (arg == "--corrupt") {
@@ -106,7 +127,11 @@ Options:
   --split        answers are written in two or three pieces with gaps of 10..80 ms
   --silent       never answer (the echo, if asked for, still comes back)
   --seed S       seed of the random choices, for repeatable runs
+  --ignore-writes CODES
+                 writes of these parameter codes (decimal, comma-separated, e.g. 12,28) are
+                 acknowledged as usual but not applied: the board keeps its old value
   --log          each request and answer in hex on stderr
+  --version      the version
   --help         this text
 )";
 }

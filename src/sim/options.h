@@ -2,6 +2,7 @@
 // Command-line options of the board simulator.
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 
 namespace kestrova::sim {
@@ -17,6 +18,8 @@ struct Options {
   bool silent = false;              // never answer
   bool log = false;                 // requests and answers in hex on stderr
   bool help = false;
+  bool version = false;
+  std::set<int> ignored_writes;     // parameter codes whose writes are acknowledged but not applied
   std::optional<std::uint32_t> seed;
 };
 

@@ -31,6 +31,15 @@ void FakePanel::SetNumber(std::string_view name, int value) { numbers[std::strin
 bool FakePanel::Visible(std::string_view name) const { return Lookup(visible, Known(name), false); }
 void FakePanel::SetVisible(std::string_view name, bool on) { visible[std::string(Known(name))] = on; }
 void FakePanel::SetToolTip(std::string_view name, std::string_view tip) { tips[std::string(Known(name))] = tip; }
+void FakePanel::SetFlag(std::string_view name, std::string_view flag, bool on) {
+  const std::pair<std::string, std::string> key{Known(name), flag};
+  if (on) flags.insert(key);
+  else flags.erase(key);
+}
+void FakePanel::SetFocus(std::string_view name) { focus = Known(name); }
+bool FakePanel::Flag(std::string_view name, std::string_view flag) const {
+  return flags.count({std::string(Known(name)), std::string(flag)}) > 0;
+}
 
 void FakeSerialPort::Feed(std::span<const std::uint8_t> bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
 void FakeSerialPort::Feed(std::initializer_list<std::uint8_t> bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
@@ -38,6 +47,7 @@ void FakeSerialPort::Unplug(std::string reason) {
   if (open) {
     open = false;
     error = std::move(reason);
+    fault = PortFault::Lost;
   }
   available.erase(number);
 }
@@ -57,9 +67,12 @@ bool FakeSerialPort::SetPortOpen(bool on) {
   if (!available.count(number)) {
     auto it = failReason.find(number);
     error = it != failReason.end() ? it->second : "port " + std::to_string(number) + " missing";
+    auto f = failFault.find(number);
+    fault = f != failFault.end() ? f->second : PortFault::Missing;
     return false;
   }
   open = true;
+  fault = PortFault::None;
   ++opens;
   return true;
 }
@@ -72,6 +85,7 @@ std::vector<std::uint8_t> FakeSerialPort::Input() {
 }
 void FakeSerialPort::Output(std::span<const std::uint8_t> bytes) { written.emplace_back(bytes.begin(), bytes.end()); }
 std::string FakeSerialPort::ErrorText() const { return error; }
+PortFault FakeSerialPort::Fault() const { return fault; }
 std::string FakeSerialPort::DeviceName(int n) const {
   auto it = devices.find(n);
   return it == devices.end() ? std::string() : it->second;

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "link/clock.h"
 #include "link/serial_port.h"
 #include "protocol/frames.h"
 #include "panel/controls.h"
@@ -28,6 +29,8 @@ class FakePanel : public Panel {
   std::map<std::string, int, std::less<>> numbers;
   std::map<std::string, bool, std::less<>> visible;
   std::map<std::string, std::string, std::less<>> tips;
+  std::set<std::pair<std::string, std::string>> flags;  // (control, flag) set on
+  std::string focus;
 
   std::string Text(std::string_view name) const override;
   void SetText(std::string_view name, std::string_view text) override;
@@ -38,6 +41,9 @@ class FakePanel : public Panel {
   bool Visible(std::string_view name) const override;
   void SetVisible(std::string_view name, bool on) override;
   void SetToolTip(std::string_view name, std::string_view tip) override;
+  void SetFlag(std::string_view name, std::string_view flag, bool on) override;
+  void SetFocus(std::string_view name) override;
+  bool Flag(std::string_view name, std::string_view flag) const;
 
  private:
   std::string_view Known(std::string_view name) const;
@@ -49,12 +55,14 @@ class FakeSerialPort : public SerialPort {
   // Port numbers that open; any other number fails with failReason (or a default text).
   std::set<int> available;
   std::map<int, std::string> failReason;
+  std::map<int, PortFault> failFault;  // the Fault() of a failed open (default Missing)
   std::map<int, std::string> devices;  // DeviceName() answers
   int number = 0;
   bool open = false;
   std::vector<std::uint8_t> input;   // bytes waiting to be read
   std::vector<Frame> written;        // one entry per Output call
   std::string error;
+  PortFault fault = PortFault::None;
   int opens = 0;                     // successful opens
 
   void Feed(std::span<const std::uint8_t> bytes);
@@ -72,7 +80,17 @@ class FakeSerialPort : public SerialPort {
   std::vector<std::uint8_t> Input() override;
   void Output(std::span<const std::uint8_t> bytes) override;
   std::string ErrorText() const override;
+  PortFault Fault() const override;
   std::string DeviceName(int n) const override;
+};
+
+// A clock the test moves by hand.
+class FakeClock : public Clock {
+ public:
+  std::int64_t now = 1'000'000;
+  std::string timeOfDay = "08:30:00";
+  std::int64_t NowMs() const override { return now; }
+  std::string TimeOfDay() const override { return timeOfDay; }
 };
 
 class FakeMessageBox : public MessageBox {

@@ -40,9 +40,10 @@ TEST(PortDiscovery, ProbeListsFreePortsOfCom1ToCom3AndShowsTheFirst) {
   c.port.available = {3};
   c.Ticks(1);
   c.port.available = {1, 3};
-  c.Ticks(1);  // once a port is found the probe never runs again
+  c.Ticks(4);  // a port plugged in later is offered within a second, after the ones offered
+  EXPECT_EQ(Texts(c.form.Ports.CommPortList.begin(), c.form.Ports.CommPortList.begin() + 2), (Texts{"COM3", "COM1"}));
   EXPECT_EQ(c.main.Text("CommPortText"), "COM3");
-  EXPECT_TRUE(c.box.shown.empty());
+  EXPECT_TRUE(c.main.Visible("CommPortVScroll") && c.box.shown.empty());
 }
 
 // The arrows choose the port the next open uses, past the last back to the first; the choice
@@ -90,7 +91,7 @@ TEST(PortDiscovery, FailedOpenAndLostPort) {
   c.form.CommPort_ToggleButton_Click();
   c.port.Unplug("gone");
   EXPECT_TRUE(c.Ticks(8).empty());
-  EXPECT_EQ(c.box.posted, Texts{"串口已断开：gone"});
+  EXPECT_EQ(c.box.posted, Texts{"串口已断开：COM1（设备已拔出或断电）"});
   EXPECT_EQ(c.main.Text("CommPort_ToggleButton"), kOpen);
   c.port.available.insert(1);  // the adapter is back
   c.form.CommPort_ToggleButton_Click();

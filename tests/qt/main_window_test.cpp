@@ -55,7 +55,7 @@ TEST(Windows, EveryDeclaredControlExistsWithItsKindAndTheKeyCaptions) {
 TEST(Windows, MainWindowGeometryAt96Dpi) {
   if (QGuiApplication::primaryScreen()->logicalDotsPerInch() != 96) GTEST_SKIP() << "screen is not at 96 DPI";
   MainWindow window;
-  EXPECT_EQ(window.size(), QSize(842, 495));
+  EXPECT_EQ(window.Form().size(), QSize(842, 495));
   EXPECT_EQ(window.minimumSize(), window.maximumSize());
   // The fan groups' captions start 195 twips inside their group.
   for (const char* name : {"Label_S_IntFanPulse_Text", "Label_S_ExtFanHighS_Text", "Label_IntFanSpeed_Text"})

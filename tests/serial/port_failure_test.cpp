@@ -64,8 +64,8 @@ TEST(PortFailure, UnpluggedDeviceClosesThePortOnceWithoutSpinning) {
   ASSERT_TRUE(WaitFor([&] { return link.port.InBufferCount() >= 18; }));
   link.sim.Kill();
   ASSERT_TRUE(WaitFor([&] { return !link.port.PortOpen(); })) << "the loss was not noticed";
-  EXPECT_EQ(link.port.ErrorText().rfind("COM1（" + link.sim.Path() + "）：串口已断开", 0), 0u)
-      << link.port.ErrorText();
+  EXPECT_EQ(link.port.Fault(), PortFault::Lost);
+  EXPECT_EQ(link.port.ErrorText(), "COM1（" + link.sim.Path() + "）：设备已拔出或断电");
   const auto cpu = [] {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);

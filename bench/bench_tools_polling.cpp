@@ -1,8 +1,9 @@
-// The console's load while it polls the board: the real windows (offscreen unless a display is
-// given), the QSerialPort component and the board simulator on a pseudo-terminal, the port
-// opened through the toggle button, then N seconds (default 60) of the ordinary poll cycle.
-// Prints the CPU share of the console process and its peak resident memory.
-//   bench_console_idle [seconds]
+// The console's load while it polls the board with the service tools in use: as
+// bench_console_idle, but with the traffic monitor, the trend plot and the event log open and
+// a recording running, for N seconds (default 60). Compare its CPU share with
+// bench_console_idle's (the console without the tools).
+//   bench_tools_polling [seconds]
+// NO_TREND=1 leaves the trend plot closed, NO_RECORD=1 records nothing (to see what each costs).
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -10,6 +11,8 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
@@ -20,6 +23,7 @@
 #include "qt/serial_component.h"
 #include "app/console_windows.h"
 #include "qt/message_box.h"
+#include "app/tools_menu.h"
 
 extern char** environ;
 
@@ -67,14 +71,21 @@ int main(int argc, char** argv) {
   kestrova::QtSerialPort port;
   kestrova::QtMessageBox box;
   kestrova::ConsoleWindows windows(port, box);
+  kestrova::ToolsMenu tools(windows);
+  const QString record = QDir::temp().filePath(QStringLiteral("kestrova-bench-recording.csv"));
+  tools.AskFile = [&](const QString&, const QString&, const QString&, bool) { return record; };
   windows.Load();
   windows.ShowMain();
+  tools.Traffic().show();
+  if (!std::getenv("NO_TREND")) tools.Trend().show();
+  tools.Events().show();
 
   rusage start{};
   QElapsedTimer wall;
   // The probe finds the port on the first tick; then the operator opens it.
   QTimer::singleShot(600, [&] {
     windows.MainView().findChild<QPushButton*>("CommPort_ToggleButton")->click();
+    if (!std::getenv("NO_RECORD")) tools.StartOrStopRecording();
     getrusage(RUSAGE_SELF, &start);
     wall.start();
   });
@@ -89,6 +100,9 @@ int main(int argc, char** argv) {
               windows.MainView().findChild<QWidget*>("CommCtr_Text")->property("text").toString().toUtf8().constData());
   std::printf("console CPU: %.3f s = %.3f %% of one core\n", cpu, 100.0 * cpu / elapsed);
   std::printf("console peak resident memory: %ld KiB\n", end.ru_maxrss);
+  std::printf("recorded %lld rows, traffic monitor %zu entries\n", static_cast<long long>(tools.Recording().Rows()),
+              tools.TrafficData().Size());
+  QFile::remove(record);
 
   kill(sim, SIGTERM);
   waitpid(sim, nullptr, 0);

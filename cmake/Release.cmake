@@ -1,0 +1,80 @@
+# Version header, installation and the Debian package. Included by the top-level
+# CMakeLists.txt once the console and simulator targets are defined.
+
+# ---- Version: project(Kestrova VERSION ...) is the one place it is set.
+string(TIMESTAMP KESTROVA_BUILD_DATE "%Y-%m-%d" UTC)  # follows SOURCE_DATE_EPOCH when set
+configure_file(${PROJECT_SOURCE_DIR}/cmake/kestrova_version.h.in
+               ${PROJECT_BINARY_DIR}/generated/kestrova_version.h @ONLY)
+target_include_directories(kestrova_app PUBLIC ${PROJECT_BINARY_DIR}/generated)
+if(TARGET kestrova-board-sim)
+  target_include_directories(kestrova-board-sim PRIVATE ${PROJECT_BINARY_DIR}/generated)
+endif()
+
+# Both programs answer --version and --help without a display; an unknown option ends with 2.
+if(BUILD_TESTING AND TARGET kestrova-board-sim)
+  add_test(NAME command-line
+           COMMAND ${CMAKE_COMMAND} -DCONSOLE=$<TARGET_FILE:kestrova> -DSIM=$<TARGET_FILE:kestrova-board-sim>
+                   -DVERSION=${PROJECT_VERSION} -P ${PROJECT_SOURCE_DIR}/cmake/check_command_line.cmake)
+  set_tests_properties(command-line PROPERTIES TIMEOUT 60
+    ENVIRONMENT_MODIFICATION "DISPLAY=unset:;WAYLAND_DISPLAY=unset:;QT_QPA_PLATFORM=unset:")
+endif()
+
+# ---- Installation: the two programs; on Linux also the desktop entry, icons, AppStream
+# metainfo and the files Debian wants in the package's doc folder.
+include(GNUInstallDirs)
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(KESTROVA_APP_ID invalid.example.kestrova)  # AppStream component id and desktop file name
+
+install(TARGETS kestrova RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+if(NOT WIN32)  # the simulator needs a POSIX pseudo-terminal
+  install(TARGETS kestrova-board-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+endif()
+
+if(UNIX AND NOT APPLE)
+  set(dist ${PROJECT_SOURCE_DIR}/dist)
+  install(FILES ${dist}/${KESTROVA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+  install(FILES ${dist}/icons/kestrova.svg DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+  # The PNGs are rendered from the SVG and committed (dist/icons/render-png regenerates them).
+  foreach(size 16 24 32 48 64 128 256)
+    install(FILES ${dist}/icons/${size}/kestrova.png
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+  endforeach()
+  configure_file(${dist}/${KESTROVA_APP_ID}.metainfo.xml.in
+                 ${PROJECT_BINARY_DIR}/dist/${KESTROVA_APP_ID}.metainfo.xml @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/dist/${KESTROVA_APP_ID}.metainfo.xml
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+  # Debian keeps a package's copyright and changelog (gzip -9n) in /usr/share/doc/<package>.
+  string(TIMESTAMP KESTROVA_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
+  configure_file(${dist}/changelog.in ${PROJECT_BINARY_DIR}/dist/changelog @ONLY)
+  find_program(KESTROVA_GZIP gzip)
+  if(KESTROVA_GZIP)
+    execute_process(COMMAND ${KESTROVA_GZIP} -9nf ${PROJECT_BINARY_DIR}/dist/changelog
+                    COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${PROJECT_BINARY_DIR}/dist/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova)
+  endif()
+  install(FILES ${dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova)
+endif()
+
+# ---- Debian package (scripts/package): cpack -G DEB in the build tree.
+set(CPACK_PACKAGE_NAME kestrova)
+set(CPACK_PACKAGE_VENDOR "Kestrova developers")
+set(CPACK_PACKAGE_CONTACT "Kestrova developers <kestrova@example.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "console for a thermoelectric climate-control board")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
+# The long description; CPack puts the summary above it.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kestrova monitors and configures the thermoelectric (Peltier) climate-control
+unit of a battery cabinet over a serial line (RS-485 or RS-422 through a USB
+adapter): live measurements, work states and alarms, the operating settings,
+the device address and, behind a password, the factory settings.
+
+The package also contains kestrova-board-sim, a simulator of the control board
+on a pseudo-terminal for trying the console without hardware.")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's platform plugins are only recommended by the Qt libraries, and the captions need a
+# Chinese font; neither shows up as a shared-library dependency.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk")
+include(CPack)

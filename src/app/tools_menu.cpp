@@ -1,0 +1,185 @@
+#include "app/tools_menu.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "kestrova_version.h"
+#include "panel/controls.h"
+#include "qt/tools/profile_file.h"
+#include "settings/setting_pairs.h"
+#include "tools/setting_profile.h"
+#include "tools/wall_time.h"
+
+namespace kestrova {
+
+namespace {
+
+std::int64_t WallMs() { return QDateTime::currentMSecsSinceEpoch(); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+}  // namespace
+
+ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
+    : QObject(parent),
+      windows_(windows),
+      traffic_view_(std::make_unique<TrafficWindow>(windows.Form().Stats, traffic_)),
+      trend_view_(std::make_unique<TrendWindow>(trend_)),
+      events_view_(std::make_unique<EventsWindow>(events_)) {
+  MainWindow& main = windows.MainView();
+  bar_ = new QMenuBar(&main);
+  bar_->setObjectName(QStringLiteral("MenuBar"));
+  QMenu* tools = bar_->addMenu(QStringLiteral("工具"));
+  Add(tools, "Action_Traffic", QStringLiteral("通信监视"), &ToolsMenu::ShowTraffic);
+  Add(tools, "Action_Trend", QStringLiteral("趋势图"), &ToolsMenu::ShowTrend);
+  Add(tools, "Action_Events", QStringLiteral("事件记录"), &ToolsMenu::ShowEvents);
+  tools->addSeparator();
+  record_ = Add(tools, "Action_Record", QStringLiteral("开始记录…"), &ToolsMenu::StartOrStopRecording);
+  tools->addSeparator();
+  Add(tools, "Action_SaveProfile", QStringLiteral("保存设置档案…"), &ToolsMenu::SaveProfile);
+  Add(tools, "Action_LoadProfile", QStringLiteral("载入设置档案…"), &ToolsMenu::LoadProfile);
+  QMenu* help = bar_->addMenu(QStringLiteral("帮助"));
+  Add(help, "Action_About", QStringLiteral("关于"), &ToolsMenu::About);
+  main.SetMenuBar(bar_);
+
+  record_status_ = new QLabel(&main.StatusBar());
+  record_status_->setObjectName(QStringLiteral("RecordStatus"));
+  main.StatusBar().insertPermanentWidget(1, record_status_);
+  record_status_->hide();
+  // A marked differing edit field is drawn with a yellow ground.
+  main.setStyleSheet(main.styleSheet() + QStringLiteral("QLineEdit[differs=\"true\"] { background: #fff2b0; }"));
+
+  MainForm& form = windows.Form();
+  form.RunDataShown = [this](const ReceiveRing& frame) { RunDataShown(frame); };
+  form.WriteChecked = [this](const WriteCheckResult& result) { events_.WriteChecked(WallMs(), result); };
+  form.PortLost = [this](const std::string& lost) { events_.PortLost(WallMs(), lost); };
+  events_.Added = [this](const EventEntry& e) {
+    if (e.kind == EventEntry::Kind::Alarm || e.kind == EventEntry::Kind::WorkState)
+      trend_.AddMarker({e.atMs, e.kind == EventEntry::Kind::Alarm, e.text});
+  };
+  // After every poll tick (connected after the poll itself): the link's events.
+  connect(&windows.PollTimer(), &QTimer::timeout, this, [this] {
+    MainForm& f = windows_.Form();
+    events_.LinkTick(WallMs(), f.MSComm1.PortOpen(), f.Stats, f.Time().NowMs());
+  });
+  // The operator's edits change which fields differ from the board's values.
+  for (const SettingPair& pair : kSettingPairs)
+    if (auto* edit = main.findChild<QLineEdit*>(QString::fromUtf8(pair.edit.data(), pair.edit.size())))
+      connect(edit, &QLineEdit::textEdited, this, [this] {
+        if (mark_differing_) MarkDiffering(windows_.MainPanel());
+      });
+
+  AskFile = [this](const QString& title, const QString& suggested, const QString& filter, bool save) {
+    QWidget* parent = &windows_.MainView();
+    return save ? QFileDialog::getSaveFileName(parent, title, suggested, filter)
+                : QFileDialog::getOpenFileName(parent, title, suggested, filter);
+  };
+}
+
+ToolsMenu::~ToolsMenu() {
+  MainForm& form = windows_.Form();
+  form.RunDataShown = nullptr;
+  form.WriteChecked = nullptr;
+  form.PortLost = nullptr;
+}
+
+QAction* ToolsMenu::Add(QMenu* menu, const char* name, const QString& text, void (ToolsMenu::*slot)()) {
+  QAction* action = menu->addAction(text);
+  action->setObjectName(QString::fromLatin1(name));
+  connect(action, &QAction::triggered, this, slot);
+  return action;
+}
+
+void ToolsMenu::Show(QWidget& window) {
+  window.show();
+  window.raise();
+  window.activateWindow();
+}
+
+void ToolsMenu::About() {
+  QMessageBox::about(&windows_.MainView(), QStringLiteral("关于"),
+                     QStringLiteral("Kestrova 后台软件\n版本 %1\n构建日期 %2\nQt %3")
+                         .arg(QString::fromLatin1(kVersion), QString::fromLatin1(kBuildDate),
+                              QString::fromLatin1(qVersion())));
+}
+
+void ToolsMenu::RunDataShown(const ReceiveRing& frame) {
+  const std::int64_t now = WallMs();
+  const RunDataValues values = DecodeRunData(frame);
+  trend_.Add(now, values);
+  events_.RunData(now, values);
+  if (mark_differing_) MarkDiffering(windows_.MainPanel());
+  if (!recorder_.Active()) return;
+  if (auto error = recorder_.Row(now, windows_.MainPanel())) return StopRecording(*error);
+  ShowRecording();
+}
+
+void ToolsMenu::ShowRecording() {
+  record_status_->setVisible(recorder_.Active());
+  record_status_->setText(QStringLiteral("记录中：%1（%2 行）")
+                              .arg(QFileInfo(Q(recorder_.Path())).fileName())
+                              .arg(recorder_.Rows()));
+  record_status_->setToolTip(Q(recorder_.Path()));
+  record_->setText(recorder_.Active() ? QStringLiteral("停止记录") : QStringLiteral("开始记录…"));
+}
+
+void ToolsMenu::StopRecording(const std::string& why) {
+  recorder_.Stop();
+  ShowRecording();
+  // Inside a poll tick: the message waits for the event loop.
+  windows_.Form().Box.Post(why);
+}
+
+void ToolsMenu::StartOrStopRecording() {
+  if (recorder_.Active()) {
+    recorder_.Stop();
+    return ShowRecording();
+  }
+  std::string model = windows_.MainPanel().Text(main_window::TextBox1);
+  if (model.empty()) model = "board";
+  const QString suggested = QDir::home().filePath(
+      QStringLiteral("kestrova-%1-%2.csv").arg(Q(model), Q(FileTime(WallMs()))));
+  const QString path = AskFile(QStringLiteral("开始记录"), suggested, QStringLiteral("CSV 文件 (*.csv)"), true);
+  if (path.isEmpty()) return;
+  if (auto error = recorder_.Start(path.toStdString())) {
+    recorder_.Stop();
+    ShowRecording();
+    return windows_.Form().Box.Show(*error);
+  }
+  ShowRecording();
+}
+
+void ToolsMenu::SaveProfile() {
+  const SettingProfile profile = ProfileFromWindow(windows_.MainPanel(), IsoTime(WallMs()));
+  if (auto refusal = ProfileRefusal(profile))
+    return windows_.Form().Box.Show("无法保存设置档案：" + *refusal);
+  std::string model = profile.board[0].empty() ? "board" : profile.board[0];
+  const QString suggested = QDir::home().filePath(
+      QStringLiteral("kestrova-%1-settings-%2.json").arg(Q(model), Q(FileTime(WallMs()))));
+  const QString path = AskFile(QStringLiteral("保存设置档案"), suggested, QStringLiteral("设置档案 (*.json)"), true);
+  if (path.isEmpty()) return;
+  QFile file(path);
+  const QByteArray json = ProfileJson(profile);
+  if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.flush())
+    windows_.Form().Box.Show("无法保存设置档案：" + file.errorString().toStdString());
+}
+
+void ToolsMenu::LoadProfile() {
+  const QString path =
+      AskFile(QStringLiteral("载入设置档案"), QDir::homePath(), QStringLiteral("设置档案 (*.json)"), false);
+  if (path.isEmpty()) return;
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return windows_.Form().Box.Show("无法打开设置档案：" + file.errorString().toStdString());
+  const auto parsed = ProfileFromJson(file.read(1 << 20));
+  if (const auto* why = std::get_if<QString>(&parsed)) return windows_.Form().Box.Show(why->toStdString());
+  kestrova::LoadProfile(std::get<SettingProfile>(parsed), windows_.MainPanel());
+  mark_differing_ = true;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,72 @@
+#pragma once
+// The menu bar above the main window's form and the service tools behind it: the traffic
+// monitor, the trend plots, the event log, the CSV recording and the setting profiles. They
+// read the line's statistics and the decoded run data through the main form's hooks; none of
+// them writes to the port.
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QObject>
+#include <functional>
+#include <memory>
+
+#include "app/console_windows.h"
+#include "qt/tools/events_window.h"
+#include "qt/tools/traffic_window.h"
+#include "qt/tools/trend_window.h"
+#include "tools/event_log.h"
+#include "tools/recorder.h"
+#include "tools/traffic_log.h"
+#include "tools/trend_store.h"
+
+namespace kestrova {
+
+class ToolsMenu final : public QObject {
+  Q_OBJECT
+ public:
+  explicit ToolsMenu(ConsoleWindows& windows, QObject* parent = nullptr);
+  ~ToolsMenu() override;
+
+  // Asks the operator for a file: (title, suggested path, filter, save) -> path, empty when
+  // cancelled. A file dialog unless a test gives its own.
+  std::function<QString(const QString&, const QString&, const QString&, bool)> AskFile;
+
+  QMenuBar& Bar() { return *bar_; }
+  TrafficWindow& Traffic() { return *traffic_view_; }
+  TrendWindow& Trend() { return *trend_view_; }
+  EventsWindow& Events() { return *events_view_; }
+  const Recorder& Recording() const { return recorder_; }
+  const EventLog& EventStore() const { return events_; }
+  const TrendStore& TrendData() const { return trend_; }
+  const TrafficLog& TrafficData() const { return traffic_; }
+
+  void StartOrStopRecording();
+  void SaveProfile();
+  void LoadProfile();
+
+ private:
+  QAction* Add(QMenu* menu, const char* name, const QString& text, void (ToolsMenu::*slot)());
+  void ShowTraffic() { Show(*traffic_view_); }
+  void ShowTrend() { Show(*trend_view_); }
+  void ShowEvents() { Show(*events_view_); }
+  void Show(QWidget& window);
+  void About();
+  void RunDataShown(const ReceiveRing& frame);
+  void ShowRecording();
+  void StopRecording(const std::string& why);
+
+  ConsoleWindows& windows_;
+  TrafficLog traffic_;
+  TrendStore trend_;
+  EventLog events_;
+  Recorder recorder_;
+  QMenuBar* bar_;
+  QAction* record_;
+  QLabel* record_status_;
+  std::unique_ptr<TrafficWindow> traffic_view_;
+  std::unique_ptr<TrendWindow> trend_view_;
+  std::unique_ptr<EventsWindow> events_view_;
+  bool mark_differing_ = false;
+};
+
+}  // namespace kestrova

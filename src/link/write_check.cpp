@@ -1,0 +1,39 @@
+#include "link/write_check.h"
+
+namespace kestrova {
+
+void WriteCheck::Start() {
+  written_.clear();
+  stage_ = Stage::Writing;
+}
+
+void WriteCheck::Written(WrittenValue value) {
+  if (stage_ == Stage::Writing) written_.push_back(std::move(value));
+}
+
+void WriteCheck::Finish() {
+  if (stage_ == Stage::Writing) stage_ = written_.empty() ? Stage::Idle : Stage::AwaitRequest;
+}
+
+void WriteCheck::ReportRequested() {
+  if (stage_ == Stage::AwaitRequest) stage_ = Stage::AwaitReport;
+}
+
+std::optional<WriteCheckResult> WriteCheck::Compare(const ReceiveRing& report) {
+  if (stage_ != Stage::AwaitReport) return std::nullopt;
+  stage_ = Stage::Idle;
+  WriteCheckResult result{true, {}, {}};
+  for (const WrittenValue& v : written_) {
+    const std::uint8_t high = report.At(v.offset);
+    const std::uint8_t low = v.width == 2 ? report.At(v.offset + 1) : 0;
+    if (high == v.sent[0] && (v.width == 1 || low == v.sent[1])) continue;
+    const std::string line = v.caption + " 写入 " + v.text(v.sent[0], v.sent[1]) + "，读回 " + v.text(high, low);
+    if (result.matches) result.text = "设置未生效：" + line;
+    result.matches = false;
+    result.tip += (result.tip.empty() ? "" : "\n") + line;
+  }
+  if (result.matches) result.text = "设置已写入，读回一致（" + std::to_string(written_.size()) + " 项）";
+  return result;
+}
+
+}  // namespace kestrova

@@ -1,0 +1,97 @@
+#include "qt/tools/events_window.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "qt/tools/log_model.h"
+#include "tools/wall_time.h"
+
+namespace kestrova {
+
+EventsWindow::EventsWindow(EventLog& log, QWidget* parent) : QWidget(parent, Qt::Window), log_(log) {
+  setObjectName(QStringLiteral("Events_Form"));
+  setWindowTitle(QStringLiteral("事件记录"));
+  resize(640, 420);
+
+  model_ = new LogModel(
+      {QStringLiteral("时间"), QStringLiteral("类别"), QStringLiteral("事件")},
+      [this] { return log_.FirstNumber(); }, [this] { return log_.EndNumber(); },
+      [this](std::size_t i, int column, int role) -> QVariant {
+        const EventEntry& e = log_.At(i);
+        if (role == Qt::ForegroundRole && e.kind == EventEntry::Kind::Alarm) return QColor(0xc0, 0x20, 0x20);
+        if (role != Qt::DisplayRole) return {};
+        if (column == 0)
+          return QDateTime::fromMSecsSinceEpoch(e.atMs).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss.zzz"));
+        return QString::fromStdString(column == 1 ? std::string(EventKindText(e.kind)) : e.text);
+      },
+      this);
+
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("EventsTable"));
+  table_->setModel(model_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->verticalHeader()->hide();
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00.000")) + 16);
+  table_->setColumnWidth(1, 70);
+
+  auto* exportButton = new QPushButton(QStringLiteral("导出CSV…"), this);
+  exportButton->setObjectName(QStringLiteral("EventsExport"));
+  connect(exportButton, &QPushButton::clicked, this, [this] {
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("导出事件记录"),
+        QStringLiteral("kestrova-events-%1.csv")
+            .arg(QString::fromStdString(FileTime(QDateTime::currentMSecsSinceEpoch()))),
+        QStringLiteral("CSV 文件 (*.csv)"));
+    if (path.isEmpty()) return;
+    if (auto error = Export(path)) QMessageBox::warning(this, windowTitle(), *error);
+  });
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(exportButton);
+  buttons->addStretch(1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(table_);
+
+  refresh_.setInterval(500);
+  connect(&refresh_, &QTimer::timeout, this, &EventsWindow::Refresh);
+}
+
+void EventsWindow::Refresh() {
+  if (model_->rowCount() == static_cast<int>(log_.Size()) && shownEnd_ == log_.EndNumber()) return;
+  shownEnd_ = log_.EndNumber();
+  QScrollBar* bar = table_->verticalScrollBar();
+  const bool atEnd = bar->value() >= bar->maximum() - 1;
+  model_->Sync();
+  if (atEnd) table_->scrollToBottom();
+}
+
+std::optional<QString> EventsWindow::Export(const QString& path) const {
+  QFile file(path);
+  const QByteArray csv = QByteArray("\xEF\xBB\xBF") + QByteArray::fromStdString(log_.Csv());
+  if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.flush())
+    return QStringLiteral("无法导出：%1").arg(file.errorString());
+  return std::nullopt;
+}
+
+void EventsWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh_.start();
+  Refresh();
+}
+
+void EventsWindow::hideEvent(QHideEvent* event) {
+  refresh_.stop();
+  QWidget::hideEvent(event);
+}
+
+}  // namespace kestrova

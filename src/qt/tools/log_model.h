@@ -1,0 +1,33 @@
+#pragma once
+// A table model over a numbered, bounded log (the traffic log, the event log): Sync() follows
+// what was added at the end and what fell off the front, row by row, so a view with thousands
+// of rows costs only the rows that changed.
+#include <QAbstractTableModel>
+#include <QStringList>
+#include <cstdint>
+#include <functional>
+
+namespace kestrova {
+
+class LogModel : public QAbstractTableModel {
+  Q_OBJECT
+ public:
+  // first/end: the log's numbers; cell: the text (or other role) of row i of the log.
+  LogModel(QStringList headers, std::function<std::int64_t()> first, std::function<std::int64_t()> end,
+           std::function<QVariant(std::size_t index, int column, int role)> cell, QObject* parent = nullptr);
+
+  void Sync();
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+ private:
+  QStringList headers_;
+  std::function<std::int64_t()> first_, end_;
+  std::function<QVariant(std::size_t, int, int)> cell_;
+  std::int64_t shownFirst_ = 0, shownEnd_ = 0;
+};
+
+}  // namespace kestrova

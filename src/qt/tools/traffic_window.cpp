@@ -1,0 +1,169 @@
+#include "qt/tools/traffic_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDateTime>
+#include <QFile>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+#include <set>
+
+#include "qt/tools/log_model.h"
+#include "tools/frame_meaning.h"
+#include "tools/wall_time.h"
+
+namespace kestrova {
+
+namespace {
+
+QString U(const std::string& s) { return QString::fromStdString(s); }
+
+bool Discarded(const LinkEvent& e) {
+  return e.direction == LinkEvent::Direction::Received && e.piece != Piece::Response && e.piece != Piece::WriteAck &&
+         e.piece != Piece::ShortResponse;
+}
+
+}  // namespace
+
+TrafficWindow::TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* parent)
+    : QWidget(parent, Qt::Window), stats_(stats), log_(log) {
+  setObjectName(QStringLiteral("Traffic_Form"));
+  setWindowTitle(QStringLiteral("通信监视"));
+  resize(900, 480);
+
+  model_ = new LogModel(
+      {QStringLiteral("时间"), QStringLiteral("方向"), QStringLiteral("字节"), QStringLiteral("含义")},
+      [this] { return log_.FirstNumber(); }, [this] { return log_.EndNumber(); },
+      [this](std::size_t i, int column, int role) -> QVariant {
+        const LinkEvent& e = log_.At(i);
+        if (role == Qt::ForegroundRole)
+          return Discarded(e) ? QVariant(QColor(0xb0, 0x30, 0x30))
+                              : e.direction == LinkEvent::Direction::Sent ? QVariant(QColor(0x20, 0x40, 0x90)) : QVariant();
+        if (role == Qt::ToolTipRole && column >= 2) return column == 2 ? U(HexText(e.bytes)) : U(FrameMeaning(e));
+        if (role != Qt::DisplayRole) return {};
+        switch (column) {
+          case 0: return U(ClockTime(e.atMs));
+          case 1: return e.direction == LinkEvent::Direction::Sent ? QStringLiteral("发送") : QStringLiteral("接收");
+          case 2: return U(HexText(e.bytes));
+          default: return U(FrameMeaning(e));
+        }
+      },
+      this);
+
+  table_ = new QTableView(this);
+  table_->setObjectName(QStringLiteral("TrafficTable"));
+  table_->setModel(model_);
+  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table_->setWordWrap(false);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  table_->verticalHeader()->hide();
+  table_->horizontalHeader()->setStretchLastSection(true);
+  table_->setColumnWidth(0, 100);
+  table_->setColumnWidth(1, 50);
+  table_->setColumnWidth(2, 330);
+
+  pause_ = new QPushButton(QStringLiteral("暂停"), this);
+  pause_->setObjectName(QStringLiteral("TrafficPause"));
+  pause_->setCheckable(true);
+  auto* clear = new QPushButton(QStringLiteral("清除"), this);
+  clear->setObjectName(QStringLiteral("TrafficClear"));
+  auto* copy = new QPushButton(QStringLiteral("复制"), this);
+  copy->setObjectName(QStringLiteral("TrafficCopy"));
+  auto* save = new QPushButton(QStringLiteral("另存为…"), this);
+  save->setObjectName(QStringLiteral("TrafficSave"));
+  connect(pause_, &QPushButton::toggled, this, [this](bool paused) {
+    pause_->setText(paused ? QStringLiteral("继续") : QStringLiteral("暂停"));
+    Listen(!paused && isVisible());
+  });
+  connect(clear, &QPushButton::clicked, this, [this] {
+    log_.Clear();
+    Refresh();
+  });
+  connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(SelectionText()); });
+  connect(save, &QPushButton::clicked, this, &TrafficWindow::SaveAs);
+
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* b : {pause_, clear, copy, save}) buttons->addWidget(b);
+  buttons->addStretch(1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(table_);
+
+  refresh_.setInterval(250);
+  connect(&refresh_, &QTimer::timeout, this, &TrafficWindow::Refresh);
+}
+
+TrafficWindow::~TrafficWindow() { stats_.SetObserver(nullptr); }
+
+void TrafficWindow::Listen(bool on) {
+  if (on)
+    stats_.SetObserver([this](const LinkEvent& e) { log_.Add(e, QDateTime::currentMSecsSinceEpoch()); });
+  else
+    stats_.SetObserver(nullptr);
+}
+
+void TrafficWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  Listen(!pause_->isChecked());
+  refresh_.start();
+  Refresh();
+}
+
+void TrafficWindow::hideEvent(QHideEvent* event) {
+  Listen(false);
+  refresh_.stop();
+  QWidget::hideEvent(event);
+}
+
+void TrafficWindow::Refresh() {
+  if (model_->rowCount() == static_cast<int>(log_.Size()) && shownEnd_ == log_.EndNumber()) return;
+  shownEnd_ = log_.EndNumber();
+  QScrollBar* bar = table_->verticalScrollBar();
+  const bool atEnd = bar->value() >= bar->maximum() - 1;
+  model_->Sync();
+  if (atEnd) table_->scrollToBottom();
+}
+
+QString TrafficWindow::Line(std::size_t i) const {
+  const LinkEvent& e = log_.At(i);
+  return U(ClockTime(e.atMs)) + '\t' +
+         (e.direction == LinkEvent::Direction::Sent ? QStringLiteral("发送") : QStringLiteral("接收")) + '\t' +
+         U(HexText(e.bytes)) + '\t' + U(FrameMeaning(e));
+}
+
+QString TrafficWindow::SelectionText() const {
+  std::set<int> rows;
+  for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) rows.insert(index.row());
+  QString text;
+  const std::int64_t offset = model_->rowCount() - static_cast<std::int64_t>(log_.Size());
+  for (int row : rows) {
+    const std::int64_t i = row - offset;
+    if (i >= 0 && i < static_cast<std::int64_t>(log_.Size())) text += Line(static_cast<std::size_t>(i)) + '\n';
+  }
+  return text;
+}
+
+QString TrafficWindow::AllText() const {
+  QString text;
+  for (std::size_t i = 0; i < log_.Size(); ++i) text += Line(i) + '\n';
+  return text;
+}
+
+void TrafficWindow::SaveAs() {
+  const QString path = QFileDialog::getSaveFileName(
+      this, QStringLiteral("保存通信记录"),
+      QStringLiteral("kestrova-traffic-%1.txt").arg(U(FileTime(QDateTime::currentMSecsSinceEpoch()))),
+      QStringLiteral("文本文件 (*.txt)"));
+  if (path.isEmpty()) return;
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(AllText().toUtf8()) < 0 || !file.flush())
+    QMessageBox::warning(this, QStringLiteral("通信监视"), QStringLiteral("无法保存：%1").arg(file.errorString()));
+}
+
+}  // namespace kestrova

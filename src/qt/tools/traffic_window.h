@@ -1,0 +1,48 @@
+#pragma once
+// "通信监视" (Traffic_Form): every frame sent and received with its time, direction, bytes and
+// meaning, and what the frame scan threw away. It listens to the line only while it is open.
+#include <QTableView>
+#include <QTimer>
+#include <QWidget>
+
+#include "link/link_statistics.h"
+#include "tools/traffic_log.h"
+
+class QPushButton;
+
+namespace kestrova {
+
+class LogModel;
+
+class TrafficWindow final : public QWidget {
+  Q_OBJECT
+ public:
+  TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* parent = nullptr);
+  ~TrafficWindow() override;
+
+  QTableView& Table() { return *table_; }
+  // The selected rows (or all when none is selected) as text, one line per entry.
+  QString SelectionText() const;
+  QString AllText() const;
+  // Follows the log now (also done four times a second while open).
+  void Refresh();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  QString Line(std::size_t index) const;
+  void SaveAs();
+  void Listen(bool on);
+
+  LinkStatistics& stats_;
+  TrafficLog& log_;
+  LogModel* model_;
+  QTableView* table_;
+  QPushButton* pause_;
+  QTimer refresh_;
+  std::int64_t shownEnd_ = -1;
+};
+
+}  // namespace kestrova

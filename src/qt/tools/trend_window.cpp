@@ -1,0 +1,261 @@
+#include "qt/tools/trend_window.h"
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QDateTimeAxis>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QPushButton>
+#include <QScatterSeries>
+#include <QToolTip>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace kestrova {
+
+namespace {
+
+constexpr std::int64_t kRanges[] = {10 * 60 * 1000, 3600 * 1000, 24 * 3600 * 1000};
+const QColor kColours[kTrendQuantities] = {QColor(0xd0, 0x30, 0x30), QColor(0x20, 0x60, 0xd0), QColor(0xe0, 0x90, 0x10),
+                                           QColor(0x10, 0x90, 0x40), QColor(0x80, 0x30, 0xb0), QColor(0x40, 0x40, 0x40),
+                                           QColor(0x10, 0xa0, 0xb0)};
+const char* const kUnits[kTrendQuantities] = {"°C", "°C", "°C", "A", "V", "r/min", "r/min"};
+bool OnRightAxis(int q) { return q == kInnerFan || q == kOuterFan; }
+
+}  // namespace
+
+void TrendView::wheelEvent(QWheelEvent* event) {
+  const qreal factor = event->angleDelta().y() > 0 ? 0.8 : 1.25;
+  const QRectF area = chart()->plotArea();
+  const qreal x = event->position().x();
+  QRectF zoomed(x - (x - area.left()) * factor, area.top(), area.width() * factor, area.height());
+  chart()->zoomIn(zoomed);
+  emit moved();
+  event->accept();
+}
+
+void TrendView::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) {
+    panning_ = true;
+    last_ = event->position();
+    event->accept();
+    return;
+  }
+  QChartView::mousePressEvent(event);
+}
+
+void TrendView::mouseMoveEvent(QMouseEvent* event) {
+  if (panning_) {
+    chart()->scroll(last_.x() - event->position().x(), 0);
+    last_ = event->position();
+    emit moved();
+    event->accept();
+    return;
+  }
+  QChartView::mouseMoveEvent(event);
+}
+
+void TrendView::mouseReleaseEvent(QMouseEvent* event) {
+  if (panning_ && event->button() == Qt::RightButton) {
+    panning_ = false;
+    event->accept();
+    return;
+  }
+  QChartView::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton) emit moved();
+}
+
+void TrendView::keyPressEvent(QKeyEvent* event) {
+  const qreal step = chart()->plotArea().width() / 10;
+  switch (event->key()) {
+    case Qt::Key_Left: chart()->scroll(-step, 0); break;
+    case Qt::Key_Right: chart()->scroll(step, 0); break;
+    case Qt::Key_Plus: chart()->zoom(1.25); break;
+    case Qt::Key_Minus: chart()->zoom(0.8); break;
+    default: QChartView::keyPressEvent(event); return;
+  }
+  emit moved();
+}
+
+TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(parent, Qt::Window), store_(store) {
+  setObjectName(QStringLiteral("Trend_Form"));
+  setWindowTitle(QStringLiteral("趋势图"));
+  resize(960, 560);
+
+  chart_ = new QChart;
+  chart_->setMargins(QMargins(4, 4, 4, 4));
+  chart_->legend()->setAlignment(Qt::AlignBottom);
+  time_ = new QDateTimeAxis;
+  time_->setFormat(QStringLiteral("HH:mm:ss"));
+  time_->setTickCount(7);
+  left_ = new QValueAxis;
+  left_->setTitleText(QStringLiteral("°C / A / V"));
+  left_->setLabelFormat(QStringLiteral("%g"));
+  right_ = new QValueAxis;
+  right_->setTitleText(QStringLiteral("r/min"));
+  right_->setLabelFormat(QStringLiteral("%g"));
+  chart_->addAxis(time_, Qt::AlignBottom);
+  chart_->addAxis(left_, Qt::AlignLeft);
+  chart_->addAxis(right_, Qt::AlignRight);
+  for (int q = 0; q < kTrendQuantities; ++q) Segment(q, 0);
+
+  alarms_ = new QScatterSeries;
+  alarms_->setName(QStringLiteral("告警变化"));
+  alarms_->setColor(QColor(0xd0, 0x10, 0x10));
+  alarms_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+  alarms_->setMarkerSize(9);
+  states_ = new QScatterSeries;
+  states_->setName(QStringLiteral("工作状态变化"));
+  states_->setColor(QColor(0x10, 0x60, 0xd0));
+  states_->setMarkerSize(8);
+  for (QScatterSeries* s : {alarms_, states_}) {
+    chart_->addSeries(s);
+    s->attachAxis(time_);
+    s->attachAxis(left_);
+  }
+  auto tip = [this](QScatterSeries* s, const std::vector<QString>& texts) {
+    connect(s, &QScatterSeries::hovered, this, [s, &texts](const QPointF& p, bool on) {
+      if (!on) return QToolTip::hideText();
+      const auto points = s->points();
+      for (qsizetype i = 0; i < points.size() && i < static_cast<qsizetype>(texts.size()); ++i)
+        if (std::abs(points[i].x() - p.x()) < 1)
+          return QToolTip::showText(QCursor::pos(), QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(p.x()))
+                                                            .toString(QStringLiteral("HH:mm:ss ")) + texts[i]);
+    });
+  };
+  tip(alarms_, alarmTexts_);
+  tip(states_, stateTexts_);
+
+  view_ = new TrendView(chart_, this);
+  view_->setObjectName(QStringLiteral("TrendChart"));
+  view_->setRenderHint(QPainter::Antialiasing, false);
+  view_->setRubberBand(QChartView::HorizontalRubberBand);
+  view_->setFocusPolicy(Qt::StrongFocus);
+  connect(view_, &TrendView::moved, this, [this] { follow_ = false; });
+
+  range_ = new QComboBox(this);
+  range_->setObjectName(QStringLiteral("TrendRange"));
+  range_->addItems({QStringLiteral("最近 10 分钟"), QStringLiteral("最近 1 小时"), QStringLiteral("最近 24 小时")});
+  connect(range_, &QComboBox::currentIndexChanged, this, [this] {
+    follow_ = true;
+    Refresh();
+  });
+  auto* latest = new QPushButton(QStringLiteral("回到最新"), this);
+  latest->setObjectName(QStringLiteral("TrendLatest"));
+  connect(latest, &QPushButton::clicked, this, [this] {
+    follow_ = true;
+    Refresh();
+  });
+  auto* hint = new QLabel(QStringLiteral("滚轮或拖选缩放，右键拖动平移"), this);
+  auto* top = new QHBoxLayout;
+  top->addWidget(new QLabel(QStringLiteral("时间范围"), this));
+  top->addWidget(range_);
+  top->addWidget(latest);
+  top->addStretch(1);
+  top->addWidget(hint);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(view_, 1);
+
+  // Redrawn when a new point or marker has come, at most once every two seconds.
+  refresh_.setInterval(2000);
+  connect(&refresh_, &QTimer::timeout, this, [this] {
+    if (store_.NewestMs() == drawnMs_ && store_.Markers().size() == drawnMarkers_) return;
+    Refresh();
+  });
+}
+
+QLineSeries* TrendWindow::Segment(int q, std::size_t n) {
+  auto& list = segments_[static_cast<std::size_t>(q)];
+  while (list.size() <= n) {
+    auto* s = new QLineSeries;
+    s->setName(QStringLiteral("%1(%2)").arg(QString::fromUtf8(TrendCaptions()[static_cast<std::size_t>(q)]),
+                                           QString::fromUtf8(kUnits[q])));
+    QPen pen(kColours[q]);
+    pen.setWidthF(1.5);
+    s->setPen(pen);
+    chart_->addSeries(s);
+    s->attachAxis(time_);
+    s->attachAxis(OnRightAxis(q) ? right_ : left_);
+    // Only the first piece of each quantity has an entry in the legend.
+    if (!list.empty())
+      for (QLegendMarker* m : chart_->legend()->markers(s)) m->setVisible(false);
+    list.push_back(s);
+  }
+  return list[n];
+}
+
+std::int64_t TrendWindow::RangeMs() const { return kRanges[std::max(0, range_->currentIndex())]; }
+
+void TrendWindow::SelectRange(int index) { range_->setCurrentIndex(index); }
+
+int TrendWindow::PointsShown() const {
+  int n = 0;
+  for (const auto& list : segments_)
+    for (QLineSeries* s : list) n += static_cast<int>(s->count());
+  return n;
+}
+
+void TrendWindow::Refresh() {
+  drawnMs_ = store_.NewestMs();
+  drawnMarkers_ = store_.Markers().size();
+  const std::int64_t now = std::max<std::int64_t>(store_.NewestMs(), QDateTime::currentMSecsSinceEpoch());
+  const std::int64_t from = now - RangeMs();
+  const std::vector<TrendPoint> points = store_.Points(from);
+
+  double low = 1e9, high = -1e9, fastest = 0;
+  for (int q = 0; q < kTrendQuantities; ++q) {
+    std::vector<QList<QPointF>> pieces(1);
+    for (const TrendPoint& p : points) {
+      const float v = p.value[static_cast<std::size_t>(q)];
+      if (std::isnan(v)) {
+        if (!pieces.back().isEmpty()) pieces.emplace_back();
+        continue;
+      }
+      pieces.back().append(QPointF(static_cast<qreal>(p.atMs), v));
+      if (OnRightAxis(q)) fastest = std::max<double>(fastest, v);
+      else low = std::min<double>(low, v), high = std::max<double>(high, v);
+    }
+    if (pieces.size() > 1 && pieces.back().isEmpty()) pieces.pop_back();
+    for (std::size_t n = 0; n < pieces.size(); ++n) Segment(q, n)->replace(pieces[n]);
+    for (std::size_t n = pieces.size(); n < segments_[static_cast<std::size_t>(q)].size(); ++n)
+      segments_[static_cast<std::size_t>(q)][n]->clear();
+  }
+  if (low > high) low = 0, high = 60;
+  const double pad = std::max(1.0, (high - low) * 0.08);
+  left_->setRange(std::floor(low - pad), std::ceil(high + pad * 2));
+  right_->setRange(0, std::max(1000.0, std::ceil(fastest * 1.15 / 500) * 500));
+
+  QList<QPointF> alarmPoints, statePoints;
+  alarmTexts_.clear();
+  stateTexts_.clear();
+  const double markerY = left_->max() - (left_->max() - left_->min()) * 0.03;
+  for (const TrendMarker& m : store_.Markers()) {
+    if (m.atMs < from) continue;
+    (m.alarm ? alarmPoints : statePoints).append(QPointF(static_cast<qreal>(m.atMs), markerY));
+    (m.alarm ? alarmTexts_ : stateTexts_).push_back(QString::fromStdString(m.text));
+  }
+  alarms_->replace(alarmPoints);
+  states_->replace(statePoints);
+
+  if (follow_) {
+    time_->setFormat(RangeMs() > 3600 * 1000 ? QStringLiteral("MM-dd HH:mm") : QStringLiteral("HH:mm:ss"));
+    time_->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(now));
+  }
+}
+
+void TrendWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  refresh_.start();
+  Refresh();
+}
+
+void TrendWindow::hideEvent(QHideEvent* event) {
+  refresh_.stop();
+  QWidget::hideEvent(event);
+}
+
+}  // namespace kestrova

@@ -1,0 +1,77 @@
+#pragma once
+// "趋势图" (Trend_Form): inner, outer and control temperature, module current and DC voltage
+// (left axis) and the two fan speeds (right axis) against time; the last 10 minutes, 1 hour or
+// 24 hours; zoom with the wheel or by dragging a span, pan with the right button or the arrow
+// keys; alarm and work-state changes as markers. A sensor open or short leaves a gap.
+#include <QChartView>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "tools/trend_store.h"
+
+class QComboBox;
+class QDateTimeAxis;
+class QLineSeries;
+class QScatterSeries;
+class QValueAxis;
+class QChart;
+
+namespace kestrova {
+
+class TrendView final : public QChartView {
+  Q_OBJECT
+ public:
+  using QChartView::QChartView;
+ signals:
+  void moved();  // the operator zoomed or panned
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool panning_ = false;
+  QPointF last_;
+};
+
+class TrendWindow final : public QWidget {
+  Q_OBJECT
+ public:
+  TrendWindow(const TrendStore& store, QWidget* parent = nullptr);
+  // Redraws from the store (once a second while open).
+  void Refresh();
+  // Index of the range selector: 0 = 10 min, 1 = 1 h, 2 = 24 h.
+  void SelectRange(int index);
+  int PointsShown() const;
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  std::int64_t RangeMs() const;
+  QLineSeries* Segment(int quantity, std::size_t n);
+
+  const TrendStore& store_;
+  QChart* chart_;
+  TrendView* view_;
+  QComboBox* range_;
+  QDateTimeAxis* time_;
+  QValueAxis* left_;
+  QValueAxis* right_;
+  std::array<std::vector<QLineSeries*>, kTrendQuantities> segments_;
+  QScatterSeries* alarms_;
+  QScatterSeries* states_;
+  std::vector<QString> alarmTexts_, stateTexts_;
+  bool follow_ = true;
+  QTimer refresh_;
+  std::int64_t drawnMs_ = -1;
+  std::size_t drawnMarkers_ = 0;
+};
+
+}  // namespace kestrova

@@ -1,0 +1,100 @@
+#include "tools/event_log.h"
+
+#include "link/link_status.h"
+#include "tools/frame_meaning.h"
+#include "tools/wall_time.h"
+
+namespace kestrova {
+
+std::string_view EventKindText(EventEntry::Kind kind) {
+  switch (kind) {
+    case EventEntry::Kind::Alarm: return "告警";
+    case EventEntry::Kind::WorkState: return "工作状态";
+    case EventEntry::Kind::Link: return "通信";
+    case EventEntry::Kind::Settings: return "设置";
+  }
+  return {};
+}
+
+void EventLog::Add(std::int64_t wallMs, EventEntry::Kind kind, std::string text) {
+  if (entries_.size() == kCapacity) entries_.pop_front();
+  entries_.push_back({wallMs, kind, std::move(text)});
+  ++end_;
+  if (Added) Added(entries_.back());
+}
+
+void EventLog::RunData(std::int64_t wallMs, const RunDataValues& v) {
+  for (std::size_t i = 0; i < v.lamps.size(); ++i) {
+    if (!LampShown(i) || v.lamps[i] == lamps_[i]) continue;
+    const bool alarm = v.lamps[i] == kLampAlarm || lamps_[i] == kLampAlarm;
+    const std::string caption(LampCaptions()[i]);
+    if (alarm)
+      Add(wallMs, EventEntry::Kind::Alarm, caption + (v.lamps[i] == kLampAlarm ? " 告警" : " 解除"));
+    else
+      Add(wallMs, EventEntry::Kind::WorkState,
+          caption + (v.lamps[i] == kLampOff ? " 停止" : " " + std::string(LampStateText(v.lamps[i]))));
+  }
+  lamps_ = v.lamps;
+}
+
+void EventLog::LinkTick(std::int64_t wallMs, bool open, const LinkStatistics& stats, std::int64_t monoMs) {
+  if (open != open_) {
+    open_ = open;
+    if (open) {
+      Add(wallMs, EventEntry::Kind::Link, "串口已打开");
+      lamps_ = {};
+      silent_ = false;
+      checksumErrors_ = stats.ChecksumErrors();
+    } else if (!lostTold_) {
+      Add(wallMs, EventEntry::Kind::Link, "串口已关闭");
+    }
+    lostTold_ = false;
+  }
+  if (!open) return;
+  if (stats.ChecksumErrors() > checksumErrors_) {
+    Add(wallMs, EventEntry::Kind::Link, "校验错 " + std::to_string(stats.ChecksumErrors() - checksumErrors_) + " 帧");
+    checksumErrors_ = stats.ChecksumErrors();
+  }
+  const std::int64_t heard = stats.LastGoodMs().value_or(stats.OpenedAtMs());
+  const bool silent = stats.Requests() > 0 && monoMs - heard > kNoReplyMs;
+  if (silent && !silent_) Add(wallMs, EventEntry::Kind::Link, "无应答");
+  if (!silent && silent_) Add(wallMs, EventEntry::Kind::Link, "通信恢复");
+  silent_ = silent;
+}
+
+void EventLog::PortLost(std::int64_t wallMs, const std::string& text) {
+  Add(wallMs, EventEntry::Kind::Link, "串口已断开：" + text);
+  lostTold_ = true;
+}
+
+void EventLog::WriteChecked(std::int64_t wallMs, const WriteCheckResult& result) {
+  std::string text = result.text;
+  if (!result.matches && !result.tip.empty()) {
+    std::string tip = result.tip;
+    for (char& c : tip)
+      if (c == '\n') c = ';';
+    text += "：" + tip;
+  }
+  Add(wallMs, EventEntry::Kind::Settings, std::move(text));
+}
+
+void EventLog::Clear() { entries_.clear(); }
+
+std::string CsvField(std::string_view text) {
+  if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
+  std::string quoted = "\"";
+  for (char c : text) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+std::string EventLog::Csv() const {
+  std::string csv = "时间,类别,事件\r\n";
+  for (const EventEntry& e : entries_)
+    csv += IsoTime(e.atMs) + "," + std::string(EventKindText(e.kind)) + "," + CsvField(e.text) + "\r\n";
+  return csv;
+}
+
+}  // namespace kestrova

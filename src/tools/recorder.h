@@ -1,0 +1,49 @@
+#pragma once
+// Recording to a CSV file: a header of captions with units, then one row per good run-data
+// response with its time (ISO 8601 with milliseconds), every measurement and read-back setting
+// as the main window shows it, and every lamp's state. UTF-8 with a byte-order mark; every row
+// is flushed to the disk before the next response, so a crash or a power cut loses at most the
+// row being written. A write error stops the recording and says why.
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+#include "panel/panel.h"
+
+namespace kestrova {
+
+class Recorder {
+ public:
+  Recorder() = default;
+  Recorder(const Recorder&) = delete;
+  Recorder& operator=(const Recorder&) = delete;
+  ~Recorder() { Stop(); }
+
+  // Creates (or replaces) the file and writes the header; the reason in words when it cannot.
+  std::optional<std::string> Start(const std::string& path);
+  // One row from the main window; after a write error the recording has stopped and the
+  // reason is returned.
+  std::optional<std::string> Row(std::int64_t wallMs, const Panel& main);
+  void Stop();
+
+  bool Active() const { return file_ != nullptr; }
+  const std::string& Path() const { return path_; }
+  std::int64_t Rows() const { return rows_; }
+
+  // The header line and one row, without the line end.
+  static std::string HeaderText();
+  static std::string RowText(std::int64_t wallMs, const Panel& main);
+
+ private:
+  std::optional<std::string> Write(const std::string& text);
+
+  std::FILE* file_ = nullptr;
+  std::string path_;
+  std::int64_t rows_ = 0;
+};
+
+// The reason for a failed file operation, from its errno value.
+std::string FileErrorText(int error);
+
+}  // namespace kestrova

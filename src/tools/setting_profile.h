@@ -1,0 +1,39 @@
+#pragma once
+// A setting profile: the thirteen operating settings with the board information and the date
+// it was taken. Taken from the main window (the read-back values, or the edit fields when all
+// thirteen are filled), checked, and loaded into the edit fields only: loading sends nothing.
+#include <array>
+#include <optional>
+#include <string>
+
+#include "panel/panel.h"
+
+namespace kestrova {
+
+// The format name written into every profile file; a file without it is not a profile.
+inline constexpr std::string_view kProfileFormat = "kestrova-setting-profile";
+inline constexpr int kProfileVersion = 1;
+
+struct SettingProfile {
+  std::string date;                  // ISO 8601
+  std::array<std::string, 4> board;  // model, PCB, software version, description (TextBox1..4)
+  std::array<std::string, 13> values;  // in the order of kSettingPairs, as the window writes them
+};
+
+// The profile of the window now: the edit fields when all thirteen hold text, otherwise the
+// read-back fields.
+SettingProfile ProfileFromWindow(const Panel& main, const std::string& date);
+
+// Why the profile cannot be loaded: a setting without a value, or one the board cannot be sent
+// ("高温报警 的值 300 超出范围 -40…215"); or nothing.
+std::optional<std::string> ProfileRefusal(const SettingProfile& profile);
+
+// The thirteen edit fields take the profile's values; then MarkDiffering.
+void LoadProfile(const SettingProfile& profile, Panel& main);
+
+// Every edit field that holds text other than its read-back field gets the flag kDiffers.
+void MarkDiffering(Panel& main);
+
+inline constexpr std::string_view kDiffers = "differs";
+
+}  // namespace kestrova

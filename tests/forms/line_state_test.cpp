@@ -1,0 +1,192 @@
+// What the status bar says about the line, the stale marks on old data, the check of what a
+// transmission wrote, and the mark on a value that cannot be sent.
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "factory/factory_fixture.h"
+#include "forms/factory_forms.h"
+
+namespace kestrova::testing {
+namespace {
+
+// The board's worked run-data frame (high-temperature alarm 45 at offset 17, inner
+// temperature 25 at offset 25).
+const Frame kRunData = Hex(
+    "06 01 0F 00 1E 41 3C 1E 23 02 05 DC 0B B8 02 0B B8 55 1E 05 50 05 00 00 04 82 FE 83 1F 02 17"
+    " 05 DC 0B B8 0D");
+
+Frame WithByte(Frame f, int offset, std::uint8_t b) {
+  f[static_cast<std::size_t>(offset)] = b;
+  f.back() = static_cast<std::uint8_t>(std::accumulate(f.begin(), f.end() - 1, 0u));
+  return f;
+}
+
+Frame BadChecksum(Frame f) {
+  f.back() ^= 0xFF;
+  return f;
+}
+
+// The console on fakes with a clock that moves 250 ms per tick.
+struct Line : FactoryFixture {
+  FakeClock clock;
+  Line() {
+    form.UseClock(clock);
+    port.devices[1] = "/dev/ttyUSB0";
+  }
+  void Run(int ticks) {
+    for (int i = 0; i < ticks; ++i) {
+      clock.now += 250;
+      form.Timer1_Timer();
+    }
+    port.TakeWritten();
+  }
+  void Answer(const Frame& response) {
+    port.Feed(response);
+    Run(1);
+  }
+  std::string Status() const { return main.Text("LinkStatus"); }
+};
+
+TEST(LineState, ClosedPortSaysWhyNothingCanBeOpened) {
+  Line none;
+  none.port.available = {};
+  none.Run(1);
+  EXPECT_EQ(none.Status(), "未发现串口：请插入 USB 转 RS-485/422 适配器");
+
+  Line denied;
+  denied.port.available = {};
+  denied.port.failFault[1] = PortFault::NoPermission;
+  denied.Run(1);
+  EXPECT_EQ(denied.Status(), "无访问权限：/dev/ttyUSB0（请将当前用户加入 dialout 组后重新登录）");
+  EXPECT_NE(denied.main.tips["LinkStatus"].find("COM1 /dev/ttyUSB0：无访问权限"), std::string::npos);
+
+  Line busy;
+  busy.port.available = {};
+  busy.port.failFault[1] = PortFault::Busy;
+  busy.Run(1);
+  EXPECT_EQ(busy.Status(), "被其他程序占用：/dev/ttyUSB0");
+
+  Line closed;
+  closed.Run(1);
+  EXPECT_EQ(closed.Status(), "串口已关闭：/dev/ttyUSB0");
+}
+
+TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
+  Line c;
+  c.OpenPort();
+  c.Run(11);
+  EXPECT_EQ(c.Status(), "等待控制板应答：/dev/ttyUSB0");
+  c.Run(1);  // 3 s of requests without an answer
+  EXPECT_EQ(c.Status(), "控制板无应答 3 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”");
+  c.Answer(kRunData);
+  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");
+  EXPECT_EQ(c.main.Text("LinkStats"), "发送 6  应答 1  校验错 0  丢弃 0 字节  运行数据 0.0 秒前");
+}
+
+TEST(LineState, AnswersForAnotherAddressCountAsNoReplyAndDiscardedBytes) {
+  Line c;
+  c.OpenPort();
+  for (int i = 0; i < 3; ++i) {
+    c.port.Feed(WithByte(kRunData, 1, 5));
+    c.Run(4);
+  }
+  EXPECT_EQ(c.Status().rfind("控制板无应答 3 秒", 0), 0u) << c.Status();
+  EXPECT_EQ(c.form.Stats.GoodResponses(), 0);
+  EXPECT_GE(c.form.Stats.DiscardedBytes(), 3 * 30);
+}
+
+TEST(LineState, MoreThanOneBadChecksumInTenIsInterference) {
+  Line c;
+  c.OpenPort();
+  for (int i = 0; i < 9; ++i) c.Answer(i % 4 == 1 ? BadChecksum(kRunData) : kRunData);
+  EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 2 帧校验错误");
+  for (int i = 0; i < 12; ++i) c.Answer(kRunData);
+  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 1 of the last 20
+}
+
+TEST(LineState, LostPortIsNamedOnceInTheMessageAndTheStatusBar) {
+  Line c;
+  c.OpenPort();
+  c.port.Unplug();
+  c.Run(4);
+  EXPECT_EQ(c.Status(), "串口已断开：/dev/ttyUSB0（设备已拔出或断电）");
+  EXPECT_EQ(c.box.posted, std::vector<std::string>{c.Status()});
+}
+
+TEST(LineState, RunDataGoStaleAfterFiveSecondsAndLiveAgainWithTheNextResponse) {
+  Line c;
+  c.OpenPort();
+  c.Run(40);
+  EXPECT_TRUE(c.main.flags.empty()) << "nothing is marked before the first response";
+  c.Answer(kRunData);
+  c.Run(20);
+  EXPECT_FALSE(c.main.Flag("Temp1_Text", kStale));
+  c.Run(1);  // 5.25 s since the response
+  for (const char* name : {"Temp1_Text", "TempMax_Text", "CommCtr_Text", "StatusBox1", "StatusBox22"})
+    EXPECT_TRUE(c.main.Flag(name, kStale)) << name;
+  EXPECT_FALSE(c.main.Flag("S_TempMax_Text", kStale));
+  EXPECT_EQ(c.main.Text("Temp1_Text"), "25");  // kept, never cleared
+  EXPECT_EQ(c.main.tips["Temp1_Text"], "最后更新：08:30:00\n内温度（°C），-40…86.5；开路/短路 为传感器故障");
+  c.Answer(kRunData);
+  EXPECT_FALSE(c.main.Flag("Temp1_Text", kStale));
+  EXPECT_EQ(c.main.tips["Temp1_Text"], "内温度（°C），-40…86.5；开路/短路 为传感器故障");
+}
+
+TEST(LineState, FactoryDataGoStaleWhileTheWindowIsShownAndAreForgottenWithIt) {
+  Line c;
+  c.OpenPort();
+  c.factory.SetVisible("F_Setup_Form", true);
+  const Frame factoryData = Line::Response({180, 5, 220, 5, 'A', '2', 100, 100, 100, 100, 1, 10});
+  c.Answer(factoryData);
+  c.Run(21);
+  EXPECT_TRUE(c.factory.Flag("DCVlow_Text", kStale));
+  EXPECT_TRUE(c.factory.Flag("CheckBox2", kStale));
+  EXPECT_FALSE(c.factory.Flag("S_DCVlow_Text", kStale));
+  c.Answer(factoryData);
+  EXPECT_FALSE(c.factory.Flag("DCVlow_Text", kStale));
+  c.Run(21);
+  c.window.Form_Unload();
+  EXPECT_TRUE(c.factory.flags.empty());
+  c.Run(40);
+  EXPECT_TRUE(c.factory.flags.empty());
+}
+
+TEST(LineState, WriteCheckComparesTheNextRunDataWithWhatWasSent) {
+  for (const auto& [board, status] :
+       {std::pair{WithByte(kRunData, 17, 90), "设置已写入，读回一致（1 项）"},
+        std::pair{kRunData, "设置未生效：高温报警 写入 50，读回 45"}}) {
+    Line c;
+    c.OpenPort();
+    c.Answer(kRunData);
+    c.form.Copy_Command_Click();
+    c.main.SetText("S_TempMax_Text", "50");
+    c.form.Setup_Command_Click();
+    c.Run(8);  // the write, then the run-data read after it
+    EXPECT_NE(c.Status(), status) << "no verdict before the board has reported";
+    c.Answer(board);
+    EXPECT_EQ(c.Status(), status);
+  }
+}
+
+TEST(LineState, AValueThatCannotBeSentIsMarkedAndFocusedUntilEdited) {
+  Line c;
+  c.OpenPort();
+  c.Answer(kRunData);
+  c.form.Copy_Command_Click();
+  c.main.SetText("S_IntFanLowS_Text", "70000");
+  c.form.Setup_Command_Click();
+  EXPECT_EQ(c.box.shown, std::vector<std::string>{"数据错误！"});
+  EXPECT_EQ(c.main.focus, "S_IntFanLowS_Text");
+  EXPECT_TRUE(c.main.Flag("S_IntFanLowS_Text", kInvalid));
+  c.form.EditedByOperator("S_IntFanLowS_Text");
+  EXPECT_FALSE(c.main.Flag("S_IntFanLowS_Text", kInvalid));
+
+  c.factory.SetText("S_Temp1Calib_Text", "300");
+  c.window.F_Setup_Command_Click();
+  EXPECT_EQ(c.factory.focus, "S_Temp1Calib_Text");
+  EXPECT_TRUE(c.factory.Flag("S_Temp1Calib_Text", kInvalid));
+}
+
+}  // namespace
+}  // namespace kestrova::testing

@@ -1,0 +1,53 @@
+#pragma once
+// The whole console on the board simulator: the real windows, the QSerialPort component and
+// a fake message box; the operator's actions are clicks on the controls.
+#include <QLineEdit>
+#include <QPushButton>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "app/console_windows.h"
+#include "fakes/fakes.h"
+#include "qt/serial_component.h"
+#include "serial/sim_process.h"
+
+namespace kestrova::testing {
+
+template <typename W>
+W& Find(QWidget& window, std::string_view name) {
+  W* w = window.findChild<W*>(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+  if (!w) throw std::runtime_error("no control " + std::string(name));
+  return *w;
+}
+
+// The console on the simulator, port opened through the toggle button.
+struct Console {
+  explicit Console(std::vector<std::string> options = {}) : sim(std::move(options)) {
+    windows.Load();
+    windows.ShowMain();
+  }
+  QWidget& Main() { return windows.MainView(); }
+  QWidget& Factory() { return windows.FactoryView(); }
+  std::string Text(std::string_view name) { return Find<QLineEdit>(Main(), name).text().toStdString(); }
+  std::string Status() { return windows.MainPanel().Text("LinkStatus"); }
+  void Click(QWidget& window, std::string_view name) { Find<QPushButton>(window, name).click(); }
+  bool OpenPort() {
+    if (!WaitFor([&] { return windows.Form().Ports.m_CommPortNo > 0; })) return false;
+    Click(Main(), "CommPort_ToggleButton");
+    return port.PortOpen();
+  }
+  bool WaitText(std::string_view name, const std::string& want, int ms = 5000) {
+    return WaitFor([&] { return Text(name) == want; }, ms);
+  }
+  bool WaitStatus(const std::string& start, int ms = 8000) {
+    return WaitFor([&] { return Status().rfind(start, 0) == 0; }, ms);
+  }
+
+  SimProcess sim;
+  QtSerialPort port;
+  FakeMessageBox box;
+  ConsoleWindows windows{port, box};
+};
+
+}  // namespace kestrova::testing

@@ -1,0 +1,154 @@
+// The service tools on the whole console against the board simulator: the recording holds
+// exactly what the board sent, profiles go to and come back from a file without anything sent,
+// and the traffic monitor listens only while its window is open.
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/tools_menu.h"
+#include "monitor/run_data.h"
+#include "serial/console_harness.h"
+#include "settings/setting_pairs.h"
+#include "tools/frame_meaning.h"
+
+namespace kestrova::testing {
+namespace {
+
+struct ToolsConsole : Console {
+  ToolsConsole() {
+    tools.AskFile = [this](const QString&, const QString&, const QString&, bool) { return next_file; };
+  }
+  void Trigger(const char* action) { Find<QAction>(windows.MainView(), action).trigger(); }
+  std::string RecordStatus() { return Find<QLabel>(Main(), "RecordStatus").text().toStdString(); }
+  ToolsMenu tools{windows};
+  QString next_file;
+};
+
+std::vector<std::string> Fields(const std::string& line) {
+  std::vector<std::string> fields;
+  std::size_t at = 0;
+  for (std::size_t comma; (comma = line.find(',', at)) != std::string::npos; at = comma + 1)
+    fields.push_back(line.substr(at, comma - at));
+  fields.push_back(line.substr(at));
+  return fields;
+}
+
+std::string Temperature(std::uint8_t b) {
+  return b == 254 ? "开路" : b == 255 ? "短路" : QString::number((b - 80) / 2.0).toStdString();
+}
+
+TEST(ServiceToolsEndToEnd, RecordedRowsAreWhatTheBoardSent) {
+  ToolsConsole c;
+  std::vector<std::vector<std::uint8_t>> frames;
+  auto shown = c.windows.Form().RunDataShown;
+  c.windows.Form().RunDataShown = [&](const ReceiveRing& ring) {
+    shown(ring);  // the row is written first, as in the console
+    std::vector<std::uint8_t> f(36);
+    for (int k = 0; k < 36; ++k) f[static_cast<std::size_t>(k)] = ring.At(k);
+    if (c.tools.Recording().Active()) frames.push_back(f);
+  };
+  QTemporaryDir dir;
+  c.next_file = dir.filePath(QStringLiteral("record.csv"));
+  ASSERT_TRUE(c.OpenPort());
+  c.Trigger("Action_Record");
+  ASSERT_TRUE(c.tools.Recording().Active());
+  ASSERT_TRUE(WaitFor([&] { return c.tools.Recording().Rows() >= 4; }, 10000));
+  EXPECT_EQ(c.RecordStatus(), "记录中：record.csv（" + std::to_string(c.tools.Recording().Rows()) + " 行）");
+  c.Trigger("Action_Record");
+  EXPECT_FALSE(c.tools.Recording().Active());
+  EXPECT_EQ(Find<QAction>(c.Main(), "Action_Record").text().toStdString(), "开始记录…");
+
+  QFile file(c.next_file);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = file.readAll().split('\n');
+  ASSERT_EQ(static_cast<std::size_t>(lines.size()), frames.size() + 2);  // header, rows, empty after the last
+  const std::vector<std::string> header = Fields(lines[0].trimmed().mid(3).toStdString());
+  for (std::size_t r = 0; r < frames.size(); ++r) {
+    const auto& f = frames[r];
+    const std::vector<std::string> row = Fields(lines[static_cast<qsizetype>(r) + 1].trimmed().toStdString());
+    ASSERT_EQ(row.size(), header.size());
+    std::map<std::string, std::string> at;
+    for (std::size_t i = 0; i < row.size(); ++i) at[header[i]] = row[i];
+    EXPECT_EQ(at["内温度(°C)"], Temperature(f[25]));
+    EXPECT_EQ(at["外温度(°C)"], Temperature(f[26]));
+    EXPECT_EQ(at["控制温度(°C)"], Temperature(f[27]));
+    EXPECT_EQ(at["实时电流(A)"], QString::number(f[28] / 10.0).toStdString());
+    EXPECT_EQ(at["直流电压(V)"], QString::number((f[29] * 256 + f[30]) / 10.0).toStdString());
+    EXPECT_EQ(at["高温报警(°C)"], std::to_string(f[17] - 40));
+    EXPECT_EQ(at["外风机高速转速(r/min)"], std::to_string(f[15] * 256 + f[16]));
+    EXPECT_EQ(at["内风机状态"], f[21] & 1 ? "工作" : "灭");
+    EXPECT_EQ(at["制冷状态"], f[21] & 4 ? "工作" : "灭");
+    EXPECT_EQ(at["总告警"], f[22] & 1 ? "告警" : "灭");
+  }
+}
+
+TEST(ServiceToolsEndToEnd, ProfilesRoundTripAndABadFileChangesNothing) {
+  ToolsConsole c;
+  QTemporaryDir dir;
+  ASSERT_TRUE(c.OpenPort());
+  ASSERT_TRUE(c.WaitText("TempMax_Text", "45"));
+  // Listen to the line while the profile goes out and comes back.
+  c.tools.Traffic().show();
+  c.next_file = dir.filePath(QStringLiteral("p.json"));
+  c.Trigger("Action_SaveProfile");
+  c.Trigger("Action_LoadProfile");
+  EXPECT_TRUE(c.box.shown.empty());
+  for (const SettingPair& pair : kSettingPairs) {
+    EXPECT_EQ(c.Text(pair.edit), c.Text(pair.readBack)) << pair.caption;
+    EXPECT_FALSE(Find<QLineEdit>(c.Main(), pair.edit).property("differs").toBool()) << pair.caption;
+  }
+
+  QFile file(c.next_file);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray saved = file.readAll();
+  file.close();
+  auto loadText = [&](const QByteArray& text) {
+    QFile f(c.next_file);
+    f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    f.write(text);
+    f.close();
+    c.Trigger("Action_LoadProfile");
+  };
+  QByteArray changed = saved;
+  changed.replace("\"value\": 45", "\"value\": 50");
+  loadText(changed);
+  EXPECT_EQ(c.Text("S_TempMax_Text"), "50");
+  EXPECT_TRUE(Find<QLineEdit>(c.Main(), "S_TempMax_Text").property("differs").toBool());
+
+  QByteArray outOfRange = saved;
+  outOfRange.replace("\"value\": 45", "\"value\": 300");
+  loadText(outOfRange);
+  loadText("{ not json");
+  QByteArray foreign = saved;
+  foreign.replace("kestrova-setting-profile", "other-tool");
+  loadText(foreign);
+  QByteArray missing = saved;
+  missing.replace("\"code\": 12", "\"code\": 99");
+  loadText(missing);
+  EXPECT_EQ(c.box.shown, (std::vector<std::string>{"设置档案中 高温报警 的值 300 超出范围 -40…215",
+                                                   "文件不是有效的设置档案（格式错误）", "文件不是 Kestrova 设置档案",
+                                                   "设置档案缺少 高温报警"}));
+  EXPECT_EQ(c.Text("S_TempMax_Text"), "50");  // unchanged by the refused files
+
+  // Several polls later: only reads went out.
+  const int after = std::stoi(c.Text("CommCtr_Text")) + 2;
+  ASSERT_TRUE(WaitFor([&] { return std::stoi(c.Text("CommCtr_Text")) >= after; }, 8000));
+  c.tools.Traffic().Refresh();
+  const TrafficLog& log = c.tools.TrafficData();
+  ASSERT_GE(log.Size(), 4u);
+  for (std::size_t i = 0; i < log.Size(); ++i) {
+    if (log.At(i).direction == LinkEvent::Direction::Sent) EXPECT_EQ(FrameMeaning(log.At(i)).rfind("读", 0), 0u);
+  }
+
+  // Closed, the monitor no longer listens.
+  c.tools.Traffic().close();
+  const std::int64_t end = log.EndNumber();
+  const int later = std::stoi(c.Text("CommCtr_Text")) + 2;
+  ASSERT_TRUE(WaitFor([&] { return std::stoi(c.Text("CommCtr_Text")) >= later; }, 8000));
+  EXPECT_EQ(log.EndNumber(), end);
+}
+
+}  // namespace
+}  // namespace kestrova::testing

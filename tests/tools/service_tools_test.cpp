@@ -1,0 +1,262 @@
+// The service tools' toolkit-free logic: what the traffic monitor says of every frame kind,
+// the bounds of the stores, event transitions from crafted run data, the recording's rows and
+// errors, and the setting profiles' checks.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <numeric>
+#include <regex>
+#include <sstream>
+
+#include "fakes/console_fixture.h"
+#include "protocol/frames.h"
+#include "settings/setting_pairs.h"
+#include "tools/event_log.h"
+#include "tools/frame_meaning.h"
+#include "tools/recorder.h"
+#include "tools/setting_profile.h"
+#include "tools/traffic_log.h"
+#include "tools/trend_store.h"
+
+namespace kestrova::testing {
+namespace {
+
+// Address 1; inner 25 °C, outer open, control 25.5 °C, 3.1 A, 53.5 V, fans 1500 and 3000;
+// inner fan and cooling working, the door switch raised.
+const Frame kWorked = Hex(
+    "06 01 0F 00 1E 41 3C 1E 23 02 05 DC 0B B8 02 0B B8 55 1E 05 50 05 00 00 04 82 FE 83 1F 02 17"
+    " 05 DC 0B B8 0D");
+
+Frame WithChecksum(Frame f) {
+  f.back() = static_cast<std::uint8_t>(std::accumulate(f.begin(), f.end() - 1, 0u));
+  return f;
+}
+
+RunDataValues Decoded(const Frame& f) {
+  ReceiveRing ring;
+  ring.Store(f);
+  return DecodeRunData(ring);
+}
+
+LinkEvent In(Piece piece, const Frame& bytes) { return {LinkEvent::Direction::Received, piece, bytes, 0}; }
+LinkEvent Out(const Frame& bytes) { return {LinkEvent::Direction::Sent, Piece::Echo, bytes, 0}; }
+
+TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
+  EXPECT_EQ(FrameMeaning(Out(ReadRequest(1, kRunData))), "读运行数据 地址 1");
+  EXPECT_EQ(FrameMeaning(Out(AddressReadRequest())), "读地址");
+  EXPECT_EQ(FrameMeaning(Out(ReadRequest(3, kBoardInfo))), "读板信息 地址 3");
+  EXPECT_EQ(FrameMeaning(Out(ReadRequest(1, kFactoryData))), "读厂家数据 地址 1");
+  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, 12, 90))), "写参数 12 = 90（高温报警 50）");
+  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, 5, 0x05, 0xDC))), "写参数 5 = 1500（内风机低速转速 1500）");
+  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, kAddressCode, 7))), "写参数 28 = 7（设备地址）");
+  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, kSimTemperatureCode, 130))), "写参数 50 = 130（模拟温度 25）");
+  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, 22, 3))), "写参数 22 = 3（厂家设定）");
+
+  EXPECT_EQ(FrameMeaning(In(Piece::Response, kWorked)),
+            "运行数据 内温度 25 外温度 开路 控制温度 25.5 电流 3.1 电压 53.5 内风机 1500 外风机 3000"
+            "；内风机状态、制冷状态、门禁");
+  EXPECT_EQ(FrameMeaning(In(Piece::Response, WithChecksum(Hex("06 00 0F 01 01 05 00")))), "地址应答 地址 5");
+  EXPECT_EQ(FrameMeaning(In(Piece::Response, WithChecksum(Hex("06 01 0F 02 05 4D 31 2F 50 00 00")))),
+            "板信息 地址 1 M1/P");
+  EXPECT_EQ(FrameMeaning(In(Piece::Response, Hex("06 01 0F 03 0D 00 00 00 00 00 00 00 00 00 00 00 00 00"))),
+            "厂家数据 地址 1");
+  EXPECT_EQ(FrameMeaning(In(Piece::WriteAck, Hex("06 01 1E 0C 01 5A"))), "写应答");
+  EXPECT_EQ(FrameMeaning(In(Piece::ShortResponse, Hex("06 01 2D 00 34"))), "短应答");
+  EXPECT_EQ(FrameMeaning(In(Piece::Echo, ReadRequest(1, kRunData))), "回显 读运行数据 地址 1");
+  EXPECT_EQ(FrameMeaning(In(Piece::Noise, Hex("AA"))), "噪声");
+  EXPECT_EQ(FrameMeaning(In(Piece::Nak, Hex("15 00"))), "否定应答（NAK）");
+  EXPECT_EQ(FrameMeaning(In(Piece::BadChecksum, Hex("06 01 0F 00"))), "校验错");
+  EXPECT_EQ(FrameMeaning(In(Piece::ForeignAddress, Hex("06"))), "地址不符");
+  EXPECT_EQ(FrameMeaning(In(Piece::UnknownCommand, Hex("06 01 44"))), "未知命令");
+  EXPECT_EQ(FrameMeaning(In(Piece::Incomplete, Hex("06"))), "不完整");
+  EXPECT_EQ(HexText(Hex("05 01 0f 00 15")), "05 01 0F 00 15");
+}
+
+TEST(TrafficMonitor, KeepsTheLastTenThousandEntriesNumbered) {
+  TrafficLog log;
+  for (int i = 0; i < 10005; ++i) log.Add(Out(ParameterWrite(1, 12, static_cast<std::uint8_t>(i))), 1000 + i);
+  EXPECT_EQ(log.Size(), TrafficLog::kCapacity);
+  EXPECT_EQ(log.FirstNumber(), 5);
+  EXPECT_EQ(log.EndNumber(), 10005);
+  EXPECT_EQ(log.At(0).atMs, 1005);  // the wall-clock time replaces the line's
+  EXPECT_EQ(log.At(0).bytes[5], 5);
+  log.Clear();
+  EXPECT_EQ(log.Size(), 0u);
+  EXPECT_EQ(log.FirstNumber(), 10005);
+}
+
+TEST(TrendStore, ADayAtOnePointASecondStaysBoundedAndKeepsGapsAndExtremes) {
+  TrendStore store;
+  RunDataValues v = Decoded(kWorked);  // outer sensor open
+  const std::int64_t day = 24 * 3600;
+  for (std::int64_t s = 0; s <= day + 600; ++s) {
+    v.innerTemp = (s % 60 == 30) ? 40 : 20;  // one spike a minute
+    store.Add(s * 1000, v);
+  }
+  EXPECT_LE(store.FullPoints(), 3601u);
+  EXPECT_LE(store.Buckets(), TrendStore::kMaxBuckets);
+  EXPECT_GE(store.Buckets(), TrendStore::kMaxBuckets - 3);
+
+  const auto all = store.Points(0);
+  EXPECT_GE(all.front().atMs, 600 * 1000);  // older than a day is gone
+  EXPECT_TRUE(std::isnan(all.front().value[kOuterTemp]));
+  EXPECT_FLOAT_EQ(all.front().value[kInnerTemp], 20);  // a bucket's low at its start ...
+  EXPECT_FLOAT_EQ(all[1].value[kInnerTemp], 40);       // ... and its high at its end
+  EXPECT_FLOAT_EQ(all.back().value[kDcVoltage], 53.5f);
+
+  const auto lastTen = store.Points((day + 600 - 600) * 1000);
+  EXPECT_EQ(lastTen.size(), 601u);  // full resolution
+  for (int i = 0; i < 6000; ++i) store.AddMarker({day * 1000, true, "高温告警 告警"});
+  EXPECT_EQ(store.Markers().size(), TrendStore::kMaxMarkers);
+}
+
+TEST(EventLog, LampTransitionsFromSuccessiveRunData) {
+  EventLog log;
+  std::vector<std::string> seen;
+  log.Added = [&](const EventEntry& e) { seen.push_back(std::string(EventKindText(e.kind)) + " " + e.text); };
+  Frame f = kWorked;
+  log.RunData(1, Decoded(f));
+  EXPECT_EQ(seen, (std::vector<std::string>{"工作状态 内风机状态 工作", "工作状态 制冷状态 工作", "告警 门禁 告警"}));
+
+  seen.clear();
+  log.RunData(2, Decoded(f));
+  EXPECT_TRUE(seen.empty());
+
+  f[21] = 0x21;  // cooling stops, self-test starts
+  f[22] = 0x40;  // current low limit alarm
+  f[23] = 0x10;  // inner fan alarm raised by the second alarm byte
+  f[24] = 0x00;  // door closed
+  log.RunData(3, Decoded(WithChecksum(f)));
+  EXPECT_EQ(seen, (std::vector<std::string>{"工作状态 制冷状态 停止", "工作状态 自检 自检", "告警 内风机告警 告警",
+                                            "告警 电流低限告警 告警", "告警 门禁 解除"}));
+  EXPECT_EQ(log.Size(), 8u);
+}
+
+TEST(EventLog, LinkEventsWriteChecksAndCsv) {
+  EventLog log;
+  LinkStatistics stats;
+  stats.Opened(0);
+  log.LinkTick(100, true, stats, 0);
+  stats.Sent(ReadRequest(1, kRunData), 10);
+  log.LinkTick(200, true, stats, 3000);  // not yet silent for more than 3 s
+  log.LinkTick(300, true, stats, 3001);
+  ReceiveRing ring;
+  ring.Store(kWorked);
+  stats.Received(ring, 36, Piece::Response, 3100);
+  stats.Received(ring, 36, Piece::BadChecksum, 3100);
+  stats.Received(ring, 36, Piece::BadChecksum, 3100);
+  log.LinkTick(400, true, stats, 3200);
+  log.LinkTick(450, true, stats, 3300);
+  log.PortLost(500, "/dev/ttyUSB0（串口已断开）");
+  log.LinkTick(500, false, stats, 3400);
+  stats.Opened(3500);
+  log.LinkTick(600, true, stats, 3500);
+  log.LinkTick(700, false, stats, 3600);
+  log.WriteChecked(800, {false, "设置未生效：高温报警 写入 50，读回 45", "高温报警 写入 50，读回 45\n低温报警 写入 1，读回 0"});
+
+  std::vector<std::string> texts;
+  for (std::size_t i = 0; i < log.Size(); ++i) texts.push_back(log.At(i).text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"串口已打开", "无应答", "校验错 2 帧", "通信恢复",
+                                             "串口已断开：/dev/ttyUSB0（串口已断开）", "串口已打开", "串口已关闭",
+                                             "设置未生效：高温报警 写入 50，读回 45：高温报警 写入 50，读回 45;"
+                                             "低温报警 写入 1，读回 0"}));
+  const std::string csv = log.Csv();
+  EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "时间,类别,事件");
+  EXPECT_NE(csv.find(",通信,串口已打开\r\n"), std::string::npos);
+  EXPECT_EQ(CsvField("a,\"b\""), "\"a,\"\"b\"\"\"");
+  EXPECT_EQ(CsvField("ab"), "ab");
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
+  ConsoleFixture c;
+  c.OpenPort();
+  c.port.Feed(kWorked);
+  c.Ticks(1);
+  const std::string path = ::testing::TempDir() + "kestrova-recording-test.csv";
+  Recorder rec;
+  ASSERT_EQ(rec.Start(path), std::nullopt);
+  ASSERT_EQ(rec.Row(0, c.main), std::nullopt);
+  ASSERT_EQ(rec.Row(1000, c.main), std::nullopt);
+  EXPECT_EQ(rec.Rows(), 2);
+
+  const std::string text = ReadFile(path);
+  ASSERT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
+  std::vector<std::string> lines;
+  for (std::size_t at = 3, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
+    lines.push_back(text.substr(at, end - at));
+  ASSERT_EQ(lines.size(), 3u);
+  EXPECT_EQ(lines[0].substr(0, lines[0].find(",制冷开启温度")),
+            "时间,内温度(°C),外温度(°C),控制温度(°C),实时电流(A),直流电压(V),内风机转速(r/min),外风机转速(r/min),通信计数");
+  EXPECT_NE(lines[0].find(",高温报警(°C),低温报警(°C),内风机状态,"), std::string::npos);
+  const std::string row = lines[1].substr(lines[1].find(','));
+  EXPECT_EQ(row,
+            ",25,开路,25.5,3.1,53.5,1500,3000,1,25,20,-10,-5,0.5,8,2,1500,3000,2,3000,45,-10,"
+            "工作,灭,工作,灭,灭,灭,灭,灭,灭,灭,灭,灭,灭,灭,灭,灭,灭,告警,灭,灭");
+  EXPECT_TRUE(std::regex_match(lines[2].substr(0, lines[2].find(',')),
+                               std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:01\.000[+-]\d\d:\d\d)")));
+  std::remove(path.c_str());
+}
+
+TEST(Recording, AWriteErrorStopsAndSaysWhy) {
+  FakePanel main{main_window::kWindow, main_window::kAll};
+  Recorder full;
+  EXPECT_EQ(full.Start("/dev/full"), "记录已停止：磁盘已满");
+  EXPECT_FALSE(full.Active());
+  EXPECT_EQ(full.Row(0, main), std::nullopt);  // nothing more is written
+
+  Recorder missing;
+  EXPECT_EQ(missing.Start("/nonexistent-folder/x.csv"), "无法创建记录文件（文件或文件夹不存在）");
+
+  const std::string path = ::testing::TempDir() + "kestrova-removed.csv";
+  Recorder removed;
+  ASSERT_EQ(removed.Start(path), std::nullopt);
+  std::remove(path.c_str());
+  EXPECT_EQ(removed.Row(0, main), "记录已停止：记录文件已被删除或移走");
+  EXPECT_FALSE(removed.Active());
+}
+
+TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
+  ConsoleFixture c;
+  c.OpenPort();
+  c.port.Feed(kWorked);
+  c.Ticks(1);
+  SettingProfile p = ProfileFromWindow(c.main, "2024-05-01");
+  EXPECT_EQ(p.values[0], "25");  // read-back: the edit fields are empty
+  EXPECT_EQ(p.values[12], "-10");
+  EXPECT_EQ(ProfileRefusal(p), std::nullopt);
+
+  for (const SettingPair& pair : kSettingPairs) c.main.SetText(pair.edit, c.main.Text(pair.readBack));
+  c.main.SetText(main_window::S_TempMax_Text, "50");
+  p = ProfileFromWindow(c.main, "2024-05-01");
+  EXPECT_EQ(p.values[11], "50");  // all thirteen edit fields filled: they are taken
+
+  FakePanel other{main_window::kWindow, main_window::kAll};
+  other.SetText(main_window::TempMax_Text, "45");
+  other.SetText(main_window::TempMin_Text, "-10");
+  LoadProfile(p, other);
+  EXPECT_EQ(other.Text(main_window::S_TempMax_Text), "50");
+  EXPECT_TRUE(other.Flag(main_window::S_TempMax_Text, kDiffers));
+  EXPECT_FALSE(other.Flag(main_window::S_TempMin_Text, kDiffers));
+
+  p.values[11] = "90";  // outside the edit field's range, but the board takes it
+  EXPECT_EQ(ProfileRefusal(p), std::nullopt);
+  p.values[11] = "216";
+  EXPECT_EQ(ProfileRefusal(p), "高温报警 的值 216 超出范围 -40…215");
+  p.values[7] = "65536";
+  EXPECT_EQ(ProfileRefusal(p), "内风机低速转速 的值 65536 超出范围 0…65535");
+  p.values[7] = "1500";
+  p.values[11] = "";
+  EXPECT_EQ(ProfileRefusal(p), "高温报警 没有值");
+}
+
+}  // namespace
+}  // namespace kestrova::testing
