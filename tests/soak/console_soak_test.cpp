@@ -223,6 +223,7 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
 }  // namespace kestrova::testing
 
 int main(int argc, char** argv) {
+  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);
   if (const char* env = std::getenv("KESTROVA_SOAK_SECONDS")) kestrova::testing::g_seconds = std::atoi(env);
