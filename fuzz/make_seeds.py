@@ -26,8 +26,9 @@ def quiet(n): return bytes([7, n - 1])
 
 receive = {
     "monitor": feed(BOARD_INFO) + quiet(4) + feed(RUN_DATA[:20]) + tick() + feed(RUN_DATA[20:]) + quiet(4),
-    "false_start": feed(BOARD_INFO) + quiet(4) + feed(hx("06 01 0F 02 70") + b"0123456789" * 8)
-                   + quiet(8) + feed(RUN_DATA) + quiet(4),
+    # A board-information head that never completes, with 80 bytes behind it: the line must not
+    # stay silent once it falls quiet.
+    "false_start": feed(BOARD_INFO) + quiet(4) + feed(hx("06 01 0F 02 70") + b"0123456789" * 8),
     "settings": feed(RUN_DATA) + quiet(2) + button(0) + text(0, "30") + text(12, "-5") + setup()
                 + quiet(8) + feed(WRITE_ACK + WRITE_ACK[:5]) + tick() + feed(WRITE_ACK[5:]) + quiet(8),
     "address": button(2) + quiet(4) + feed(ADDRESS) + quiet(2) + text(13, "7") + button(1) + quiet(4)

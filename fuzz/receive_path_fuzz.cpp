@@ -11,7 +11,8 @@
 //   6 port                    the port toggle (close, or open again)
 //   7 quiet N                 N (1..8) ticks
 // After every action the receive ring is checked, and every frame the console wrote is checked
-// to be a well-formed request. Any breach aborts, which libFuzzer reports as a finding.
+// to be a well-formed request; at the end the line falls quiet and requests must go out again.
+// Any breach aborts, which libFuzzer reports as a finding.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -165,6 +166,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     console.Step(program);
     CheckRing(console.form.Ring);
     console.CheckWritten();
+  }
+  // Whatever came before, a line that falls quiet gets requests again: the ring holds at most
+  // 128 bytes, every tick takes at least one of them or waits at most three ticks on a frame
+  // start, and below 80 unread bytes every fourth tick polls.
+  if (console.port.PortOpen()) {
+    bool polled = false;
+    for (int tick = 0; tick < 64 && !polled; ++tick) {
+      console.form.Timer1_Timer();
+      CheckRing(console.form.Ring);
+      polled = !console.port.written.empty();
+      console.CheckWritten();
+    }
+    if (!polled) Breach("no request in 64 ticks of a quiet line");
   }
   return 0;
 }
