@@ -43,8 +43,11 @@ void FactoryForm::S_H_Fan_Text_Validate() {
 }
 
 // The close box discards the window's contents: the next opening shows every field empty and
-// both check boxes cleared.
+// both check boxes cleared. A factory transmission still running ends here, so that a response
+// arriving after the close cannot make the discarded window send anything; what was already
+// sent stays sent.
 void FactoryForm::Form_Unload() {
+  main_.f_F_Setup_Command = false;
   ClearFactoryWindow(main_.Factory);
   main_.Factory.SetVisible(factory_window::kWindow, false);
   main_.FactoryWindowClosed();

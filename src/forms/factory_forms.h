@@ -25,7 +25,8 @@ class FactoryForm {
   void F_Setup_Command_Click();
   // Focus is about to leave S_H_Fan_Text for another control of the factory window.
   void S_H_Fan_Text_Validate();
-  // The close box: every field emptied, both check boxes cleared, the window hidden.
+  // The close box: a running factory transmission ended, every field emptied, both check boxes
+  // cleared, the window hidden.
   void Form_Unload();
   // The operator edited an edit field: a mark that it could not be sent goes.
   void EditedByOperator(std::string_view field);

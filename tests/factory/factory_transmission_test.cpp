@@ -44,7 +44,7 @@ TEST(FactoryTransmission, SendsTheDifferingSettingsInCodeOrder) {
 
 // Before any factory data both version characters differ; a press restarts the walk at code 16,
 // and the call after the last frame ends it. A value without a byte refuses the press when it
-// would be sent; one spoiled or discarded after the press is passed over.
+// would be sent; one spoiled after the press is passed over.
 TEST(FactoryTransmission, RestartsAndValuesWithoutAByte) {
   FactoryFixture f;
   f.Fill({{"S_Ver_Text", "A2"}, {"S_H_Fan_Text", "30"}});
@@ -74,8 +74,9 @@ TEST(FactoryTransmission, RestartsAndValuesWithoutAByte) {
   h.form.SendFSetupData();
   h.Fill({{"S_DCVhigh_Text", "-5"}});  // code 18 has no byte now
   h.form.SendFSetupData();
-  h.window.Form_Unload();  // the interval is gone with the window's contents
-  EXPECT_EQ(h.Walk(), (Frames{"05 01 1E 10 01 32 67", "05 01 1E 16 01 0D 48"}));
+  EXPECT_EQ(h.port.TakeWritten(), (std::vector<Frame>{Hex("05 01 1E 10 01 32 67"), Hex("05 01 1E 16 01 0D 48")}));
+  h.window.Form_Unload();  // closing the window ends the transmission
+  EXPECT_FALSE(h.form.f_F_Setup_Command);
 }
 
 // Numbers show as the plain byte, the version as its two characters (Latin-1 from 0x80), the

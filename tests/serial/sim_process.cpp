@@ -1,5 +1,6 @@
 #include "serial/sim_process.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -28,7 +29,7 @@ ScopedPorts::~ScopedPorts() {
   else unsetenv(kPortsVariable);
 }
 
-SimProcess::SimProcess(std::vector<std::string> options) {
+SimProcess::SimProcess(std::vector<std::string> options, const std::string& stderr_file) {
   int out[2];
   if (pipe(out) != 0) {
     ADD_FAILURE() << "no pipe for the simulator";
@@ -42,6 +43,9 @@ SimProcess::SimProcess(std::vector<std::string> options) {
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
   posix_spawn_file_actions_addclose(&actions, out[0]);
+  posix_spawn_file_actions_addclose(&actions, out[1]);
+  if (!stderr_file.empty())
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) pid_ = -1;

@@ -26,10 +26,11 @@ class ScopedPorts {
 };
 
 // Starts kestrova-board-sim with the given options, reads the device path it prints and makes
-// it port 1 of the table. Stops the simulator on destruction.
+// it port 1 of the table. Stops the simulator on destruction. With stderr_file, what the
+// simulator prints on stderr (its --log of requests and answers) goes to that file.
 class SimProcess {
  public:
-  explicit SimProcess(std::vector<std::string> options = {});
+  explicit SimProcess(std::vector<std::string> options = {}, const std::string& stderr_file = {});
   ~SimProcess() { Stop(SIGTERM); }
   SimProcess(const SimProcess&) = delete;
   SimProcess& operator=(const SimProcess&) = delete;
