@@ -9,40 +9,23 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "app/console_windows.h"
-#include "fakes/fakes.h"
-#include "qt/serial_component.h"
-#include "serial/sim_process.h"
+#include "serial/console_harness.h"
 
 namespace kestrova::testing {
 namespace {
 
-template <typename W = QLineEdit>
-W& Find(QWidget& window, const char* name) {
-  W* w = window.findChild<W*>(QString::fromUtf8(name));
-  if (!w) throw std::runtime_error(std::string("no control ") + name);
-  return *w;
-}
-
-// The console on the simulator; the port is opened through the toggle button.
-struct Console {
-  explicit Console(std::vector<std::string> options = {}) : sim(std::move(options)) {
-    windows.Load();
-    windows.ShowMain();
-    EXPECT_TRUE(WaitFor([&] { return windows.Form().Ports.m_CommPortNo > 0; }));
-    Click(Main(), "CommPort_ToggleButton");
-    EXPECT_TRUE(port.PortOpen()) << port.ErrorText();
+// A console on the simulator with its port open.
+struct Open : Console {
+  explicit Open(std::vector<std::string> options = {}) : Console(std::move(options)) {
+    EXPECT_TRUE(OpenPort()) << port.ErrorText();
   }
-  QWidget& Main() { return windows.MainView(); }
-  QWidget& Factory() { return windows.FactoryView(); }
   std::string Text(const char* name, QWidget* window = nullptr) {
-    return Find(window ? *window : Main(), name).text().toStdString();
+    return Find<QLineEdit>(window ? *window : Main(), name).text().toStdString();
   }
-  void Type(QWidget& window, const char* name, const char* text) { Find(window, name).setText(text); }
-  void Click(QWidget& window, const char* name) { Find<QPushButton>(window, name).click(); }
+  void Type(QWidget& window, const char* name, const char* text) { Find<QLineEdit>(window, name).setText(text); }
   bool Checked(const char* name) { return Find<QRadioButton>(Main(), name).isChecked(); }
-  bool WaitText(const char* name, const std::string& want, QWidget* window = nullptr, int ms = 8000) {
-    return WaitFor([&] { return Text(name, window) == want; }, ms);
+  bool WaitText(const char* name, const std::string& want, QWidget* window = nullptr) {
+    return WaitFor([&] { return Text(name, window) == want; }, 8000);
   }
   // Waits for `runs` more run-data responses.
   bool RunData(int runs = 1) {
@@ -50,18 +33,13 @@ struct Console {
     const int seen = count();
     return WaitFor([&] { return count() >= seen + runs; });
   }
-
-  SimProcess sim;
-  QtSerialPort port;
-  FakeMessageBox box;
-  ConsoleWindows windows{port, box};
 };
 
 // Answers written in pieces: the board information, the stored settings and the measurements
 // fill the window, the run data come once a second, and sent settings come back in the run data.
 TEST(ConsoleEndToEnd, MonitoringAndSendingSettings) {
-  Console c({"--split"});
-  EXPECT_EQ(Find(c.Main(), "CommPortText").toolTip().toStdString(), c.sim.Path());
+  Open c({"--split"});
+  EXPECT_EQ(Find<QLineEdit>(c.Main(), "CommPortText").toolTip().toStdString(), c.sim.Path());
   EXPECT_TRUE(Find<QPushButton>(c.Main(), "CommPort_ToggleButton").isChecked());  // looks pressed while open
   ASSERT_TRUE(c.WaitText("TextBox1", "M1"));
   EXPECT_EQ(c.Text("TextBox2") + " " + c.Text("TextBox3") + " " + c.Text("TextBox4"), "P2 VA2.3 半导体制冷制热");
@@ -74,11 +52,11 @@ TEST(ConsoleEndToEnd, MonitoringAndSendingSettings) {
   EXPECT_TRUE(c.Checked("RS485Option") && !c.Checked("RS422Option"));
   EXPECT_TRUE(c.RunData(2));
   c.Click(c.Main(), "Copy_Command");
-  Find(c.Main(), "S_TempMax_Text").setFocus();
+  Find<QLineEdit>(c.Main(), "S_TempMax_Text").setFocus();
   QTest::keyClicks(QApplication::focusWidget(), "1");  // 451: out of range, said when the field is left
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(c.box.shown, std::vector<std::string>{"数据错误！"});
-  EXPECT_EQ(QApplication::focusWidget(), &Find(c.Main(), "S_TempMin_Text"));
+  EXPECT_EQ(QApplication::focusWidget(), &Find<QLineEdit>(c.Main(), "S_TempMin_Text"));
   c.Type(c.Main(), "S_TempMax_Text", "60");
   c.Type(c.Main(), "S_IntFanLowS_Text", "1800");
   c.Type(c.Main(), "S_TECcurrH_Text", "12.5");
@@ -91,7 +69,7 @@ TEST(ConsoleEndToEnd, MonitoringAndSendingSettings) {
 }
 
 TEST(ConsoleEndToEnd, EchoOnTheLineShowsRs422) {
-  Console c({"--echo"});
+  Open c({"--echo"});
   ASSERT_TRUE(c.RunData());
   EXPECT_TRUE(c.Checked("RS422Option") && !c.Checked("RS485Option"));
 }
@@ -99,15 +77,15 @@ TEST(ConsoleEndToEnd, EchoOnTheLineShowsRs422) {
 // The simulated temperature takes the place of the inner sensor; a new address is written,
 // read back and followed by the polls; the factory window reads and writes the factory settings.
 TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindow) {
-  Console c;
+  Open c;
   ASSERT_TRUE(c.RunData());
   c.Type(c.Main(), "SetupT_Text", "-12.5");
   c.Click(c.Main(), "Command3");
   EXPECT_TRUE(c.WaitText("Temp1_Text", "-12.5"));
-  QTest::keyClicks(&Find(c.Main(), "AddrText1"), "27");  // every edit is checked: 27 is no address
+  QTest::keyClicks(&Find<QLineEdit>(c.Main(), "AddrText1"), "27");  // every edit is checked: 27 is no address
   EXPECT_EQ(c.Text("AddrText1"), "1");
-  Find(c.Main(), "AddrText1").clear();
-  QTest::keyClicks(&Find(c.Main(), "AddrText1"), "7");
+  Find<QLineEdit>(c.Main(), "AddrText1").clear();
+  QTest::keyClicks(&Find<QLineEdit>(c.Main(), "AddrText1"), "7");
   c.Click(c.Main(), "Addr_Command1");
   ASSERT_TRUE(WaitFor([&] { return !c.windows.Form().f_Addr_Command1; }));
   QTest::qWait(300);  // the acknowledgement comes back before the board takes its new address
@@ -116,7 +94,7 @@ TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindow) {
   EXPECT_TRUE(c.RunData(2)) << "run data now come from address 7";
 
   c.Click(c.Main(), "F_Setup_Command");
-  QTest::keyClicks(&Find(c.windows.PasswordView(), "Password_TextBox"), "KT907");
+  QTest::keyClicks(&Find<QLineEdit>(c.windows.PasswordView(), "Password_TextBox"), "KT907");
   ASSERT_TRUE(c.Factory().isVisible());
   const auto boardFlag = [&] { return Find<QCheckBox>(c.Factory(), "CheckBox2").isChecked(); };
   ASSERT_TRUE(c.WaitText("DCVlow_Text", "180", &c.Factory()));
@@ -133,7 +111,7 @@ TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindow) {
 }
 
 TEST(ConsoleEndToEnd, UnpluggedBoardClosesThePortAndTellsTheOperatorOnce) {
-  Console c;
+  Open c;
   ASSERT_TRUE(c.RunData());
   c.sim.Kill();
   auto& toggle = Find<QPushButton>(c.Main(), "CommPort_ToggleButton");
@@ -145,7 +123,7 @@ TEST(ConsoleEndToEnd, UnpluggedBoardClosesThePortAndTellsTheOperatorOnce) {
 
 // Closing the main window releases the port, hides the other windows and ends the program.
 TEST(ConsoleEndToEnd, ClosingTheMainWindowReleasesThePort) {
-  Console c;
+  Open c;
   c.windows.FactoryView().show();
   QSignalSpy closed(&c.windows, &ConsoleWindows::closed);
   c.Main().close();
