@@ -139,7 +139,9 @@ TEST(ServiceToolsEndToEnd, ProfilesRoundTripAndABadFileChangesNothing) {
   const TrafficLog& log = c.tools.TrafficData();
   ASSERT_GE(log.Size(), 4u);
   for (std::size_t i = 0; i < log.Size(); ++i) {
-    if (log.At(i).direction == LinkEvent::Direction::Sent) EXPECT_EQ(FrameMeaning(log.At(i)).rfind("读", 0), 0u);
+    if (log.At(i).direction == LinkEvent::Direction::Sent) {
+      EXPECT_EQ(FrameMeaning(log.At(i)).rfind("读", 0), 0u);
+    }
   }
 
   // Closed, the monitor no longer listens.
