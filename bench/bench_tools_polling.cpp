@@ -1,9 +1,12 @@
-// The console's load while it polls the board with the service tools in use: as
-// bench_console_idle, but with the traffic monitor, the trend plot and the event log open and
-// a recording running, for N seconds (default 60). Compare its CPU share with
-// bench_console_idle's (the console without the tools).
-//   bench_tools_polling [seconds]
-// NO_TREND=1 leaves the trend plot closed, NO_RECORD=1 records nothing (to see what each costs).
+// The service tools' share of the console's load while it polls the board simulator, under the
+// offscreen platform (or the X display in DISPLAY). One console process opens the port and then
+// alternates two phases of equal length, `rounds` times: the plain console (tool windows closed,
+// nothing recorded) and the console with the tools in use (the traffic monitor, the trend plot and
+// the event log shown, a recording running). The CPU time of the process (all its threads; the
+// simulator is a process of its own) is taken per phase; alternating them in one process cancels
+// the drift of a shared machine, and the medians are compared.
+//   bench_tools_polling [seconds per phase, default 30] [rounds, default 3] [tool ...]
+// The tools are traffic, trend, events and record; with none named all four are in use.
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -11,14 +14,18 @@
 #include <unistd.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "qt/serial_component.h"
 #include "app/console_windows.h"
@@ -58,7 +65,11 @@ double CpuSeconds(const rusage& u) {
 int main(int argc, char** argv) {
   if (!std::getenv("DISPLAY")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
   QApplication app(argc, argv);
-  const int seconds = argc > 1 ? std::atoi(argv[1]) : 60;
+  const int seconds = argc > 1 ? std::atoi(argv[1]) : 30;
+  const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
+  std::set<std::string> used;
+  for (int i = 3; i < argc; ++i) used.insert(argv[i]);
+  if (used.empty()) used = {"traffic", "trend", "events", "record"};
 
   pid_t sim = -1;
   const std::string device = StartSimulator(sim);
@@ -76,32 +87,53 @@ int main(int argc, char** argv) {
   tools.AskFile = [&](const QString&, const QString&, const QString&, bool) { return record; };
   windows.Load();
   windows.ShowMain();
-  tools.Traffic().show();
-  if (!std::getenv("NO_TREND")) tools.Trend().show();
-  tools.Events().show();
 
-  rusage start{};
-  QElapsedTimer wall;
-  // The probe finds the port on the first tick; then the operator opens it.
-  QTimer::singleShot(600, [&] {
-    windows.MainView().findChild<QPushButton*>("CommPort_ToggleButton")->click();
-    if (!std::getenv("NO_RECORD")) tools.StartOrStopRecording();
+  auto useTools = [&](bool on) {
+    if (used.count("traffic")) tools.Traffic().setVisible(on);
+    if (used.count("trend")) tools.Trend().setVisible(on);
+    if (used.count("events")) tools.Events().setVisible(on);
+    if (used.count("record") && tools.Recording().Active() != on) tools.StartOrStopRecording();
+  };
+  // Settles a phase for a second, then measures it.
+  auto measure = [&](bool on) {
+    useTools(on);
+    QEventLoop settle;
+    QTimer::singleShot(1000, &settle, &QEventLoop::quit);
+    settle.exec();
+    rusage start{}, end{};
     getrusage(RUSAGE_SELF, &start);
+    QElapsedTimer wall;
     wall.start();
-  });
-  QTimer::singleShot(600 + seconds * 1000, &app, &QApplication::quit);
-  app.exec();
+    QEventLoop phase;
+    QTimer::singleShot(seconds * 1000, &phase, &QEventLoop::quit);
+    phase.exec();
+    getrusage(RUSAGE_SELF, &end);
+    return 100.0 * (CpuSeconds(end) - CpuSeconds(start)) / (wall.elapsed() / 1000.0);
+  };
 
-  rusage end{};
-  getrusage(RUSAGE_SELF, &end);
-  const double cpu = CpuSeconds(end) - CpuSeconds(start);
-  const double elapsed = wall.elapsed() / 1000.0;
-  std::printf("polled %s for %.1f s: %s decoded run-data responses\n", device.c_str(), elapsed,
-              windows.MainView().findChild<QWidget*>("CommCtr_Text")->property("text").toString().toUtf8().constData());
-  std::printf("console CPU: %.3f s = %.3f %% of one core\n", cpu, 100.0 * cpu / elapsed);
-  std::printf("console peak resident memory: %ld KiB\n", end.ru_maxrss);
-  std::printf("recorded %lld rows, traffic monitor %zu entries\n", static_cast<long long>(tools.Recording().Rows()),
-              tools.TrafficData().Size());
+  // The probe finds the port on the first tick; then the operator opens it.
+  QEventLoop found;
+  QTimer::singleShot(600, &found, &QEventLoop::quit);
+  found.exec();
+  windows.MainView().findChild<QPushButton*>("CommPort_ToggleButton")->click();
+
+  std::vector<double> plain, with;
+  for (int r = 0; r < rounds; ++r) {
+    plain.push_back(measure(false));
+    with.push_back(measure(true));
+    std::printf("round %d: plain %.3f %%, with the tools %.3f %% of one core\n", r + 1, plain.back(), with.back());
+    std::fflush(stdout);
+  }
+  useTools(false);
+  auto median = [](std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+  };
+  std::printf("median CPU: plain %.3f %%, with the tools %.3f %% of one core: %.2fx\n", median(plain), median(with),
+              median(with) / median(plain));
+  std::printf("%s decoded run-data responses, traffic monitor %zu entries, peak resident memory %ld KiB\n",
+              windows.MainView().findChild<QWidget*>("CommCtr_Text")->property("text").toString().toUtf8().constData(),
+              tools.TrafficData().Size(), [] { rusage u{}; getrusage(RUSAGE_SELF, &u); return u.ru_maxrss; }());
   QFile::remove(record);
 
   kill(sim, SIGTERM);

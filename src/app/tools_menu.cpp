@@ -47,8 +47,7 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   Add(help, "Action_About", QStringLiteral("关于"), &ToolsMenu::About);
   main.SetMenuBar(bar_);
 
-  record_status_ = new QLabel(&main.StatusBar());
-  record_status_->setObjectName(QStringLiteral("RecordStatus"));
+  record_status_ = new RecordingStatus(&main.StatusBar());
   main.StatusBar().insertPermanentWidget(1, record_status_);
   record_status_->hide();
   // A marked differing edit field is drawn with a yellow ground.
@@ -121,9 +120,7 @@ void ToolsMenu::RunDataShown(const ReceiveRing& frame) {
 
 void ToolsMenu::ShowRecording() {
   record_status_->setVisible(recorder_.Active());
-  record_status_->setText(QStringLiteral("记录中：%1（%2 行）")
-                              .arg(QFileInfo(Q(recorder_.Path())).fileName())
-                              .arg(recorder_.Rows()));
+  record_status_->Show(QFileInfo(Q(recorder_.Path())).fileName(), recorder_.Rows());
   record_status_->setToolTip(Q(recorder_.Path()));
   record_->setText(recorder_.Active() ? QStringLiteral("停止记录") : QStringLiteral("开始记录…"));
 }

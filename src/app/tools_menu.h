@@ -12,6 +12,7 @@
 
 #include "app/console_windows.h"
 #include "qt/tools/events_window.h"
+#include "qt/tools/recording_status.h"
 #include "qt/tools/traffic_window.h"
 #include "qt/tools/trend_window.h"
 #include "tools/event_log.h"
@@ -62,7 +63,7 @@ class ToolsMenu final : public QObject {
   Recorder recorder_;
   QMenuBar* bar_;
   QAction* record_;
-  QLabel* record_status_;
+  RecordingStatus* record_status_;
   std::unique_ptr<TrafficWindow> traffic_view_;
   std::unique_ptr<TrendWindow> trend_view_;
   std::unique_ptr<EventsWindow> events_view_;

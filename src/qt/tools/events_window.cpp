@@ -4,13 +4,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "qt/tools/log_model.h"
+#include "qt/tools/log_table.h"
 #include "tools/wall_time.h"
 
 namespace kestrova {
@@ -20,7 +19,7 @@ EventsWindow::EventsWindow(EventLog& log, QWidget* parent) : QWidget(parent, Qt:
   setWindowTitle(QStringLiteral("事件记录"));
   resize(640, 420);
 
-  model_ = new LogModel(
+  auto* model = new LogModel(
       {QStringLiteral("时间"), QStringLiteral("类别"), QStringLiteral("事件")},
       [this] { return log_.FirstNumber(); }, [this] { return log_.EndNumber(); },
       [this](std::size_t i, int column, int role) -> QVariant {
@@ -33,14 +32,7 @@ EventsWindow::EventsWindow(EventLog& log, QWidget* parent) : QWidget(parent, Qt:
       },
       this);
 
-  table_ = new QTableView(this);
-  table_->setObjectName(QStringLiteral("EventsTable"));
-  table_->setModel(model_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->verticalHeader()->hide();
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-  table_->horizontalHeader()->setStretchLastSection(true);
+  table_ = new LogTable(model, QStringLiteral("EventsTable"), this);
   table_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00.000")) + 16);
   table_->setColumnWidth(1, 70);
 
@@ -67,12 +59,7 @@ EventsWindow::EventsWindow(EventLog& log, QWidget* parent) : QWidget(parent, Qt:
 }
 
 void EventsWindow::Refresh() {
-  if (model_->rowCount() == static_cast<int>(log_.Size()) && shownEnd_ == log_.EndNumber()) return;
-  shownEnd_ = log_.EndNumber();
-  QScrollBar* bar = table_->verticalScrollBar();
-  const bool atEnd = bar->value() >= bar->maximum() - 1;
-  model_->Sync();
-  if (atEnd) table_->scrollToBottom();
+  table_->Follow();
 }
 
 std::optional<QString> EventsWindow::Export(const QString& path) const {

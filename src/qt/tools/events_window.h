@@ -1,7 +1,7 @@
 #pragma once
 // "事件记录" (Events_Form): alarm and work-state transitions, link events and settings checks,
 // time-stamped; exported as CSV.
-#include <QTableView>
+#include "qt/tools/log_table.h"
 #include <QTimer>
 #include <QWidget>
 
@@ -9,7 +9,7 @@
 
 namespace kestrova {
 
-class LogModel;
+
 
 class EventsWindow final : public QWidget {
   Q_OBJECT
@@ -26,10 +26,8 @@ class EventsWindow final : public QWidget {
 
  private:
   EventLog& log_;
-  LogModel* model_;
-  QTableView* table_;
+  LogTable* table_;
   QTimer refresh_;
-  std::int64_t shownEnd_ = -1;
 };
 
 }  // namespace kestrova

@@ -13,14 +13,15 @@ LogModel::LogModel(QStringList headers, std::function<std::int64_t()> first, std
   Sync();
 }
 
-void LogModel::Sync() {
+bool LogModel::Sync() {
   const std::int64_t first = first_(), end = end_();
+  if (first == shownFirst_ && end == shownEnd_) return false;
   if (first >= shownEnd_ || first < shownFirst_) {
     beginResetModel();
     shownFirst_ = first;
     shownEnd_ = end;
     endResetModel();
-    return;
+    return true;
   }
   if (first > shownFirst_) {
     beginRemoveRows({}, 0, static_cast<int>(first - shownFirst_ - 1));
@@ -32,6 +33,7 @@ void LogModel::Sync() {
     shownEnd_ = end;
     endInsertRows();
   }
+  return true;
 }
 
 int LogModel::rowCount(const QModelIndex& parent) const {
@@ -42,6 +44,7 @@ int LogModel::columnCount(const QModelIndex& parent) const { return parent.isVal
 
 QVariant LogModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
+  if (role == kNumberRole) return QVariant::fromValue<qint64>(shownFirst_ + index.row());
   // The model shows rows from shownFirst_; the log's index 0 is its first number.
   const std::int64_t at = shownFirst_ + index.row() - first_();
   if (at < 0) return {};

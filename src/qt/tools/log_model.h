@@ -16,7 +16,11 @@ class LogModel : public QAbstractTableModel {
   LogModel(QStringList headers, std::function<std::int64_t()> first, std::function<std::int64_t()> end,
            std::function<QVariant(std::size_t index, int column, int role)> cell, QObject* parent = nullptr);
 
-  void Sync();
+  // The number of a row's entry in the log: the same entry keeps it while rows come and go.
+  static constexpr int kNumberRole = Qt::UserRole + 1;
+
+  // Follows the log; true when rows were added or dropped.
+  bool Sync();
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

@@ -6,14 +6,13 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QVBoxLayout>
 #include <set>
 
 #include "qt/tools/log_model.h"
+#include "qt/tools/log_table.h"
 #include "tools/frame_meaning.h"
 #include "tools/wall_time.h"
 
@@ -36,7 +35,7 @@ TrafficWindow::TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* pa
   setWindowTitle(QStringLiteral("通信监视"));
   resize(900, 480);
 
-  model_ = new LogModel(
+  auto* model = new LogModel(
       {QStringLiteral("时间"), QStringLiteral("方向"), QStringLiteral("字节"), QStringLiteral("含义")},
       [this] { return log_.FirstNumber(); }, [this] { return log_.EndNumber(); },
       [this](std::size_t i, int column, int role) -> QVariant {
@@ -55,15 +54,7 @@ TrafficWindow::TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* pa
       },
       this);
 
-  table_ = new QTableView(this);
-  table_->setObjectName(QStringLiteral("TrafficTable"));
-  table_->setModel(model_);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->setWordWrap(false);
-  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-  table_->verticalHeader()->hide();
-  table_->horizontalHeader()->setStretchLastSection(true);
+  table_ = new LogTable(model, QStringLiteral("TrafficTable"), this);
   table_->setColumnWidth(0, 100);
   table_->setColumnWidth(1, 50);
   table_->setColumnWidth(2, 330);
@@ -95,7 +86,7 @@ TrafficWindow::TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* pa
   layout->addLayout(buttons);
   layout->addWidget(table_);
 
-  refresh_.setInterval(250);
+  refresh_.setInterval(1000);
   connect(&refresh_, &QTimer::timeout, this, &TrafficWindow::Refresh);
 }
 
@@ -122,12 +113,7 @@ void TrafficWindow::hideEvent(QHideEvent* event) {
 }
 
 void TrafficWindow::Refresh() {
-  if (model_->rowCount() == static_cast<int>(log_.Size()) && shownEnd_ == log_.EndNumber()) return;
-  shownEnd_ = log_.EndNumber();
-  QScrollBar* bar = table_->verticalScrollBar();
-  const bool atEnd = bar->value() >= bar->maximum() - 1;
-  model_->Sync();
-  if (atEnd) table_->scrollToBottom();
+  table_->Follow();
 }
 
 QString TrafficWindow::Line(std::size_t i) const {
@@ -141,7 +127,7 @@ QString TrafficWindow::SelectionText() const {
   std::set<int> rows;
   for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) rows.insert(index.row());
   QString text;
-  const std::int64_t offset = model_->rowCount() - static_cast<std::int64_t>(log_.Size());
+  const std::int64_t offset = table_->Model().rowCount() - static_cast<std::int64_t>(log_.Size());
   for (int row : rows) {
     const std::int64_t i = row - offset;
     if (i >= 0 && i < static_cast<std::int64_t>(log_.Size())) text += Line(static_cast<std::size_t>(i)) + '\n';

@@ -1,7 +1,7 @@
 #pragma once
 // "通信监视" (Traffic_Form): every frame sent and received with its time, direction, bytes and
 // meaning, and what the frame scan threw away. It listens to the line only while it is open.
-#include <QTableView>
+#include "qt/tools/log_table.h"
 #include <QTimer>
 #include <QWidget>
 
@@ -12,7 +12,7 @@ class QPushButton;
 
 namespace kestrova {
 
-class LogModel;
+
 
 class TrafficWindow final : public QWidget {
   Q_OBJECT
@@ -24,7 +24,7 @@ class TrafficWindow final : public QWidget {
   // The selected rows (or all when none is selected) as text, one line per entry.
   QString SelectionText() const;
   QString AllText() const;
-  // Follows the log now (also done four times a second while open).
+  // Follows the log now (also done once a second while open: the request and its answer in one repaint).
   void Refresh();
 
  protected:
@@ -38,11 +38,9 @@ class TrafficWindow final : public QWidget {
 
   LinkStatistics& stats_;
   TrafficLog& log_;
-  LogModel* model_;
-  QTableView* table_;
+  LogTable* table_;
   QPushButton* pause_;
   QTimer refresh_;
-  std::int64_t shownEnd_ = -1;
 };
 
 }  // namespace kestrova

@@ -25,6 +25,11 @@ const QColor kColours[kTrendQuantities] = {QColor(0xd0, 0x30, 0x30), QColor(0x20
 const char* const kUnits[kTrendQuantities] = {"°C", "°C", "°C", "A", "V", "r/min", "r/min"};
 bool OnRightAxis(int q) { return q == kInnerFan || q == kOuterFan; }
 
+// A new range makes the chart lay its axis out again; the same range is left alone.
+void SetRange(QValueAxis& axis, double min, double max) {
+  if (axis.min() != min || axis.max() != max) axis.setRange(min, max);
+}
+
 }  // namespace
 
 void TrendView::wheelEvent(QWheelEvent* event) {
@@ -100,6 +105,14 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   chart_->addAxis(time_, Qt::AlignBottom);
   chart_->addAxis(left_, Qt::AlignLeft);
   chart_->addAxis(right_, Qt::AlignRight);
+  // Hairline pens: the raster engine draws them directly, where wider ones are stroked as
+  // outlines on every repaint of the plot.
+  for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(time_), static_cast<QAbstractAxis*>(left_)}) {
+    QPen grid = axis->gridLinePen();
+    grid.setWidth(0);
+    axis->setGridLinePen(grid);
+  }
+  right_->setGridLineVisible(false);
   for (int q = 0; q < kTrendQuantities; ++q) Segment(q, 0);
 
   alarms_ = new QScatterSeries;
@@ -132,6 +145,11 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   view_ = new TrendView(chart_, this);
   view_->setObjectName(QStringLiteral("TrendChart"));
   view_->setRenderHint(QPainter::Antialiasing, false);
+  // The white behind the plot is the view's, drawn once and kept, rather than the chart's own
+  // background filled again on every repaint of the lines.
+  chart_->setBackgroundVisible(false);
+  view_->setBackgroundBrush(Qt::white);
+  view_->setCacheMode(QGraphicsView::CacheBackground);
   view_->setRubberBand(QChartView::HorizontalRubberBand);
   view_->setFocusPolicy(Qt::StrongFocus);
   connect(view_, &TrendView::moved, this, [this] { follow_ = false; });
@@ -160,7 +178,8 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   layout->addLayout(top);
   layout->addWidget(view_, 1);
 
-  // Redrawn when a new point or marker has come, at most once every two seconds.
+  // Redrawn when a new point or marker has come, at most once every two seconds in the 10-minute
+  // view (three pixels of a wide plot), and as seldom in the longer views (see Refresh).
   refresh_.setInterval(2000);
   connect(&refresh_, &QTimer::timeout, this, [this] {
     if (store_.NewestMs() == drawnMs_ && store_.Markers().size() == drawnMarkers_) return;
@@ -174,9 +193,7 @@ QLineSeries* TrendWindow::Segment(int q, std::size_t n) {
     auto* s = new QLineSeries;
     s->setName(QStringLiteral("%1(%2)").arg(QString::fromUtf8(TrendCaptions()[static_cast<std::size_t>(q)]),
                                            QString::fromUtf8(kUnits[q])));
-    QPen pen(kColours[q]);
-    pen.setWidthF(1.5);
-    s->setPen(pen);
+    s->setPen(QPen(kColours[q], 0));
     chart_->addSeries(s);
     s->attachAxis(time_);
     s->attachAxis(OnRightAxis(q) ? right_ : left_);
@@ -200,10 +217,15 @@ int TrendWindow::PointsShown() const {
 }
 
 void TrendWindow::Refresh() {
+  refresh_.setInterval(static_cast<int>(std::max<std::int64_t>(2000, RangeMs() / 300)));
   drawnMs_ = store_.NewestMs();
   drawnMarkers_ = store_.Markers().size();
+  // The right edge advances in twentieths of the range (30 s in the 10-minute view), so the time
+  // axis and its labels are laid out again only then; in between only the lines grow.
+  const std::int64_t step = RangeMs() / 20;
   const std::int64_t now = std::max<std::int64_t>(store_.NewestMs(), QDateTime::currentMSecsSinceEpoch());
-  const std::int64_t from = now - RangeMs();
+  const std::int64_t end = (now / step + 1) * step;
+  const std::int64_t from = end - RangeMs();
   const std::vector<TrendPoint> points = store_.Points(from);
 
   double low = 1e9, high = -1e9, fastest = 0;
@@ -226,8 +248,8 @@ void TrendWindow::Refresh() {
   }
   if (low > high) low = 0, high = 60;
   const double pad = std::max(1.0, (high - low) * 0.08);
-  left_->setRange(std::floor(low - pad), std::ceil(high + pad * 2));
-  right_->setRange(0, std::max(1000.0, std::ceil(fastest * 1.15 / 500) * 500));
+  SetRange(*left_, std::floor(low - pad), std::ceil(high + pad * 2));
+  SetRange(*right_, 0, std::max(1000.0, std::ceil(fastest * 1.15 / 500) * 500));
 
   QList<QPointF> alarmPoints, statePoints;
   alarmTexts_.clear();
@@ -242,8 +264,10 @@ void TrendWindow::Refresh() {
   states_->replace(statePoints);
 
   if (follow_) {
-    time_->setFormat(RangeMs() > 3600 * 1000 ? QStringLiteral("MM-dd HH:mm") : QStringLiteral("HH:mm:ss"));
-    time_->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(now));
+    const QString format = RangeMs() > 3600 * 1000 ? QStringLiteral("MM-dd HH:mm") : QStringLiteral("HH:mm:ss");
+    if (time_->format() != format) time_->setFormat(format);
+    if (time_->min().toMSecsSinceEpoch() != from || time_->max().toMSecsSinceEpoch() != end)
+      time_->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(end));
   }
 }
 
