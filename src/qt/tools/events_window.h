@@ -1,15 +1,13 @@
 #pragma once
 // "事件记录" (Events_Form): alarm and work-state transitions, link events and settings checks,
 // time-stamped; exported as CSV.
-#include "qt/tools/log_table.h"
 #include <QTimer>
 #include <QWidget>
 
+#include "qt/tools/log_table.h"
 #include "tools/event_log.h"
 
 namespace kestrova {
-
-
 
 class EventsWindow final : public QWidget {
   Q_OBJECT

@@ -1,18 +1,16 @@
 #pragma once
 // "通信监视" (Traffic_Form): every frame sent and received with its time, direction, bytes and
 // meaning, and what the frame scan threw away. It listens to the line only while it is open.
-#include "qt/tools/log_table.h"
 #include <QTimer>
 #include <QWidget>
 
+#include "qt/tools/log_table.h"
 #include "link/link_statistics.h"
 #include "tools/traffic_log.h"
 
 class QPushButton;
 
 namespace kestrova {
-
-
 
 class TrafficWindow final : public QWidget {
   Q_OBJECT
