@@ -1,6 +1,6 @@
 // The factory window: the password that opens it, "发送设置" (which codes go out, in what order,
-// what is refused), the factory data shown in the read-back fields, the close box and the check
-// of the exhaust interval.
+// what is refused, and nothing after the window is closed), the factory data shown in the
+// read-back fields, the close box and the check of the exhaust interval.
 #include <gtest/gtest.h>
 
 #include "factory/factory_fixture.h"
@@ -75,8 +75,26 @@ TEST(FactoryTransmission, RestartsAndValuesWithoutAByte) {
   h.Fill({{"S_DCVhigh_Text", "-5"}});  // code 18 has no byte now
   h.form.SendFSetupData();
   EXPECT_EQ(h.port.TakeWritten(), (std::vector<Frame>{Hex("05 01 1E 10 01 32 67"), Hex("05 01 1E 16 01 0D 48")}));
-  h.window.Form_Unload();  // closing the window ends the transmission
-  EXPECT_FALSE(h.form.f_F_Setup_Command);
+}
+
+// Closing the window discards it: nothing it asked for goes out afterwards, even when a
+// factory-data response still on the line fills the discarded window again.
+TEST(FactoryClose, SendPressedAndWindowClosedInOneTickWritesNothingAfterALateResponse) {
+  FactoryFixture f;
+  f.OpenPort();
+  f.main.SetText("TextBox1", "M1");
+  f.factory.SetVisible("F_Setup_Form", true);
+  const Frame response = FactoryFixture::Response({180, 5, 220, 5, 'A', '2', 100, 100, 100, 100, 1, 10});
+  f.port.Feed(response);
+  f.Ticks(1);
+  ASSERT_TRUE(f.factory.Checked("CheckBox2"));
+  f.Fill({{"S_H_Fan_Text", "30"}});
+  f.factory.SetChecked("CheckBox1", true);
+  f.port.Feed(response);  // read back again, not yet taken
+  f.window.F_Setup_Command_Click();
+  f.window.Form_Unload();
+  for (const Frame& sent : f.Ticks(12)) EXPECT_NE(sent.at(2), kParameterWrite) << ToHex(sent);
+  EXPECT_TRUE(f.factory.Checked("CheckBox2"));  // the late response did arrive
 }
 
 // Numbers show as the plain byte, the version as its two characters (Latin-1 from 0x80), the
