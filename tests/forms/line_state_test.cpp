@@ -12,11 +12,6 @@ namespace {
 // temperature 25 at offset 25).
 const Frame kRunData = Hex(kRunDataHex);
 
-Frame BadChecksum(Frame f) {
-  f.back() ^= 0xFF;
-  return f;
-}
-
 // The console on fakes with a clock that moves 250 ms per tick.
 struct Line : FactoryFixture {
   FakeClock clock;
@@ -82,7 +77,9 @@ TEST(LineState, AnswersForAnotherAddressCountAsNoReplyAndDiscardedBytes) {
 TEST(LineState, MoreThanOneBadChecksumInTenIsInterference) {
   Line c;
   c.OpenPort();
-  for (int i = 0; i < 9; ++i) c.Answer(i % 4 == 1 ? BadChecksum(kRunData) : kRunData);
+  Frame bad = kRunData;
+  bad.back() ^= 0xFF;
+  for (int i = 0; i < 9; ++i) c.Answer(i % 4 == 1 ? bad : kRunData);
   EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 2 帧校验错误");
   for (int i = 0; i < 12; ++i) c.Answer(kRunData);
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 1 of the last 20

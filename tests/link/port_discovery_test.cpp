@@ -1,4 +1,5 @@
-// The ports: the port table (the KESTROVA_PORTS list or the system's devices in a stable order),
+// The ports: the port table (the KESTROVA_PORTS list or the system's devices in a stable order,
+// numbers kept as adapters come and go),
 // the probe, the selector, the open/close toggle, and what the operator sees when the port fails.
 #include <gtest/gtest.h>
 
@@ -124,6 +125,14 @@ TEST(PortTable, UsbAdaptersFirstInNaturalOrderAndPortNumbersOneToNine) {
   const Paths ten{"/dev/a", "", "", "", "", "", "", "", "/dev/i", "/dev/j"};
   EXPECT_EQ(PortTableEntry(ten, 1) + PortTableEntry(ten, 9), "/dev/a/dev/i");
   EXPECT_EQ(PortTableEntry(ten, 0) + PortTableEntry(ten, 10) + PortTableEntry(Paths{"/dev/a"}, 2), "");
+}
+
+// Port numbers once given keep their device when adapters come and go: ttyUSB1 sorts first in a
+// fresh listing, but COM1 and COM2 keep their devices; a pulled adapter keeps its number.
+TEST(PortNumbers, AnAdapterPluggedInLaterComesBehindAndNumbersStay) {
+  const Paths start = KeepNumbers({}, {"/dev/ttyUSB0", "/dev/ttyS0"});
+  EXPECT_EQ(start, (Paths{"/dev/ttyUSB0", "/dev/ttyS0"}));
+  EXPECT_EQ(KeepNumbers(start, {"/dev/ttyUSB1", "/dev/ttyS0"}), (Paths{"/dev/ttyUSB0", "/dev/ttyS0", "/dev/ttyUSB1"}));
 }
 
 }  // namespace

@@ -26,15 +26,6 @@ struct ToolsConsole : Console {
   QString next_file;
 };
 
-std::vector<std::string> Fields(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t at = 0;
-  for (std::size_t comma; (comma = line.find(',', at)) != std::string::npos; at = comma + 1)
-    fields.push_back(line.substr(at, comma - at));
-  fields.push_back(line.substr(at));
-  return fields;
-}
-
 std::string Temperature(std::uint8_t b) {
   return b == 254 ? "开路" : b == 255 ? "短路" : QString::number((b - 80) / 2.0).toStdString();
 }
@@ -64,17 +55,16 @@ TEST(ServiceToolsEndToEnd, RecordedRowsAreWhatTheBoardSent) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = file.readAll().split('\n');
   ASSERT_EQ(static_cast<std::size_t>(lines.size()), frames.size() + 2);  // header, rows, empty after the last
-  const std::vector<std::string> header = Fields(lines[0].trimmed().mid(3).toStdString());
+  const QList<QByteArray> header = lines[0].trimmed().mid(3).split(',');
   for (std::size_t r = 0; r < frames.size(); ++r) {
     const auto& f = frames[r];
-    const std::vector<std::string> row = Fields(lines[static_cast<qsizetype>(r) + 1].trimmed().toStdString());
+    const QList<QByteArray> row = lines[static_cast<qsizetype>(r) + 1].trimmed().split(',');
     ASSERT_EQ(row.size(), header.size());
-    std::map<std::string, std::string> at;
-    for (std::size_t i = 0; i < row.size(); ++i) at[header[i]] = row[i];
+    const auto at = [&](const char* column) { return row.value(header.indexOf(QByteArray(column))).toStdString(); };
     // Every column's conversion is the recording tests' business; here each row is the frame shown.
-    EXPECT_EQ(at["内温度(°C)"], Temperature(f[25]));
-    EXPECT_EQ(at["直流电压(V)"], QString::number((f[29] * 256 + f[30]) / 10.0).toStdString());
-    EXPECT_EQ(at["高温报警(°C)"], std::to_string(f[17] - 40));
+    EXPECT_EQ(at("内温度(°C)"), Temperature(f[25]));
+    EXPECT_EQ(at("直流电压(V)"), QString::number((f[29] * 256 + f[30]) / 10.0).toStdString());
+    EXPECT_EQ(at("高温报警(°C)"), std::to_string(f[17] - 40));
   }
 }
 

@@ -6,12 +6,12 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <numeric>
+#include <iterator>
 #include <regex>
-#include <sstream>
 
 #include "fakes/console_fixture.h"
 #include "protocol/frames.h"
+#include "protocol/recording_sink.h"
 #include "settings/setting_pairs.h"
 #include "tools/event_log.h"
 #include "tools/frame_meaning.h"
@@ -25,14 +25,7 @@ namespace {
 
 // Address 1; inner 25 °C, outer open, control 25.5 °C, 3.1 A, 53.5 V, fans 1500 and 3000;
 // inner fan and cooling working, the door switch raised.
-const Frame kWorked = Hex(
-    "06 01 0F 00 1E 41 3C 1E 23 02 05 DC 0B B8 02 0B B8 55 1E 05 50 05 00 00 04 82 FE 83 1F 02 17"
-    " 05 DC 0B B8 0D");
-
-Frame WithChecksum(Frame f) {
-  f.back() = static_cast<std::uint8_t>(std::accumulate(f.begin(), f.end() - 1, 0u));
-  return f;
-}
+const Frame kWorked = Hex(kRunDataHex);
 
 RunDataValues Decoded(const Frame& f) {
   ReceiveRing ring;
@@ -57,8 +50,8 @@ TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
   EXPECT_EQ(FrameMeaning(In(Piece::Response, kWorked)),
             "运行数据 内温度 25 外温度 开路 控制温度 25.5 电流 3.1 电压 53.5 内风机 1500 外风机 3000"
             "；内风机状态、制冷状态、门禁");
-  EXPECT_EQ(FrameMeaning(In(Piece::Response, WithChecksum(Hex("06 00 0F 01 01 05 00")))), "地址应答 地址 5");
-  EXPECT_EQ(FrameMeaning(In(Piece::Response, WithChecksum(Hex("06 01 0F 02 05 4D 31 2F 50 00 00")))),
+  EXPECT_EQ(FrameMeaning(In(Piece::Response, Resealed(Hex("06 00 0F 01 01 05 00")))), "地址应答 地址 5");
+  EXPECT_EQ(FrameMeaning(In(Piece::Response, Resealed(Hex("06 01 0F 02 05 4D 31 2F 50 00 00")))),
             "板信息 地址 1 M1/P");
   EXPECT_EQ(FrameMeaning(In(Piece::Response, Hex("06 01 0F 03 0D 00 00 00 00 00 00 00 00 00 00 00 00 00"))),
             "厂家数据 地址 1");
@@ -128,7 +121,7 @@ TEST(EventLog, LampTransitionsFromSuccessiveRunData) {
   f[22] = 0x40;  // current low limit alarm
   f[23] = 0x10;  // inner fan alarm raised by the second alarm byte
   f[24] = 0x00;  // door closed
-  log.RunData(3, Decoded(WithChecksum(f)));
+  log.RunData(3, Decoded(Resealed(f)));
   EXPECT_EQ(seen, (std::vector<std::string>{"工作状态 制冷状态 停止", "工作状态 自检 自检", "告警 内风机告警 告警",
                                             "告警 电流低限告警 告警", "告警 门禁 解除"}));
   EXPECT_EQ(log.Size(), 8u);
@@ -169,18 +162,9 @@ TEST(EventLog, LinkEventsWriteChecksAndCsv) {
   EXPECT_EQ(CsvField("ab"), "ab");
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
   ConsoleFixture c;
-  c.OpenPort();
-  c.port.Feed(kWorked);
-  c.Ticks(1);
+  c.Shown(kWorked);
   const std::string path = ::testing::TempDir() + "kestrova-recording-test.csv";
   Recorder rec;
   ASSERT_EQ(rec.Start(path), std::nullopt);
@@ -188,7 +172,8 @@ TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
   ASSERT_EQ(rec.Row(1000, c.main), std::nullopt);
   EXPECT_EQ(rec.Rows(), 2);
 
-  const std::string text = ReadFile(path);
+  std::ifstream in(path, std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(in), {}};
   ASSERT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
   std::vector<std::string> lines;
   for (std::size_t at = 3, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
@@ -226,9 +211,7 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
 
 TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   ConsoleFixture c;
-  c.OpenPort();
-  c.port.Feed(kWorked);
-  c.Ticks(1);
+  c.Shown(kWorked);
   SettingProfile p = ProfileFromWindow(c.main, "2024-05-01");
   EXPECT_EQ(p.values[0], "25");  // read-back: the edit fields are empty
   EXPECT_EQ(p.values[12], "-10");
