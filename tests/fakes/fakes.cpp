@@ -38,7 +38,7 @@ bool FakeSerialPort::SetPortOpen(bool on) {
   }
   if (open) return true;
   if (!available.count(number)) {
-    error = failReason.contains(number) ? failReason[number] : "port " + std::to_string(number) + " missing";
+    error = "port " + std::to_string(number) + " missing";
     fault = failFault.contains(number) ? failFault[number] : PortFault::Missing;
     return false;
   }

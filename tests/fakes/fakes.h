@@ -58,9 +58,8 @@ class FakePanel : public Panel {
 
 class FakeSerialPort : public SerialPort {
  public:
-  // Port numbers that open; any other number fails with failReason (or a default text).
+  // Port numbers that open; any other number fails with "port N missing".
   std::set<int> available;
-  std::map<int, std::string> failReason;
   std::map<int, PortFault> failFault;  // the Fault() of a failed open (default Missing)
   std::map<int, std::string> devices;  // DeviceName() answers
   int number = 0;
@@ -93,21 +92,16 @@ class FakeSerialPort : public SerialPort {
 class FakeClock : public Clock {
  public:
   std::int64_t now = 1'000'000;
-  std::string timeOfDay = "08:30:00";
   std::int64_t NowMs() const override { return now; }
-  std::string TimeOfDay() const override { return timeOfDay; }
+  std::string TimeOfDay() const override { return "08:30:00"; }
 };
 
 class FakeMessageBox : public MessageBox {
  public:
   std::vector<std::string> shown;   // modal boxes, in order
   std::vector<std::string> posted;  // queued boxes, in order
-  std::function<void(std::string_view)> onShow;  // runs while the modal box is "open"
 
-  void Show(std::string_view text) override {
-    shown.emplace_back(text);
-    if (onShow) onShow(text);
-  }
+  void Show(std::string_view text) override { shown.emplace_back(text); }
   void Post(std::string_view text) override { posted.emplace_back(text); }
 };
 

@@ -83,11 +83,10 @@ TEST(PortDiscovery, FailedOpenAndLostPort) {
   ConsoleFixture c;
   c.Ticks(1);
   c.port.available = {};
-  c.port.failReason[1] = "busy";
   c.form.CommPort_ToggleButton_Click();
   EXPECT_FALSE(c.port.open);
   EXPECT_EQ(c.main.Text("CommPort_ToggleButton"), kOpen);
-  EXPECT_EQ(c.box.shown, Texts{"无法打开串口：busy"});
+  EXPECT_EQ(c.box.shown, Texts{"无法打开串口：port 1 missing"});
   c.port.available = {1};
   c.form.CommPort_ToggleButton_Click();
   c.port.Unplug("gone");

@@ -115,7 +115,8 @@ TEST(BoardInfo, SplitsByCharactersAndDropsTheLastOne) {
 Frame BoardInfoFrame(const std::vector<std::uint8_t>& text) {
   Frame f{0x06, 0x01, 0x0F, 0x02, static_cast<std::uint8_t>(text.size())};
   f.insert(f.end(), text.begin(), text.end());
-  return Sealed(f);
+  f.push_back(0);
+  return Resealed(f);
 }
 
 // The fields fill (that the requests stop is the poll cycle's business); the description is only ever set. Each response

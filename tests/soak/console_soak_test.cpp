@@ -15,7 +15,6 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <deque>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -85,48 +84,31 @@ Measurements FromWindow(Panel& main) {
           number(main_window::DCvoltage_Text, 10, 0)};
 }
 
-// Follows the simulator's log as it grows: the run-data answers it sent with a good checksum
-// (the latest few, which is all a display can come from) and the requests it read.
-class SimLog {
- public:
-  explicit SimLog(std::string path) : path_(std::move(path)) {}
-  std::deque<Measurements> recent;
-  int answers = 0;
+// The simulator's log so far: the requests it read (and how many had a bad checksum) and the
+// run-data answers it sent with a good checksum (not corrupted on purpose), oldest first.
+struct SimLog {
   int requests = 0;
   int badRequests = 0;
+  std::vector<Measurements> answers;
+};
 
-  void Read() {
-    std::ifstream in(path_);
-    in.seekg(offset_);
-    std::string line;
-    while (std::getline(in, line) && !in.eof()) {  // a last line without its end is read next time
-      offset_ += static_cast<std::streamoff>(line.size() + 1);
-      Take(line);
-    }
-  }
-
- private:
-  void Take(const std::string& line) {
+SimLog ReadSimLog(const std::string& path) {
+  SimLog log;
+  std::ifstream in(path);
+  for (std::string line; std::getline(in, line) && !in.eof();) {  // a last line without its end is not yet whole
     const std::size_t at = line.find("] ");
-    if (at == std::string::npos) return;
+    if (at == std::string::npos) continue;
     const std::string direction = line.substr(at + 2, 2);
     const Frame frame = Hex(line.substr(at + 4, line.find("  (") - at - 4));
     if (direction == "<-") {
-      ++requests;
-      badRequests += line.find("bad checksum") != std::string::npos;
+      ++log.requests;
+      log.badRequests += line.find("bad checksum") != std::string::npos;
     }
-    if (direction != "->" || frame.size() != 36 || frame[3] != 0x00) return;
-    unsigned sum = 0;
-    for (std::size_t i = 0; i + 1 < frame.size(); ++i) sum += frame[i];
-    if (static_cast<std::uint8_t>(sum) != frame.back()) return;  // corrupted on purpose
-    ++answers;
-    recent.push_back(FromAnswer(frame));
-    if (recent.size() > 16) recent.pop_front();
+    if (direction == "->" && frame.size() == 36 && frame[3] == 0x00 && Resealed(frame) == frame)
+      log.answers.push_back(FromAnswer(frame));
   }
-
-  std::string path_;
-  std::streamoff offset_ = 0;
-};
+  return log;
+}
 
 double ResidentMiB() {
   long pages = 0, resident = 0;
@@ -147,7 +129,6 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
   ConsoleWindows windows{port, box};
   Requests sent;  // as the console hands them to the port
   windows.Form().Stats.SetObserver([&](const LinkEvent& e) { sent.Sent(e); });
-  SimLog log(logPath);
   Panel& main = windows.MainPanel();
 
   int displayed = 0;
@@ -156,9 +137,9 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
     if (main.Text(main_window::CommCtr_Text) == counter) return;
     counter = main.Text(main_window::CommCtr_Text);
     ++displayed;
-    log.Read();
+    const std::vector<Measurements> sets = ReadSimLog(logPath).answers;  // a display comes from the latest few
     const Measurements shown = FromWindow(main);
-    if (std::find(log.recent.begin(), log.recent.end(), shown) == log.recent.end())
+    if (std::find(sets.end() - std::min<std::ptrdiff_t>(16, std::ssize(sets)), sets.end(), shown) == sets.end())
       ADD_FAILURE() << "run data " << counter << " shows a set the board did not send";
   });
   windows.Load();
@@ -187,10 +168,9 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
     if (settledMiB) peakMiB = std::max(peakMiB, ResidentMiB());
   }
   const double sinceLast = Seconds(sent.SinceLast());
-  log.Read();
-
+  const SimLog log = ReadSimLog(logPath);
   std::cout << "soak: " << g_seconds << " s, " << sent.count << " requests (simulator read " << log.requests
-            << "), " << log.answers << " good run-data answers, " << displayed << " displayed sets checked, "
+            << "), " << log.answers.size() << " good run-data answers, " << displayed << " displayed sets checked, "
             << "longest gap between requests " << Seconds(sent.maxGap) << " s";
   if (settledMiB) std::cout << ", resident " << *settledMiB << " MiB after 60 s, at most " << peakMiB << " MiB after";
   std::cout << std::endl;

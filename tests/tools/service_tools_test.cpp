@@ -37,33 +37,27 @@ LinkEvent In(Piece piece, const Frame& bytes) { return {LinkEvent::Direction::Re
 LinkEvent Out(const Frame& bytes) { return {LinkEvent::Direction::Sent, Piece::Echo, bytes, 0}; }
 
 TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
-  EXPECT_EQ(FrameMeaning(Out(ReadRequest(1, kRunData))), "读运行数据 地址 1");
-  EXPECT_EQ(FrameMeaning(Out(AddressReadRequest())), "读地址");
-  EXPECT_EQ(FrameMeaning(Out(ReadRequest(3, kBoardInfo))), "读板信息 地址 3");
-  EXPECT_EQ(FrameMeaning(Out(ReadRequest(1, kFactoryData))), "读厂家数据 地址 1");
-  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, 12, 90))), "写参数 12 = 90（高温报警 50）");
-  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, 5, 0x05, 0xDC))), "写参数 5 = 1500（内风机低速转速 1500）");
-  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, kAddressCode, 7))), "写参数 28 = 7（设备地址）");
-  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, kSimTemperatureCode, 130))), "写参数 50 = 130（模拟温度 25）");
-  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, 22, 3))), "写参数 22 = 3（厂家设定）");
-
-  EXPECT_EQ(FrameMeaning(In(Piece::Response, kWorked)),
-            "运行数据 内温度 25 外温度 开路 控制温度 25.5 电流 3.1 电压 53.5 内风机 1500 外风机 3000"
-            "；内风机状态、制冷状态、门禁");
-  EXPECT_EQ(FrameMeaning(In(Piece::Response, Resealed(Hex("06 00 0F 01 01 05 00")))), "地址应答 地址 5");
-  EXPECT_EQ(FrameMeaning(In(Piece::Response, Resealed(Hex("06 01 0F 02 05 4D 31 2F 50 00 00")))),
-            "板信息 地址 1 M1/P");
-  EXPECT_EQ(FrameMeaning(In(Piece::Response, Hex("06 01 0F 03 0D 00 00 00 00 00 00 00 00 00 00 00 00 00"))),
-            "厂家数据 地址 1");
-  EXPECT_EQ(FrameMeaning(In(Piece::WriteAck, Hex("06 01 1E 0C 01 5A"))), "写应答");
-  EXPECT_EQ(FrameMeaning(In(Piece::ShortResponse, Hex("06 01 2D 00 34"))), "短应答");
-  EXPECT_EQ(FrameMeaning(In(Piece::Echo, ReadRequest(1, kRunData))), "回显 读运行数据 地址 1");
-  EXPECT_EQ(FrameMeaning(In(Piece::Noise, Hex("AA"))), "噪声");
-  EXPECT_EQ(FrameMeaning(In(Piece::Nak, Hex("15 00"))), "否定应答（NAK）");
-  EXPECT_EQ(FrameMeaning(In(Piece::BadChecksum, Hex("06 01 0F 00"))), "校验错");
-  EXPECT_EQ(FrameMeaning(In(Piece::ForeignAddress, Hex("06"))), "地址不符");
-  EXPECT_EQ(FrameMeaning(In(Piece::UnknownCommand, Hex("06 01 44"))), "未知命令");
-  EXPECT_EQ(FrameMeaning(In(Piece::Incomplete, Hex("06"))), "不完整");
+  const std::pair<LinkEvent, const char*> cases[] = {
+      {Out(ReadRequest(1, kRunData)), "读运行数据 地址 1"},
+      {Out(AddressReadRequest()), "读地址"},
+      {Out(ReadRequest(3, kBoardInfo)), "读板信息 地址 3"},
+      {Out(ReadRequest(1, kFactoryData)), "读厂家数据 地址 1"},
+      {Out(ParameterWrite(1, 12, 90)), "写参数 12 = 90（高温报警 50）"},
+      {Out(ParameterWrite(1, 5, 0x05, 0xDC)), "写参数 5 = 1500（内风机低速转速 1500）"},
+      {Out(ParameterWrite(1, kAddressCode, 7)), "写参数 28 = 7（设备地址）"},
+      {Out(ParameterWrite(1, kSimTemperatureCode, 130)), "写参数 50 = 130（模拟温度 25）"},
+      {Out(ParameterWrite(1, 22, 3)), "写参数 22 = 3（厂家设定）"},
+      {In(Piece::Response, kWorked),
+       "运行数据 内温度 25 外温度 开路 控制温度 25.5 电流 3.1 电压 53.5 内风机 1500 外风机 3000；内风机状态、制冷状态、门禁"},
+      {In(Piece::Response, Resealed(Hex("06 00 0F 01 01 05 00"))), "地址应答 地址 5"},
+      {In(Piece::Response, Resealed(Hex("06 01 0F 02 05 4D 31 2F 50 00 00"))), "板信息 地址 1 M1/P"},
+      {In(Piece::Response, Hex("06 01 0F 03 0D 00 00 00 00 00 00 00 00 00 00 00 00 00")), "厂家数据 地址 1"},
+      {In(Piece::WriteAck, Hex("06 01 1E 0C 01 5A")), "写应答"},     {In(Piece::ShortResponse, Hex("06 01 2D 00 34")), "短应答"},
+      {In(Piece::Echo, ReadRequest(1, kRunData)), "回显 读运行数据 地址 1"}, {In(Piece::Noise, Hex("AA")), "噪声"},
+      {In(Piece::Nak, Hex("15 00")), "否定应答（NAK）"},            {In(Piece::BadChecksum, Hex("06 01 0F 00")), "校验错"},
+      {In(Piece::ForeignAddress, Hex("06")), "地址不符"},           {In(Piece::UnknownCommand, Hex("06 01 44")), "未知命令"},
+      {In(Piece::Incomplete, Hex("06")), "不完整"}};
+  for (const auto& [event, meaning] : cases) EXPECT_EQ(FrameMeaning(event), meaning);
   EXPECT_EQ(HexText(Hex("05 01 0f 00 15")), "05 01 0F 00 15");
 }
 
@@ -137,9 +131,7 @@ TEST(EventLog, LinkEventsWriteChecksAndCsv) {
   log.LinkTick(300, true, stats, 3001);
   ReceiveRing ring;
   ring.Store(kWorked);
-  stats.Received(ring, 36, Piece::Response, 3100);
-  stats.Received(ring, 36, Piece::BadChecksum, 3100);
-  stats.Received(ring, 36, Piece::BadChecksum, 3100);
+  for (Piece piece : {Piece::Response, Piece::BadChecksum, Piece::BadChecksum}) stats.Received(ring, 36, piece, 3100);
   log.LinkTick(400, true, stats, 3200);
   log.LinkTick(450, true, stats, 3300);
   log.PortLost(500, "/dev/ttyUSB0（串口已断开）");
