@@ -21,13 +21,11 @@ bool Checked(Console& c, const char* name) { return Find<QRadioButton>(c.Main(),
 TEST(ConsoleEndToEnd, MonitoringAndSendingSettings) {
   Console c({"--split"});
   ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
-  EXPECT_EQ(Find<QLineEdit>(c.Main(), "CommPortText").toolTip().toStdString(), c.sim.Path());
   EXPECT_TRUE(Find<QPushButton>(c.Main(), "CommPort_ToggleButton").isChecked());  // looks pressed while open
   ASSERT_TRUE(c.WaitText("TextBox1", "M1"));
   EXPECT_EQ(c.Text("TextBox2") + " " + c.Text("TextBox3") + " " + c.Text("TextBox4"), "P2 VA2.3 半导体制冷制热");
   ASSERT_TRUE(c.RunData());
   EXPECT_EQ(c.Text("TECheatStart_Text") + " " + c.Text("IntFanLowS_Text") + " " + c.Text("TECcurrL_Text"), "-10 1500 0.5");
-  EXPECT_NEAR(std::stod(c.Text("DCvoltage_Text")), 53.5, 1.5);
   EXPECT_TRUE(Checked(c, "RS485Option") && !Checked(c, "RS422Option"));
   EXPECT_TRUE(c.RunData(2));
   c.Click(c.Main(), "Copy_Command");
@@ -79,7 +77,6 @@ TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindow) {
   c.Click(c.Factory(), "F_Setup_Command");
   EXPECT_TRUE(c.WaitText("H_Fan_Text", "30", &c.Factory()));
   EXPECT_TRUE(WaitFor([&] { return !boardFlag(); }));
-  EXPECT_EQ(c.Text("DCVlow_Text", &c.Factory()), "180");
   c.Factory().close();  // the close box empties the window but keeps it
   EXPECT_EQ(c.Text("DCVlow_Text", &c.Factory()) + c.Text("S_H_Fan_Text", &c.Factory()), "");
   EXPECT_EQ(c.box.shown, std::vector<std::string>{"数据错误！"});

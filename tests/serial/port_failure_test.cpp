@@ -26,7 +26,7 @@ TEST(PortFailure, MissingDeviceAndMissingTableEntryAreNamed) {
 
 TEST(PortFailure, SecondOpenOfTheSameDeviceIsReportedAsBusy) {
   SimLink first;
-  ASSERT_EQ(first.Open(), "");
+  ASSERT_TRUE(first.Open()) << first.port.ErrorText();
   QtSerialPort second;
   second.SetCommPort(1);
   EXPECT_FALSE(second.SetPortOpen(true) || second.PortOpen());
@@ -40,7 +40,7 @@ TEST(PortFailure, SecondOpenOfTheSameDeviceIsReportedAsBusy) {
 // stream of error signals.
 TEST(PortFailure, UnpluggedDeviceClosesThePortOnceWithoutSpinning) {
   SimLink link;
-  ASSERT_EQ(link.Open(), "");
+  ASSERT_TRUE(link.Open()) << link.port.ErrorText();
   link.port.Output(ReadRequest(1, kFactoryData));
   ASSERT_TRUE(WaitFor([&] { return link.port.InBufferCount() >= 18; }));
   link.sim.Kill();

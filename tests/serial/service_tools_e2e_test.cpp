@@ -21,7 +21,6 @@ struct ToolsConsole : Console {
     tools.AskFile = [this](const QString&, const QString&, const QString&, bool) { return next_file; };
   }
   void Trigger(const char* action) { Find<QAction>(windows.MainView(), action).trigger(); }
-  std::string RecordStatus() { return Find<QLabel>(Main(), "RecordStatus").text().toStdString(); }
   ToolsMenu tools{windows};
   QString next_file;
 };
@@ -46,7 +45,7 @@ TEST(ServiceToolsEndToEnd, RecordedRowsAreWhatTheBoardSent) {
   c.Trigger("Action_Record");
   ASSERT_TRUE(c.tools.Recording().Active());
   ASSERT_TRUE(WaitFor([&] { return c.tools.Recording().Rows() >= 4; }, 10000));
-  EXPECT_EQ(c.RecordStatus(), "记录中：record.csv（" + std::to_string(c.tools.Recording().Rows()) + " 行）");
+  EXPECT_EQ(Find<QLabel>(c.Main(), "RecordStatus").text().toStdString(), "记录中：record.csv（" + std::to_string(c.tools.Recording().Rows()) + " 行）");
   c.Trigger("Action_Record");
   EXPECT_FALSE(c.tools.Recording().Active());
   EXPECT_EQ(Find<QAction>(c.Main(), "Action_Record").text().toStdString(), "开始记录…");
@@ -88,23 +87,15 @@ TEST(ServiceToolsEndToEnd, ProfilesRoundTripAndABadFileChangesNothing) {
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray saved = file.readAll().replace("\"value\": 45", "\"value\": 50");  // refused: stays 45
   file.close();
-  auto loadText = [&](const QByteArray& text) {
+  for (const QByteArray& refused : {QByteArray(saved).replace("\"value\": 50", "\"value\": 300"), QByteArray("{ not json"),
+                                    QByteArray(saved).replace("kestrova-setting-profile", "other-tool"),
+                                    QByteArray(saved).replace("\"code\": 12", "\"code\": 99")}) {
     QFile f(c.next_file);
     f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-    f.write(text);
+    f.write(refused);
     f.close();
     c.Trigger("Action_LoadProfile");
-  };
-  QByteArray outOfRange = saved;
-  outOfRange.replace("\"value\": 50", "\"value\": 300");
-  loadText(outOfRange);
-  loadText("{ not json");
-  QByteArray foreign = saved;
-  foreign.replace("kestrova-setting-profile", "other-tool");
-  loadText(foreign);
-  QByteArray missing = saved;
-  missing.replace("\"code\": 12", "\"code\": 99");
-  loadText(missing);
+  }
   EXPECT_EQ(c.box.shown, (std::vector<std::string>{"设置档案中 高温报警 的值 300 超出范围 -40…215",
                                                    "文件不是有效的设置档案（格式错误）", "文件不是 Kestrova 设置档案",
                                                    "设置档案缺少 高温报警"}));

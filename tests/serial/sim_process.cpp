@@ -41,12 +41,6 @@ void SimProcess::Stop(bool now) {
   process_.waitForFinished();
 }
 
-std::string SimLink::Open() {
-  if (sim.Path().empty()) return "the simulator did not start";
-  port.SetCommPort(1);
-  return port.SetPortOpen(true) ? std::string() : port.ErrorText();
-}
-
 bool WaitFor(const std::function<bool()>& done, int deadline_ms) {
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadline_ms);
   while (!done()) {

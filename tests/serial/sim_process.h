@@ -30,8 +30,6 @@ class SimProcess {
  public:
   explicit SimProcess(std::vector<std::string> options = {}, const std::string& stderr_file = {});
   ~SimProcess() { Stop(false); }
-  SimProcess(const SimProcess&) = delete;
-  SimProcess& operator=(const SimProcess&) = delete;
 
   // "" when the simulator did not start.
   const std::string& Path() const { return path_; }
@@ -48,9 +46,10 @@ class SimProcess {
 
 // The simulator with the serial component opened on it as port 1. Check Open() before use.
 struct SimLink {
-  explicit SimLink(std::vector<std::string> options = {}) : sim(std::move(options)) {}
-  // Empty when the link is up; otherwise what went wrong.
-  std::string Open();
+  bool Open() {
+    port.SetCommPort(1);
+    return port.SetPortOpen(true);
+  }
 
   SimProcess sim;
   QtSerialPort port;

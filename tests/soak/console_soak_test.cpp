@@ -169,11 +169,10 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
   }
   const double sinceLast = Seconds(sent.SinceLast());
   const SimLog log = ReadSimLog(logPath);
-  std::cout << "soak: " << g_seconds << " s, " << sent.count << " requests (simulator read " << log.requests
-            << "), " << log.answers.size() << " good run-data answers, " << displayed << " displayed sets checked, "
-            << "longest gap between requests " << Seconds(sent.maxGap) << " s";
-  if (settledMiB) std::cout << ", resident " << *settledMiB << " MiB after 60 s, at most " << peakMiB << " MiB after";
-  std::cout << std::endl;
+  std::cout << "soak: " << g_seconds << " s, " << sent.count << " requests (simulator read " << log.requests << "), "
+            << log.answers.size() << " good run-data answers, " << displayed << " displayed sets checked, longest gap "
+            << Seconds(sent.maxGap) << " s, resident " << settledMiB.value_or(0) << " MiB after 60 s, at most " << peakMiB
+            << " MiB after" << std::endl;
 
   EXPECT_TRUE(port.PortOpen());
   EXPECT_LE(Seconds(sent.maxGap), 2.0);
@@ -184,9 +183,7 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
   EXPECT_GT(displayed, g_seconds / 4);  // one set a second is polled; most answers survive the faults
   EXPECT_TRUE(box.shown.empty() && box.posted.empty());
 #if !defined(__SANITIZE_ADDRESS__)  // the sanitizer's quarantine holds freed memory for a while
-  if (settledMiB) {
-    EXPECT_LE(peakMiB, *settledMiB + 2.0);
-  }
+  EXPECT_LE(peakMiB, settledMiB.value_or(peakMiB) + 2.0);
 #endif
   std::remove(logPath.c_str());
 }
