@@ -1,6 +1,6 @@
 // The factory window: the password that opens it, "发送设置" (which codes go out, in what order,
-// what is refused), the factory data shown in the read-back fields, the close box and the check
-// of the exhaust interval.
+// what is refused, and nothing after the window is closed), the factory data shown in the
+// read-back fields, the close box and the check of the exhaust interval.
 #include <gtest/gtest.h>
 
 #include "factory/factory_fixture.h"
@@ -21,6 +21,8 @@ const Texts kBoard = {{"DCVlow_Text", "45"},       {"DCVlowOffset_Text", "5"}, {
 TEST(FactoryTransmission, SendsTheDifferingSettingsInCodeOrder) {
   const std::tuple<Texts, bool, bool, Frames> cases[] = {
       {{{"S_DCVlow_Text", "45"}, {"S_Ver_Text", "A2"}}, true, true, {}},  // nothing differs
+      // The board already holds what the fields say: values without a byte are not refused.
+      {{{"S_DCVlow_Text", "300"}, {"DCVlow_Text", "300"}, {"S_Ver_Text", "中"}, {"Ver_Text", "中"}}, false, false, {}},
       {{{"S_H_Fan_Text", "30"}}, false, false, {"05 01 1E 1B 01 1E 5E"}},
       {{{"S_DCVlow_Text", "0"}, {"S_DCVhigh_Text", "abc"}}, false, false, {}},  // 0 is never sent
       {{{"S_Temp1Calib_Text", "12.0"}, {"S_DCVcalib_Text", "1E2"}}, false, false, {}},  // the same number
@@ -38,7 +40,7 @@ TEST(FactoryTransmission, SendsTheDifferingSettingsInCodeOrder) {
     f.factory.SetChecked("CheckBox2", boardBox);
     f.window.F_Setup_Command_Click();
     EXPECT_EQ(f.Walk(), frames) << ::testing::PrintToString(edits);
-    EXPECT_TRUE(f.box.shown.empty());
+    EXPECT_TRUE(f.box.shown.empty()) << ::testing::PrintToString(edits);
   }
 }
 
@@ -63,10 +65,6 @@ TEST(FactoryTransmission, RestartsAndValuesWithoutAByte) {
     EXPECT_EQ(g.box.shown, std::vector<std::string>{"数据错误！"}) << edit.second;
     EXPECT_FALSE(g.form.f_F_Setup_Command) << edit.second;
   }
-  FactoryFixture same;  // the board already holds what the fields say: nothing would be sent
-  same.Fill({{"S_DCVlow_Text", "300"}, {"DCVlow_Text", "300"}, {"S_Ver_Text", "中"}, {"Ver_Text", "中"}});
-  same.window.F_Setup_Command_Click();
-  EXPECT_TRUE(same.box.shown.empty() && same.form.f_F_Setup_Command);
   FactoryFixture h;
   h.Fill(kBoard);
   h.Fill({{"S_DCVlow_Text", "50"}, {"S_DCVhigh_Text", "230"}, {"S_Temp1Calib_Text", "13"}, {"S_H_Fan_Text", "30"}});
@@ -75,8 +73,26 @@ TEST(FactoryTransmission, RestartsAndValuesWithoutAByte) {
   h.Fill({{"S_DCVhigh_Text", "-5"}});  // code 18 has no byte now
   h.form.SendFSetupData();
   EXPECT_EQ(h.port.TakeWritten(), (std::vector<Frame>{Hex("05 01 1E 10 01 32 67"), Hex("05 01 1E 16 01 0D 48")}));
-  h.window.Form_Unload();  // closing the window ends the transmission
-  EXPECT_FALSE(h.form.f_F_Setup_Command);
+}
+
+// Closing the window discards it: nothing it asked for goes out afterwards, even when a
+// factory-data response still on the line fills the discarded window again.
+TEST(FactoryClose, SendPressedAndWindowClosedInOneTickWritesNothingAfterALateResponse) {
+  FactoryFixture f;
+  f.OpenPort();
+  f.main.SetText("TextBox1", "M1");
+  f.factory.SetVisible("F_Setup_Form", true);
+  const Frame response = FactoryFixture::Response({180, 5, 220, 5, 'A', '2', 100, 100, 100, 100, 1, 10});
+  f.port.Feed(response);
+  f.Ticks(1);
+  ASSERT_TRUE(f.factory.Checked("CheckBox2"));
+  f.Fill({{"S_H_Fan_Text", "30"}});
+  f.factory.SetChecked("CheckBox1", true);
+  f.port.Feed(response);  // read back again, not yet taken
+  f.window.F_Setup_Command_Click();
+  f.window.Form_Unload();
+  for (const Frame& sent : f.Ticks(12)) EXPECT_NE(sent.at(2), kParameterWrite) << ToHex(sent);
+  EXPECT_TRUE(f.factory.Checked("CheckBox2"));  // the late response did arrive
 }
 
 // Numbers show as the plain byte, the version as its two characters (Latin-1 from 0x80), the

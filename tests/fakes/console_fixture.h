@@ -24,6 +24,12 @@ struct ConsoleFixture {
     form.CommPort_ToggleButton_Click();
     port.TakeWritten();
   }
+  // Opens the port and takes the response with the next tick.
+  void Shown(const Frame& response) {
+    OpenPort();
+    port.Feed(response);
+    Ticks(1);
+  }
   // Runs n ticks and returns every frame written during them.
   std::vector<Frame> Ticks(int n) {
     for (int i = 0; i < n; ++i) form.Timer1_Timer();

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "link/clock.h"
@@ -32,29 +33,33 @@ class FakePanel : public Panel {
   std::set<std::pair<std::string, std::string>> flags;  // (control, flag) set on
   std::string focus;
 
-  std::string Text(std::string_view name) const override;
-  void SetText(std::string_view name, std::string_view text) override;
-  bool Checked(std::string_view name) const override;
-  void SetChecked(std::string_view name, bool on) override;
-  int Number(std::string_view name) const override;
-  void SetNumber(std::string_view name, int value) override;
-  bool Visible(std::string_view name) const override;
-  void SetVisible(std::string_view name, bool on) override;
-  void SetToolTip(std::string_view name, std::string_view tip) override;
+  std::string Text(std::string_view name) const override { return Get(texts, name, std::string()); }
+  void SetText(std::string_view name, std::string_view text) override { texts[Known(name)] = text; }
+  bool Checked(std::string_view name) const override { return Get(checks, name, false); }
+  void SetChecked(std::string_view name, bool on) override { checks[Known(name)] = on; }
+  int Number(std::string_view name) const override { return Get(numbers, name, 0); }
+  void SetNumber(std::string_view name, int value) override { numbers[Known(name)] = value; }
+  bool Visible(std::string_view name) const override { return Get(visible, name, false); }
+  void SetVisible(std::string_view name, bool on) override { visible[Known(name)] = on; }
+  void SetToolTip(std::string_view name, std::string_view tip) override { tips[Known(name)] = tip; }
   void SetFlag(std::string_view name, std::string_view flag, bool on) override;
-  void SetFocus(std::string_view name) override;
-  bool Flag(std::string_view name, std::string_view flag) const;
+  void SetFocus(std::string_view name) override { focus = Known(name); }
+  bool Flag(std::string_view name, std::string_view flag) const { return flags.count({Known(name), std::string(flag)}) > 0; }
 
  private:
-  std::string_view Known(std::string_view name) const;
+  std::string Known(std::string_view name) const;
+  template <typename Map, typename V>
+  V Get(const Map& map, std::string_view name, V fallback) const {
+    auto it = map.find(Known(name));
+    return it == map.end() ? fallback : it->second;
+  }
   std::set<std::string_view> names_;
 };
 
 class FakeSerialPort : public SerialPort {
  public:
-  // Port numbers that open; any other number fails with failReason (or a default text).
+  // Port numbers that open; any other number fails with "port N missing".
   std::set<int> available;
-  std::map<int, std::string> failReason;
   std::map<int, PortFault> failFault;  // the Fault() of a failed open (default Missing)
   std::map<int, std::string> devices;  // DeviceName() answers
   int number = 0;
@@ -65,46 +70,45 @@ class FakeSerialPort : public SerialPort {
   PortFault fault = PortFault::None;
   int opens = 0;                     // successful opens
 
-  void Feed(std::span<const std::uint8_t> bytes);
-  void Feed(std::initializer_list<std::uint8_t> bytes);
+  void Feed(std::span<const std::uint8_t> bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
   // The device goes away while open: PortOpen() turns false and ErrorText() says why.
   void Unplug(std::string reason = "device removed");
   // Frames written since the last call.
-  std::vector<Frame> TakeWritten();
+  std::vector<Frame> TakeWritten() { return std::exchange(written, {}); }
 
-  void SetCommPort(int n) override;
-  int CommPort() const override;
+  void SetCommPort(int n) override { number = n; }
+  int CommPort() const override { return number; }
   bool SetPortOpen(bool on) override;
-  bool PortOpen() override;
-  int InBufferCount() override;
-  std::vector<std::uint8_t> Input() override;
-  void Output(std::span<const std::uint8_t> bytes) override;
-  std::string ErrorText() const override;
-  PortFault Fault() const override;
-  std::string DeviceName(int n) const override;
+  bool PortOpen() override { return open; }
+  int InBufferCount() override { return open ? static_cast<int>(input.size()) : 0; }
+  std::vector<std::uint8_t> Input() override { return std::exchange(input, {}); }
+  void Output(std::span<const std::uint8_t> bytes) override { written.emplace_back(bytes.begin(), bytes.end()); }
+  std::string ErrorText() const override { return error; }
+  PortFault Fault() const override { return fault; }
+  std::string DeviceName(int n) const override { return devices.contains(n) ? devices.at(n) : std::string(); }
 };
 
 // A clock the test moves by hand.
 class FakeClock : public Clock {
  public:
   std::int64_t now = 1'000'000;
-  std::string timeOfDay = "08:30:00";
   std::int64_t NowMs() const override { return now; }
-  std::string TimeOfDay() const override { return timeOfDay; }
+  std::string TimeOfDay() const override { return "08:30:00"; }
 };
 
 class FakeMessageBox : public MessageBox {
  public:
   std::vector<std::string> shown;   // modal boxes, in order
   std::vector<std::string> posted;  // queued boxes, in order
-  std::function<void(std::string_view)> onShow;  // runs while the modal box is "open"
 
-  void Show(std::string_view text) override;
-  void Post(std::string_view text) override;
+  void Show(std::string_view text) override { shown.emplace_back(text); }
+  void Post(std::string_view text) override { posted.emplace_back(text); }
 };
 
 // Frame from hex text: Hex("05 01 0F 00 15").
 Frame Hex(std::string_view text);
+// The frame with the given bytes replaced and its checksum (the last byte) made good again.
+Frame Resealed(Frame f, const std::map<int, std::uint8_t>& changes = {});
 // Frame as hex text, for readable failures.
 std::string ToHex(std::span<const std::uint8_t> bytes);
 

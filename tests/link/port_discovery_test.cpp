@@ -1,4 +1,5 @@
-// The ports: the port table (the KESTROVA_PORTS list or the system's devices in a stable order),
+// The ports: the port table (the KESTROVA_PORTS list or the system's devices in a stable order,
+// numbers kept as adapters come and go),
 // the probe, the selector, the open/close toggle, and what the operator sees when the port fails.
 #include <gtest/gtest.h>
 
@@ -82,11 +83,10 @@ TEST(PortDiscovery, FailedOpenAndLostPort) {
   ConsoleFixture c;
   c.Ticks(1);
   c.port.available = {};
-  c.port.failReason[1] = "busy";
   c.form.CommPort_ToggleButton_Click();
   EXPECT_FALSE(c.port.open);
   EXPECT_EQ(c.main.Text("CommPort_ToggleButton"), kOpen);
-  EXPECT_EQ(c.box.shown, Texts{"无法打开串口：busy"});
+  EXPECT_EQ(c.box.shown, Texts{"无法打开串口：port 1 missing"});
   c.port.available = {1};
   c.form.CommPort_ToggleButton_Click();
   c.port.Unplug("gone");
@@ -124,6 +124,14 @@ TEST(PortTable, UsbAdaptersFirstInNaturalOrderAndPortNumbersOneToNine) {
   const Paths ten{"/dev/a", "", "", "", "", "", "", "", "/dev/i", "/dev/j"};
   EXPECT_EQ(PortTableEntry(ten, 1) + PortTableEntry(ten, 9), "/dev/a/dev/i");
   EXPECT_EQ(PortTableEntry(ten, 0) + PortTableEntry(ten, 10) + PortTableEntry(Paths{"/dev/a"}, 2), "");
+}
+
+// Port numbers once given keep their device when adapters come and go: ttyUSB1 sorts first in a
+// fresh listing, but COM1 and COM2 keep their devices; a pulled adapter keeps its number.
+TEST(PortNumbers, AnAdapterPluggedInLaterComesBehindAndNumbersStay) {
+  const Paths start = KeepNumbers({}, {"/dev/ttyUSB0", "/dev/ttyS0"});
+  EXPECT_EQ(start, (Paths{"/dev/ttyUSB0", "/dev/ttyS0"}));
+  EXPECT_EQ(KeepNumbers(start, {"/dev/ttyUSB1", "/dev/ttyS0"}), (Paths{"/dev/ttyUSB0", "/dev/ttyS0", "/dev/ttyUSB1"}));
 }
 
 }  // namespace

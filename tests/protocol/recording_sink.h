@@ -1,6 +1,5 @@
 #pragma once
 // A FrameSink that logs every call, with the bytes of the frame the decoder would read.
-#include <numeric>
 #include <string>
 #include <vector>
 
@@ -31,12 +30,6 @@ class RecordingSink : public FrameSink {
 
   const ReceiveRing& ring_;
 };
-
-// The frame with its checksum appended.
-inline Frame Sealed(Frame frame) {
-  frame.push_back(static_cast<std::uint8_t>(std::accumulate(frame.begin(), frame.end(), 0u)));
-  return frame;
-}
 
 // Worked responses of the board at address 1 (the address response comes from address 0).
 inline const char* const kRunDataHex =

@@ -29,7 +29,12 @@ struct Console {
   }
   QWidget& Main() { return windows.MainView(); }
   QWidget& Factory() { return windows.FactoryView(); }
-  std::string Text(std::string_view name) { return Find<QLineEdit>(Main(), name).text().toStdString(); }
+  std::string Text(std::string_view name, QWidget* window = nullptr) {
+    return Find<QLineEdit>(window ? *window : Main(), name).text().toStdString();
+  }
+  void Type(QWidget& window, std::string_view name, const char* text) {
+    Find<QLineEdit>(window, name).setText(QString::fromUtf8(text));
+  }
   std::string Status() { return windows.MainPanel().Text("LinkStatus"); }
   void Click(QWidget& window, std::string_view name) { Find<QPushButton>(window, name).click(); }
   bool OpenPort() {
@@ -37,11 +42,17 @@ struct Console {
     Click(Main(), "CommPort_ToggleButton");
     return port.PortOpen();
   }
-  bool WaitText(std::string_view name, const std::string& want, int ms = 5000) {
-    return WaitFor([&] { return Text(name) == want; }, ms);
+  bool WaitText(std::string_view name, const std::string& want, QWidget* window = nullptr) {
+    return WaitFor([&] { return Text(name, window) == want; }, 8000);
   }
   bool WaitStatus(const std::string& start, int ms = 8000) {
     return WaitFor([&] { return Status().rfind(start, 0) == 0; }, ms);
+  }
+  // Waits for `runs` more run-data responses.
+  bool RunData(int runs = 1) {
+    const auto count = [&] { return Text("CommCtr_Text").empty() ? 0 : std::stoi(Text("CommCtr_Text")); };
+    const int seen = count();
+    return WaitFor([&] { return count() >= seen + runs; });
   }
 
   SimProcess sim;

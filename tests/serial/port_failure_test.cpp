@@ -1,11 +1,8 @@
-// How QtSerialPort fails: missing, busy, refused or unlisted devices, and a device that goes away
-// while the port is open.
+// How QtSerialPort fails: missing, busy or unlisted devices, and a device that goes away while
+// the port is open. A device without access rights is the line-status tests' business.
 #include <sys/resource.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <QTest>
-#include <cstdio>
 #include <gtest/gtest.h>
 
 #include "protocol/frames.h"
@@ -29,7 +26,7 @@ TEST(PortFailure, MissingDeviceAndMissingTableEntryAreNamed) {
 
 TEST(PortFailure, SecondOpenOfTheSameDeviceIsReportedAsBusy) {
   SimLink first;
-  ASSERT_EQ(first.Open(), "");
+  ASSERT_TRUE(first.Open()) << first.port.ErrorText();
   QtSerialPort second;
   second.SetCommPort(1);
   EXPECT_FALSE(second.SetPortOpen(true) || second.PortOpen());
@@ -39,27 +36,11 @@ TEST(PortFailure, SecondOpenOfTheSameDeviceIsReportedAsBusy) {
   EXPECT_EQ(second.ErrorText(), "");
 }
 
-TEST(PortFailure, DeviceWithoutAccessRightsAsksForTheDialoutGroup) {
-  if (geteuid() == 0) GTEST_SKIP() << "root may open any device";
-  char path[] = "/tmp/kestrova-ttyXXXXXX";
-  const int fd = mkstemp(path);
-  ASSERT_GE(fd, 0);
-  close(fd);
-  chmod(path, 0);
-  ScopedPorts ports(path);
-  QtSerialPort port;
-  port.SetCommPort(1);
-  EXPECT_FALSE(port.SetPortOpen(true));
-  EXPECT_EQ(port.ErrorText(),
-            std::string("COM1（") + path + "）：没有访问权限（请将当前用户加入 dialout 组）");
-  std::remove(path);
-}
-
 // Noticed without a request, closed once, and the event loop is not kept busy afterwards by a
 // stream of error signals.
 TEST(PortFailure, UnpluggedDeviceClosesThePortOnceWithoutSpinning) {
   SimLink link;
-  ASSERT_EQ(link.Open(), "");
+  ASSERT_TRUE(link.Open()) << link.port.ErrorText();
   link.port.Output(ReadRequest(1, kFactoryData));
   ASSERT_TRUE(WaitFor([&] { return link.port.InBufferCount() >= 18; }));
   link.sim.Kill();

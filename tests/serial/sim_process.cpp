@@ -1,21 +1,11 @@
 #include "serial/sim_process.h"
 
-#include <fcntl.h>
-#include <signal.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <QTest>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <gtest/gtest.h>
 
 #include "link/port_table.h"
-
-extern char** environ;
 
 namespace kestrova::testing {
 
@@ -30,50 +20,25 @@ ScopedPorts::~ScopedPorts() {
 }
 
 SimProcess::SimProcess(std::vector<std::string> options, const std::string& stderr_file) {
-  int out[2];
-  if (pipe(out) != 0) {
-    ADD_FAILURE() << "no pipe for the simulator";
-    return;
-  }
-  options.insert(options.begin(), KESTROVA_SIM_PATH);
-  std::vector<char*> argv;
-  for (auto& o : options) argv.push_back(o.data());
-  argv.push_back(nullptr);
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-  posix_spawn_file_actions_addclose(&actions, out[0]);
-  posix_spawn_file_actions_addclose(&actions, out[1]);
-  if (!stderr_file.empty())
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, stderr_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  const int spawned = posix_spawn(&pid_, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) pid_ = -1;
-  close(out[1]);
+  QStringList args;
+  for (const std::string& o : options) args << QString::fromStdString(o);
+  if (stderr_file.empty()) process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  else process_.setStandardErrorFile(QString::fromStdString(stderr_file));
+  process_.start(QStringLiteral(KESTROVA_SIM_PATH), args);
   // The first line the simulator prints is the device path.
-  FILE* first = fdopen(out[0], "r");
-  char line[256] = "";
-  const bool read = spawned == 0 && std::fgets(line, sizeof line, first) != nullptr;
-  std::fclose(first);
-  if (!read) {
+  while (!process_.canReadLine() && process_.waitForReadyRead(5000)) continue;
+  if (!process_.canReadLine()) {
     ADD_FAILURE() << "the simulator " << KESTROVA_SIM_PATH << " printed no device path";
     return;
   }
-  path_ = std::string(line, std::strcspn(line, "\n"));
+  path_ = process_.readLine().trimmed().toStdString();
   ports_.emplace(path_);
 }
 
-void SimProcess::Stop(int signal) {
-  if (pid_ <= 0) return;
-  kill(pid_, signal);
-  waitpid(pid_, nullptr, 0);
-  pid_ = -1;
-}
-
-std::string SimLink::Open() {
-  if (sim.Path().empty()) return "the simulator did not start";
-  port.SetCommPort(1);
-  return port.SetPortOpen(true) ? std::string() : port.ErrorText();
+void SimProcess::Stop(bool now) {
+  if (process_.state() == QProcess::NotRunning) return;
+  now ? process_.kill() : process_.terminate();
+  process_.waitForFinished();
 }
 
 bool WaitFor(const std::function<bool()>& done, int deadline_ms) {

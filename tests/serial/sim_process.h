@@ -1,9 +1,7 @@
 #pragma once
 // Test helpers for the serial path: the board simulator as a child process and the port table
 // pointed at it.
-#include <sys/types.h>
-
-#include <csignal>
+#include <QProcess>
 #include <functional>
 #include <optional>
 #include <string>
@@ -31,28 +29,27 @@ class ScopedPorts {
 class SimProcess {
  public:
   explicit SimProcess(std::vector<std::string> options = {}, const std::string& stderr_file = {});
-  ~SimProcess() { Stop(SIGTERM); }
-  SimProcess(const SimProcess&) = delete;
-  SimProcess& operator=(const SimProcess&) = delete;
+  ~SimProcess() { Stop(false); }
 
   // "" when the simulator did not start.
   const std::string& Path() const { return path_; }
   // Kills the simulator at once: its pseudo-terminal disappears as a pulled adapter would.
-  void Kill() { Stop(SIGKILL); }
+  void Kill() { Stop(true); }
 
  private:
-  void Stop(int signal);
+  void Stop(bool now);
 
-  pid_t pid_ = -1;
+  QProcess process_;
   std::string path_;
   std::optional<ScopedPorts> ports_;
 };
 
 // The simulator with the serial component opened on it as port 1. Check Open() before use.
 struct SimLink {
-  explicit SimLink(std::vector<std::string> options = {}) : sim(std::move(options)) {}
-  // Empty when the link is up; otherwise what went wrong.
-  std::string Open();
+  bool Open() {
+    port.SetCommPort(1);
+    return port.SetPortOpen(true);
+  }
 
   SimProcess sim;
   QtSerialPort port;

@@ -79,8 +79,8 @@ TEST(SettingsTransmission, WhatThePressRefusesAndWhatTheWalkPassesOver) {
   EXPECT_TRUE(f.box.shown.empty());
 }
 
-// The copy needs no port and sends nothing; copied texts are unchanged settings, and copied
-// empty read-backs refuse the send.
+// The copy needs no port and sends nothing; copied texts are unchanged settings. (Copied empty
+// read-backs are empty fields, which refuse the send as above.)
 TEST(CopySettings, EveryEditFieldTakesItsReadBackText) {
   Settings f;
   for (const SettingPair& p : kSettingPairs) f.main.SetText(p.readBack, " 2" + std::to_string(p.code) + ".50");
@@ -89,10 +89,6 @@ TEST(CopySettings, EveryEditFieldTakesItsReadBackText) {
   for (const SettingPair& p : kSettingPairs) EXPECT_EQ(f.main.Text(p.edit), f.main.Text(p.readBack));
   f.port.open = true;
   EXPECT_EQ(f.Walk(), Texts{"-"});
-  for (const SettingPair& p : kSettingPairs) f.main.SetText(p.readBack, "");
-  f.form.Copy_Command_Click();
-  EXPECT_EQ(f.Walk(), Texts{});
-  EXPECT_EQ(f.box.shown, Texts{"无数据！"});
 }
 
 }  // namespace

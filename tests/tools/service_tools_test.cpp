@@ -6,12 +6,12 @@
 #include <cmath>
 #include <cstdio>
 #include <fstream>
-#include <numeric>
+#include <iterator>
 #include <regex>
-#include <sstream>
 
 #include "fakes/console_fixture.h"
 #include "protocol/frames.h"
+#include "protocol/recording_sink.h"
 #include "settings/setting_pairs.h"
 #include "tools/event_log.h"
 #include "tools/frame_meaning.h"
@@ -25,14 +25,7 @@ namespace {
 
 // Address 1; inner 25 °C, outer open, control 25.5 °C, 3.1 A, 53.5 V, fans 1500 and 3000;
 // inner fan and cooling working, the door switch raised.
-const Frame kWorked = Hex(
-    "06 01 0F 00 1E 41 3C 1E 23 02 05 DC 0B B8 02 0B B8 55 1E 05 50 05 00 00 04 82 FE 83 1F 02 17"
-    " 05 DC 0B B8 0D");
-
-Frame WithChecksum(Frame f) {
-  f.back() = static_cast<std::uint8_t>(std::accumulate(f.begin(), f.end() - 1, 0u));
-  return f;
-}
+const Frame kWorked = Hex(kRunDataHex);
 
 RunDataValues Decoded(const Frame& f) {
   ReceiveRing ring;
@@ -44,33 +37,27 @@ LinkEvent In(Piece piece, const Frame& bytes) { return {LinkEvent::Direction::Re
 LinkEvent Out(const Frame& bytes) { return {LinkEvent::Direction::Sent, Piece::Echo, bytes, 0}; }
 
 TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
-  EXPECT_EQ(FrameMeaning(Out(ReadRequest(1, kRunData))), "读运行数据 地址 1");
-  EXPECT_EQ(FrameMeaning(Out(AddressReadRequest())), "读地址");
-  EXPECT_EQ(FrameMeaning(Out(ReadRequest(3, kBoardInfo))), "读板信息 地址 3");
-  EXPECT_EQ(FrameMeaning(Out(ReadRequest(1, kFactoryData))), "读厂家数据 地址 1");
-  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, 12, 90))), "写参数 12 = 90（高温报警 50）");
-  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, 5, 0x05, 0xDC))), "写参数 5 = 1500（内风机低速转速 1500）");
-  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, kAddressCode, 7))), "写参数 28 = 7（设备地址）");
-  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, kSimTemperatureCode, 130))), "写参数 50 = 130（模拟温度 25）");
-  EXPECT_EQ(FrameMeaning(Out(ParameterWrite(1, 22, 3))), "写参数 22 = 3（厂家设定）");
-
-  EXPECT_EQ(FrameMeaning(In(Piece::Response, kWorked)),
-            "运行数据 内温度 25 外温度 开路 控制温度 25.5 电流 3.1 电压 53.5 内风机 1500 外风机 3000"
-            "；内风机状态、制冷状态、门禁");
-  EXPECT_EQ(FrameMeaning(In(Piece::Response, WithChecksum(Hex("06 00 0F 01 01 05 00")))), "地址应答 地址 5");
-  EXPECT_EQ(FrameMeaning(In(Piece::Response, WithChecksum(Hex("06 01 0F 02 05 4D 31 2F 50 00 00")))),
-            "板信息 地址 1 M1/P");
-  EXPECT_EQ(FrameMeaning(In(Piece::Response, Hex("06 01 0F 03 0D 00 00 00 00 00 00 00 00 00 00 00 00 00"))),
-            "厂家数据 地址 1");
-  EXPECT_EQ(FrameMeaning(In(Piece::WriteAck, Hex("06 01 1E 0C 01 5A"))), "写应答");
-  EXPECT_EQ(FrameMeaning(In(Piece::ShortResponse, Hex("06 01 2D 00 34"))), "短应答");
-  EXPECT_EQ(FrameMeaning(In(Piece::Echo, ReadRequest(1, kRunData))), "回显 读运行数据 地址 1");
-  EXPECT_EQ(FrameMeaning(In(Piece::Noise, Hex("AA"))), "噪声");
-  EXPECT_EQ(FrameMeaning(In(Piece::Nak, Hex("15 00"))), "否定应答（NAK）");
-  EXPECT_EQ(FrameMeaning(In(Piece::BadChecksum, Hex("06 01 0F 00"))), "校验错");
-  EXPECT_EQ(FrameMeaning(In(Piece::ForeignAddress, Hex("06"))), "地址不符");
-  EXPECT_EQ(FrameMeaning(In(Piece::UnknownCommand, Hex("06 01 44"))), "未知命令");
-  EXPECT_EQ(FrameMeaning(In(Piece::Incomplete, Hex("06"))), "不完整");
+  const std::pair<LinkEvent, const char*> cases[] = {
+      {Out(ReadRequest(1, kRunData)), "读运行数据 地址 1"},
+      {Out(AddressReadRequest()), "读地址"},
+      {Out(ReadRequest(3, kBoardInfo)), "读板信息 地址 3"},
+      {Out(ReadRequest(1, kFactoryData)), "读厂家数据 地址 1"},
+      {Out(ParameterWrite(1, 12, 90)), "写参数 12 = 90（高温报警 50）"},
+      {Out(ParameterWrite(1, 5, 0x05, 0xDC)), "写参数 5 = 1500（内风机低速转速 1500）"},
+      {Out(ParameterWrite(1, kAddressCode, 7)), "写参数 28 = 7（设备地址）"},
+      {Out(ParameterWrite(1, kSimTemperatureCode, 130)), "写参数 50 = 130（模拟温度 25）"},
+      {Out(ParameterWrite(1, 22, 3)), "写参数 22 = 3（厂家设定）"},
+      {In(Piece::Response, kWorked),
+       "运行数据 内温度 25 外温度 开路 控制温度 25.5 电流 3.1 电压 53.5 内风机 1500 外风机 3000；内风机状态、制冷状态、门禁"},
+      {In(Piece::Response, Resealed(Hex("06 00 0F 01 01 05 00"))), "地址应答 地址 5"},
+      {In(Piece::Response, Resealed(Hex("06 01 0F 02 05 4D 31 2F 50 00 00"))), "板信息 地址 1 M1/P"},
+      {In(Piece::Response, Hex("06 01 0F 03 0D 00 00 00 00 00 00 00 00 00 00 00 00 00")), "厂家数据 地址 1"},
+      {In(Piece::WriteAck, Hex("06 01 1E 0C 01 5A")), "写应答"},     {In(Piece::ShortResponse, Hex("06 01 2D 00 34")), "短应答"},
+      {In(Piece::Echo, ReadRequest(1, kRunData)), "回显 读运行数据 地址 1"}, {In(Piece::Noise, Hex("AA")), "噪声"},
+      {In(Piece::Nak, Hex("15 00")), "否定应答（NAK）"},            {In(Piece::BadChecksum, Hex("06 01 0F 00")), "校验错"},
+      {In(Piece::ForeignAddress, Hex("06")), "地址不符"},           {In(Piece::UnknownCommand, Hex("06 01 44")), "未知命令"},
+      {In(Piece::Incomplete, Hex("06")), "不完整"}};
+  for (const auto& [event, meaning] : cases) EXPECT_EQ(FrameMeaning(event), meaning);
   EXPECT_EQ(HexText(Hex("05 01 0f 00 15")), "05 01 0F 00 15");
 }
 
@@ -106,8 +93,7 @@ TEST(TrendStore, ADayAtOnePointASecondStaysBoundedAndKeepsGapsAndExtremes) {
   EXPECT_FLOAT_EQ(all[1].value[kInnerTemp], 40);       // ... and its high at its end
   EXPECT_FLOAT_EQ(all.back().value[kDcVoltage], 53.5f);
 
-  const auto lastTen = store.Points((day + 600 - 600) * 1000);
-  EXPECT_EQ(lastTen.size(), 601u);  // full resolution
+  EXPECT_EQ(store.Points(day * 1000).size(), 601u);  // the last ten minutes at full resolution
   for (int i = 0; i < 6000; ++i) store.AddMarker({day * 1000, true, "高温告警 告警"});
   EXPECT_EQ(store.Markers().size(), TrendStore::kMaxMarkers);
 }
@@ -124,11 +110,9 @@ TEST(EventLog, LampTransitionsFromSuccessiveRunData) {
   log.RunData(2, Decoded(f));
   EXPECT_TRUE(seen.empty());
 
-  f[21] = 0x21;  // cooling stops, self-test starts
-  f[22] = 0x40;  // current low limit alarm
-  f[23] = 0x10;  // inner fan alarm raised by the second alarm byte
-  f[24] = 0x00;  // door closed
-  log.RunData(3, Decoded(WithChecksum(f)));
+  // Cooling stops, self-test starts; current low limit alarm; inner fan alarm raised by the second
+  // alarm byte; door closed.
+  log.RunData(3, Decoded(Resealed(f, {{21, 0x21}, {22, 0x40}, {23, 0x10}, {24, 0x00}})));
   EXPECT_EQ(seen, (std::vector<std::string>{"工作状态 制冷状态 停止", "工作状态 自检 自检", "告警 内风机告警 告警",
                                             "告警 电流低限告警 告警", "告警 门禁 解除"}));
   EXPECT_EQ(log.Size(), 8u);
@@ -144,9 +128,7 @@ TEST(EventLog, LinkEventsWriteChecksAndCsv) {
   log.LinkTick(300, true, stats, 3001);
   ReceiveRing ring;
   ring.Store(kWorked);
-  stats.Received(ring, 36, Piece::Response, 3100);
-  stats.Received(ring, 36, Piece::BadChecksum, 3100);
-  stats.Received(ring, 36, Piece::BadChecksum, 3100);
+  for (Piece piece : {Piece::Response, Piece::BadChecksum, Piece::BadChecksum}) stats.Received(ring, 36, piece, 3100);
   log.LinkTick(400, true, stats, 3200);
   log.LinkTick(450, true, stats, 3300);
   log.PortLost(500, "/dev/ttyUSB0（串口已断开）");
@@ -169,18 +151,9 @@ TEST(EventLog, LinkEventsWriteChecksAndCsv) {
   EXPECT_EQ(CsvField("ab"), "ab");
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
 TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
   ConsoleFixture c;
-  c.OpenPort();
-  c.port.Feed(kWorked);
-  c.Ticks(1);
+  c.Shown(kWorked);
   const std::string path = ::testing::TempDir() + "kestrova-recording-test.csv";
   Recorder rec;
   ASSERT_EQ(rec.Start(path), std::nullopt);
@@ -188,7 +161,8 @@ TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
   ASSERT_EQ(rec.Row(1000, c.main), std::nullopt);
   EXPECT_EQ(rec.Rows(), 2);
 
-  const std::string text = ReadFile(path);
+  std::ifstream in(path, std::ios::binary);
+  const std::string text{std::istreambuf_iterator<char>(in), {}};
   ASSERT_EQ(text.substr(0, 3), "\xEF\xBB\xBF");
   std::vector<std::string> lines;
   for (std::size_t at = 3, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
@@ -226,12 +200,8 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
 
 TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   ConsoleFixture c;
-  c.OpenPort();
-  c.port.Feed(kWorked);
-  c.Ticks(1);
-  SettingProfile p = ProfileFromWindow(c.main, "2024-05-01");
-  EXPECT_EQ(p.values[0], "25");  // read-back: the edit fields are empty
-  EXPECT_EQ(p.values[12], "-10");
+  c.Shown(kWorked);
+  SettingProfile p = ProfileFromWindow(c.main, "2024-05-01");  // read-backs (edit fields empty): the end-to-end run
   EXPECT_EQ(ProfileRefusal(p), std::nullopt);
 
   for (const SettingPair& pair : kSettingPairs) c.main.SetText(pair.edit, c.main.Text(pair.readBack));
