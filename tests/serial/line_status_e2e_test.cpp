@@ -1,6 +1,6 @@
 // The status bar on the simulator with its faults: each state of the line as the engineer
-// meets it at a cabinet (the silent board and interference are shown on fakes), the stale marks, the write check against a board that ignores the
-// write, and a device the user may not open.
+// meets it at a cabinet (lost, silent, another address, interference), the stale marks, the
+// write check against a board that ignores the write, and a device the user may not open.
 #include <sys/inotify.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,6 +34,19 @@ TEST(LineStatusOnTheSimulator, NormalThenLostWithStaleMarks) {
   EXPECT_FALSE(temp.text().isEmpty());
   EXPECT_TRUE(temp.toolTip().startsWith(QStringLiteral("最后更新：")));
   EXPECT_TRUE(Find<QWidget>(c.Main(), "StatusBox1").property("stale").toBool());
+}
+
+// The reasons for no data come from the real clock and the real port here, not a fake's.
+TEST(LineStatusOnTheSimulator, SilentBoardAnotherAddressAndInterference) {
+  const std::string noReply = "控制板无应答 3 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”";
+  for (const auto& [options, status] : {std::pair{std::vector<std::string>{"--silent"}, noReply},
+                                        std::pair{std::vector<std::string>{"--address", "5"}, noReply},
+                                        std::pair{std::vector<std::string>{"--corrupt", "0.5", "--seed", "3"},
+                                                  std::string("通信干扰：最近 ")}}) {
+    Console c(options);
+    ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
+    EXPECT_TRUE(c.WaitStatus(status, 10000)) << options[0] << ": " << c.Status();
+  }
 }
 
 // A board that takes the write is checked in the console's end-to-end run.

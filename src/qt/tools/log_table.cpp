@@ -45,12 +45,11 @@ class PictureCellDelegate final : public QStyledItemDelegate {
                       static_cast<bool>(option.state & QStyle::State_Selected),
                       static_cast<bool>(option.state & QStyle::State_Active),
                       painter->device()->devicePixelRatioF()};
-    const QPixmap* picture = pictures_.object(key);
-    if (!picture) {
-      picture = Draw(option, index, key.ratio);
-      pictures_.insert(key, const_cast<QPixmap*>(picture), std::max(1, picture->width() * picture->height() / 256));
-    }
-    painter->drawPixmap(option.rect.topLeft(), *picture);
+    if (const QPixmap* picture = pictures_.object(key)) return painter->drawPixmap(option.rect.topLeft(), *picture);
+    QPixmap* drawn = Draw(option, index, key.ratio);
+    painter->drawPixmap(option.rect.topLeft(), *drawn);
+    // Last: the cache deletes at once a picture too big ever to be kept.
+    pictures_.insert(key, drawn, std::max(1, drawn->width() * drawn->height() / 256));
   }
 
  private:
