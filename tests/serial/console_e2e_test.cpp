@@ -46,6 +46,14 @@ TEST(ConsoleEndToEnd, MonitoringAndSendingSettings) {
   EXPECT_TRUE(c.box.posted.empty());
 }
 
+// The requests coming back on an RS-422 loop arrive with the answers in the same reads.
+TEST(ConsoleEndToEnd, EchoOnTheLineShowsRs422) {
+  Console c({"--echo"});
+  ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
+  ASSERT_TRUE(c.RunData());
+  EXPECT_TRUE(Checked(c, "RS422Option") && !Checked(c, "RS485Option"));
+}
+
 // The simulated temperature takes the place of the inner sensor; a new address is written,
 // read back and followed by the polls; the factory window reads and writes the factory settings.
 TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindow) {
