@@ -60,6 +60,8 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
   c.Answer(kRunData);
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");
   EXPECT_EQ(c.main.Text("LinkStats"), "发送 6  应答 1  校验错 0  丢弃 0 字节  运行数据 0.0 秒前");
+  c.Run(5);
+  EXPECT_TRUE(c.main.Text("LinkStats").ends_with("运行数据 1.2 秒前")) << c.main.Text("LinkStats");
 }
 
 TEST(LineState, AnswersForAnotherAddressCountAsNoReplyAndDiscardedBytes) {
