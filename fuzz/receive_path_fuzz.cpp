@@ -20,6 +20,7 @@
 #include <string>
 
 #include "factory/factory_settings.h"
+#include "fakes/console_fixture.h"
 #include "fakes/fakes.h"
 #include "forms/factory_forms.h"
 #include "forms/main_form.h"
@@ -77,21 +78,11 @@ void CheckRing(const ReceiveRing& ring) {
   if (ring.m_ReceiveNo < 0 || ring.m_ReceiveNo >= ReceiveRing::kSize) Breach("write index out of the ring");
 }
 
-struct Console {
-  FakeSerialPort port;
-  FakePanel main{main_window::kWindow, main_window::kAll};
-  FakePanel factory{factory_window::kWindow, factory_window::kAll};
-  FakePanel password{password_window::kWindow, password_window::kAll};
-  FakeMessageBox box;
-  MainForm form{port, main, factory, password, box};
+// The console on fakes with the port open, and the factory window's logic beside it.
+struct Console : ConsoleFixture {
   FactoryForm factoryForm{form};
 
-  Console() {
-    port.available = {1};
-    form.Form_Load();
-    form.Timer1_Timer();
-    form.CommPort_ToggleButton_Click();
-  }
+  Console() { OpenPort(); }
 
   void MainText(std::uint8_t index, const std::string& text) {
     const int i = index % (kSettingPairs.size() + 2);
