@@ -13,15 +13,21 @@ LogModel::LogModel(QStringList headers, std::function<std::int64_t()> first, std
   Sync();
 }
 
-bool LogModel::Sync() {
+int LogModel::RowOf(std::int64_t number) const {
+  return number >= shownFirst_ && number < shownEnd_ ? static_cast<int>(number - shownFirst_) : -1;
+}
+
+bool LogModel::Behind() const { return first_() != shownFirst_ || end_() != shownEnd_; }
+
+LogModel::Change LogModel::Sync() {
   const std::int64_t first = first_(), end = end_();
-  if (first == shownFirst_ && end == shownEnd_) return false;
+  if (first == shownFirst_ && end == shownEnd_) return Change::None;
   if (first >= shownEnd_ || first < shownFirst_) {
     beginResetModel();
     shownFirst_ = first;
     shownEnd_ = end;
     endResetModel();
-    return true;
+    return Change::Reset;
   }
   if (first > shownFirst_) {
     beginRemoveRows({}, 0, static_cast<int>(first - shownFirst_ - 1));
@@ -33,7 +39,7 @@ bool LogModel::Sync() {
     shownEnd_ = end;
     endInsertRows();
   }
-  return true;
+  return Change::Rows;
 }
 
 int LogModel::rowCount(const QModelIndex& parent) const {

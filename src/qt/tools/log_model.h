@@ -19,8 +19,14 @@ class LogModel : public QAbstractTableModel {
   // The number of a row's entry in the log: the same entry keeps it while rows come and go.
   static constexpr int kNumberRole = Qt::UserRole + 1;
 
-  // Follows the log; true when rows were added or dropped.
-  bool Sync();
+  // The row of the entry with that number, -1 when the model does not show it.
+  int RowOf(std::int64_t number) const;
+  // True when the log has rows added or dropped that the model does not show yet.
+  bool Behind() const;
+  enum class Change { None, Rows, Reset };
+  // Follows the log: rows added at the end and dropped at the front, or, when the log was
+  // cleared or the model fell too far behind, everything shown anew.
+  Change Sync();
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;

@@ -7,6 +7,10 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QPixmap>
+#include <QPixmapCache>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionSlider>
 #include <QStyledItemDelegate>
 
 #include "qt/tools/log_model.h"
@@ -29,6 +33,20 @@ size_t qHash(const CellKey& k, size_t seed = 0) {
   return qHashMulti(seed, k.entry, k.column, k.width, k.height, k.selected, k.active, k.ratio);
 }
 
+// What a cell's picture shows, whichever entry it belongs to.
+struct LookKey {
+  QString text;
+  QRgb colour;
+  int width, height;
+  bool selected, active;
+  qreal ratio;
+  bool operator==(const LookKey&) const = default;
+};
+
+size_t qHash(const LookKey& k, size_t seed = 0) {
+  return qHashMulti(seed, k.text, k.colour, k.width, k.height, k.selected, k.active, k.ratio);
+}
+
 // Draws each cell as the style would (background, selection, the model's text colour, the text
 // elided to the column) into a picture once, and then copies the picture: the whole table is
 // repainted every time a row comes in and scrolls the rest up, and laying out the same Chinese
@@ -46,16 +64,24 @@ class PictureCellDelegate final : public QStyledItemDelegate {
                       static_cast<bool>(option.state & QStyle::State_Active),
                       painter->device()->devicePixelRatioF()};
     if (const QPixmap* picture = pictures_.object(key)) return painter->drawPixmap(option.rect.topLeft(), *picture);
-    QPixmap* drawn = Draw(option, index, key.ratio);
+    QStyleOptionViewItem opt = option;
+    initStyleOption(&opt, index);
+    // Most cells repeat one another (the direction, every poll's request): an entry whose cell
+    // looks like one already drawn shares that picture.
+    const LookKey look{opt.text, opt.palette.color(QPalette::Text).rgba(), key.width, key.height,
+                       key.selected, key.active, key.ratio};
+    const QPixmap* shared = looks_.object(look);
+    QPixmap* drawn = shared ? new QPixmap(*shared) : Draw(opt, key.ratio);
     painter->drawPixmap(option.rect.topLeft(), *drawn);
+    if (!shared) looks_.insert(look, new QPixmap(*drawn), Cost(*drawn));
     // Last: the cache deletes at once a picture too big ever to be kept.
-    pictures_.insert(key, drawn, std::max(1, drawn->width() * drawn->height() / 256));
+    pictures_.insert(key, drawn, Cost(*drawn));
   }
 
  private:
-  QPixmap* Draw(const QStyleOptionViewItem& option, const QModelIndex& index, qreal ratio) const {
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
+  static int Cost(const QPixmap& p) { return std::max(1, p.width() * p.height() / 256); }
+
+  QPixmap* Draw(const QStyleOptionViewItem& opt, qreal ratio) const {
     const QPalette::ColorGroup group = (opt.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
     const bool selected = opt.state & QStyle::State_Selected;
     auto* drawn = new QPixmap(opt.rect.size() * ratio);
@@ -67,13 +93,87 @@ class PictureCellDelegate final : public QStyledItemDelegate {
     const QRect area = QRect(QPoint(0, 0), opt.rect.size()).adjusted(margin, 0, -margin, 0);
     p.setFont(opt.font);
     p.setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-               QFontMetrics(opt.font).elidedText(opt.text, Qt::ElideRight, area.width()));
+    p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, Elided(opt.text, opt.font, area.width()));
     return drawn;
+  }
+
+  // The text elided to the width. A decoded frame runs to far more characters than a column
+  // shows, and eliding lays out the whole text: it is cut first to as many characters as could
+  // possibly fit, which still does not fit, so the elided result is the same.
+  static QString Elided(const QString& text, const QFont& font, int width) {
+    const QFontMetrics metrics(font);
+    static QHash<QString, int> narrowest;  // by font: the narrowest printable character's advance
+    int& narrow = narrowest[font.key()];
+    if (narrow == 0) {
+      narrow = metrics.horizontalAdvance(QLatin1Char('W'));
+      for (char c = ' '; c <= '~'; ++c) narrow = std::min(narrow, std::max(1, metrics.horizontalAdvance(QLatin1Char(c))));
+    }
+    const qsizetype fits = width / narrow + 2;
+    return metrics.elidedText(text.size() > fits ? text.left(fits) : text, Qt::ElideRight, width);
   }
 
   // In KiB: some 8 MiB, several screens of cells.
   mutable QCache<CellKey, QPixmap> pictures_{8 * 1024};
+  // By look: shares the memory of the pictures above, so it is counted twice and kept smaller.
+  mutable QCache<LookKey, QPixmap> looks_{2 * 1024};
+};
+
+// The style's scroll bar with its groove drawn once. The groove is a gradient with edge lines over
+// the bar's whole length, and the raster engine splits every fill taller than a few dozen lines
+// across its thread pool and waits for it: on a monitor whose bar moves once a second that cost
+// more than the table. The groove's picture is kept per size and state and copied in bands short
+// enough to be copied on this thread; the handle and the arrows are drawn by the style as before.
+class GrooveStyle final : public QProxyStyle {
+ public:
+  GrooveStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
+                          const QWidget* widget) const override {
+    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
+    if (control != CC_ScrollBar || !bar || !(bar->subControls & SC_ScrollBarGroove))
+      return QProxyStyle::drawComplexControl(control, option, painter, widget);
+    const qreal ratio = painter->device()->devicePixelRatioF();
+    const QString key = QStringLiteral("kestrova-groove-%1x%2-%3-%4-%5-%6")
+                            .arg(bar->rect.width())
+                            .arg(bar->rect.height())
+                            .arg(static_cast<int>(bar->orientation))
+                            .arg(static_cast<int>(bar->state & (State_Enabled | State_Active)))
+                            .arg(bar->palette.cacheKey())
+                            .arg(ratio);
+    QPixmap groove;
+    if (!QPixmapCache::find(key, &groove)) {
+      groove = QPixmap(bar->rect.size() * ratio);
+      groove.setDevicePixelRatio(ratio);
+      groove.fill(Qt::transparent);
+      QStyleOptionSlider only = *bar;
+      only.rect = QRect(QPoint(0, 0), bar->rect.size());
+      only.subControls = SC_ScrollBarGroove;
+      QPainter p(&groove);
+      QProxyStyle::drawComplexControl(control, &only, &p, widget);
+      p.end();
+      QPixmapCache::insert(key, groove);
+    }
+    for (int y = 0; y < groove.height(); y += kBand)
+      painter->drawPixmap(QPointF(bar->rect.left(), bar->rect.top() + y / ratio), groove,
+                          QRectF(0, y, groove.width(), std::min(kBand, groove.height() - y)));
+    // The handle is as tall as the share of the rows shown, so it too is drawn band by band.
+    QStyleOptionSlider rest = *bar;
+    rest.subControls &= ~SC_ScrollBarGroove;
+    const QRect handle = subControlRect(control, &rest, SC_ScrollBarSlider, widget);
+    const int bandHeight = std::max(1, static_cast<int>(kBand / ratio));
+    for (int top = bar->rect.top(); top <= bar->rect.bottom(); top += bandHeight) {
+      const QRect band(bar->rect.left(), top, bar->rect.width(), bandHeight);
+      const bool ends = top == bar->rect.top() || band.bottom() >= bar->rect.bottom() - bar->rect.width();
+      if (!ends && !band.intersects(handle.adjusted(0, -1, 0, 1))) continue;
+      painter->save();
+      painter->setClipRect(band, Qt::IntersectClip);
+      QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+      painter->restore();
+    }
+  }
+
+ private:
+  static constexpr int kBand = 32;  // device lines, under the height the engine hands to its threads
 };
 
 }  // namespace
@@ -91,6 +191,13 @@ LogTable::LogTable(LogModel* model, const QString& objectName, QWidget* parent) 
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   horizontalHeader()->setStretchLastSection(true);
+  auto* grooves = new GrooveStyle;
+  grooves->setParent(this);
+  for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+    bar->setStyle(grooves);
+    // The groove covers the whole bar: nothing behind it is painted again when the bar moves.
+    bar->setAttribute(Qt::WA_OpaquePaintEvent);
+  }
 }
 
 void LogTable::paintEvent(QPaintEvent* event) {
@@ -98,23 +205,48 @@ void LogTable::paintEvent(QPaintEvent* event) {
   // last column is filled, not the whole view under them on every repaint.
   QPainter painter(viewport());
   const int right = columnViewportPosition(model_->columnCount() - 1) + columnWidth(model_->columnCount() - 1);
-  const int rows = model_->rowCount();
-  const int bottom = rows == 0 ? 0 : rowViewportPosition(rows - 1) + rowHeight(rows - 1);
   QRegion bare(viewport()->rect());
-  bare -= QRect(0, 0, right, bottom);
+  bare -= QRect(0, 0, right, RowsBottom());
   for (const QRect& r : bare) painter.fillRect(r, palette().brush(QPalette::Base));
   painter.end();
   QTableView::paintEvent(event);
 }
 
+int LogTable::RowsBottom() const {
+  const int rows = model_->rowCount();
+  return rows == 0 ? 0 : rowViewportPosition(rows - 1) + rowHeight(rows - 1);
+}
+
 void LogTable::Follow() {
+  if (!model_->Behind()) return;
   QScrollBar* bar = verticalScrollBar();
   const bool atEnd = bar->value() >= bar->maximum() - 1;
-  // New rows repaint the whole view anyway: no scrolling of the old picture first.
-  viewport()->setUpdatesEnabled(false);
-  const bool changed = model_->Sync();
-  if (changed && atEnd) scrollToBottom();
-  viewport()->setUpdatesEnabled(true);
+  // The last entry shown so far, and where it is drawn.
+  const int rows = model_->rowCount();
+  const std::int64_t anchor = rows == 0 ? -1 : model_->index(rows - 1, 0).data(LogModel::kNumberRole).toLongLong();
+  const int anchorY = rows == 0 ? 0 : rowViewportPosition(rows - 1);
+  const int bottom = RowsBottom();
+  const QSize size = viewport()->size();
+  // The view would repaint all of itself for new rows. An entry never changes, so what is shown
+  // is the old picture moved by as far as that entry moved, with new rows below it: only those
+  // are drawn.
+  viewport()->setAttribute(Qt::WA_UpdatesDisabled, true);
+  const LogModel::Change change = model_->Sync();
+  if (atEnd) scrollToBottom();
+  else executeDelayedItemsLayout();
+  viewport()->setAttribute(Qt::WA_UpdatesDisabled, false);
+  const int row = model_->RowOf(anchor);
+  const int shift = row < 0 ? -1 : anchorY - rowViewportPosition(row);
+  // A new scroll bar narrows the columns: then everything is drawn again.
+  if (change == LogModel::Change::Reset || row < 0 || shift < 0 || shift >= size.height() ||
+      viewport()->size() != size) {
+    viewport()->update();
+    return;
+  }
+  if (shift > 0) viewport()->scroll(0, -shift);
+  const int stillRight = std::max(0, bottom - shift);
+  if (stillRight < viewport()->height())
+    viewport()->update(0, stillRight, viewport()->width(), viewport()->height() - stillRight);
 }
 
 }  // namespace kestrova

@@ -4,6 +4,7 @@
 // cell once: a logged entry never changes, and drawing its text afresh on every repaint was
 // most of what an open monitor cost while polling.
 #include <QTableView>
+#include <cstdint>
 
 namespace kestrova {
 
@@ -23,6 +24,9 @@ class LogTable final : public QTableView {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  // The bottom edge of the last row in the view.
+  int RowsBottom() const;
+
   LogModel* model_;
 };
 

@@ -23,25 +23,39 @@ void RecordingStatus::Show(const QString& file, std::int64_t rows) {
   const QString head = QStringLiteral("记录中：%1（").arg(file);
   if (head != head_.text()) Prepare(head_, head, font());
   count_ = QString::number(rows);
+  countWidth_ = fontMetrics().horizontalAdvance(count_);
+  drawn_ = false;
   setText(head + count_ + tail_.text());
 }
 
 QSize RecordingStatus::sizeHint() const {
-  const int width = qCeil(head_.size().width()) + fontMetrics().horizontalAdvance(count_) + qCeil(tail_.size().width());
+  const int width = qCeil(head_.size().width()) + countWidth_ + qCeil(tail_.size().width());
   return {width + 2 * margin(), fontMetrics().height()};
 }
 
 void RecordingStatus::paintEvent(QPaintEvent*) {
-  QPainter painter(this);
-  painter.setFont(font());
-  painter.setPen(palette().color(QPalette::WindowText));
-  const int y = (height() - fontMetrics().height()) / 2;
-  qreal x = margin();
-  painter.drawStaticText(QPointF(x, y), head_);
-  x += head_.size().width();
-  painter.drawText(QPointF(x, y + fontMetrics().ascent()), count_);
-  x += fontMetrics().horizontalAdvance(count_);
-  painter.drawStaticText(QPointF(x, y), tail_);
+  // The status bar repaints all its notes whenever one of them changes (the link's age does on
+  // every poll tick): the note is drawn once per row and copied in between.
+  const qreal ratio = devicePixelRatioF();
+  if (picture_.size() != size() * ratio) {
+    picture_ = QPixmap(size() * ratio);
+    picture_.setDevicePixelRatio(ratio);
+    drawn_ = false;
+  }
+  if (!drawn_) {
+    drawn_ = true;
+    picture_.fill(Qt::transparent);
+    QPainter painter(&picture_);
+    painter.setFont(font());
+    painter.setPen(palette().color(QPalette::WindowText));
+    const int y = (height() - fontMetrics().height()) / 2;
+    qreal x = margin();
+    painter.drawStaticText(QPointF(x, y), head_);
+    x += head_.size().width();
+    painter.drawText(QPointF(x, y + fontMetrics().ascent()), count_);
+    painter.drawStaticText(QPointF(x + countWidth_, y), tail_);
+  }
+  QPainter(this).drawPixmap(0, 0, picture_);
 }
 
 }  // namespace kestrova

@@ -3,6 +3,7 @@
 // row the board sends; the file part is laid out once per recording and only the digits again,
 // so a running recording costs next to nothing beside the poll itself.
 #include <QLabel>
+#include <QPixmap>
 #include <QStaticText>
 #include <cstdint>
 
@@ -25,6 +26,9 @@ class RecordingStatus final : public QLabel {
   QStaticText head_;  // "记录中：<file>（"
   QStaticText tail_;  // " 行）"
   QString count_;
+  int countWidth_ = 0;
+  QPixmap picture_;     // the note as last drawn
+  bool drawn_ = false;  // false when the count has changed since
 };
 
 }  // namespace kestrova

@@ -107,10 +107,13 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   chart_->addAxis(right_, Qt::AlignRight);
   // Hairline pens: the raster engine draws them directly, where wider ones are stroked as
   // outlines on every repaint of the plot.
-  for (QAbstractAxis* axis : {static_cast<QAbstractAxis*>(time_), static_cast<QAbstractAxis*>(left_)}) {
+  for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{time_, left_, right_}) {
     QPen grid = axis->gridLinePen();
     grid.setWidth(0);
     axis->setGridLinePen(grid);
+    QPen line = axis->linePen();
+    line.setWidth(0);
+    axis->setLinePen(line);
   }
   right_->setGridLineVisible(false);
   for (int q = 0; q < kTrendQuantities; ++q) Segment(q, 0);
@@ -145,11 +148,12 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   view_ = new TrendView(chart_, this);
   view_->setObjectName(QStringLiteral("TrendChart"));
   view_->setRenderHint(QPainter::Antialiasing, false);
-  // The white behind the plot is the view's, drawn once and kept, rather than the chart's own
-  // background filled again on every repaint of the lines.
+  // The white behind the plot is the view's plain fill rather than the chart's own background
+  // item: a filled item, like a copied picture of this size, is split across the raster
+  // engine's thread pool on every repaint of the lines.
   chart_->setBackgroundVisible(false);
   view_->setBackgroundBrush(Qt::white);
-  view_->setCacheMode(QGraphicsView::CacheBackground);
+  view_->setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
   view_->setRubberBand(QChartView::HorizontalRubberBand);
   view_->setFocusPolicy(Qt::StrongFocus);
   connect(view_, &TrendView::moved, this, [this] { follow_ = false; });
