@@ -195,6 +195,21 @@ TEST(LogTable, ScrollBarLooksAsTheStyleDrawsIt) {
   }
 }
 
+TEST(LogTable, ElidingEqualsTheToolkitsOverTheWholeText) {
+  const QString texts[] = {
+      QStringLiteral("06 01 0F 00 1E 41 3C 1E 23 02 05 DC 0B B8 02 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 12 34"),
+      QStringLiteral("运行数据 内温度 23.5 外温度 开路 控制温度 23.5 电流 3.2 电压 53.4 内风机 3000 外风机 2990 告警 无"),
+      QStringLiteral("写参数 12 = 90（高温报警 50）"),
+      QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii"),
+      QStringLiteral("、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、"),
+      QStringLiteral("短"), QString()};
+  for (const QFont& font : {QApplication::font(), QFont(QStringLiteral("monospace"), 9)})
+    for (const QString& text : texts)
+      for (int width : {0, 8, 40, 120, 330, 600})
+        EXPECT_EQ(ElideToWidth(text, font, width), QFontMetrics(font).elidedText(text, Qt::ElideRight, width))
+            << text.toStdString() << " at " << width;
+}
+
 TEST(RecordingStatus, TheNoteShownFollowsTheRowCount) {
   QWidget window;
   auto* note = new RecordingStatus(&window);

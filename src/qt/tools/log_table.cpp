@@ -17,6 +17,26 @@
 
 namespace kestrova {
 
+QString ElideToWidth(const QString& text, const QFont& font, int width) {
+  const QFontMetrics metrics(font);
+  struct Narrowest {
+    int latin = 0, wide = 0;
+  };
+  static QHash<QString, Narrowest> byFont;
+  Narrowest& n = byFont[font.key()];
+  if (n.latin == 0) {
+    n.latin = metrics.horizontalAdvance(QLatin1Char('W'));
+    for (char c = ' '; c <= '~'; ++c) n.latin = std::min(n.latin, std::max(1, metrics.horizontalAdvance(QLatin1Char(c))));
+    n.wide = std::max(n.latin, metrics.horizontalAdvance(QChar(0x4E00)) * 3 / 4);
+  }
+  qsizetype cut = 0;
+  for (int least = 0; cut < text.size() && least <= width + n.wide; ++cut)
+    least += text[cut].unicode() >= 0x2E80 ? n.wide : n.latin;
+  if (cut >= text.size()) return metrics.elidedText(text, Qt::ElideRight, width);
+  const QString elided = metrics.elidedText(text.left(cut), Qt::ElideRight, width);
+  return elided.size() == cut ? metrics.elidedText(text, Qt::ElideRight, width) : elided;
+}
+
 namespace {
 
 // What a cell's picture depends on: the entry (which never changes), the column, the cell's size
@@ -93,23 +113,8 @@ class PictureCellDelegate final : public QStyledItemDelegate {
     const QRect area = QRect(QPoint(0, 0), opt.rect.size()).adjusted(margin, 0, -margin, 0);
     p.setFont(opt.font);
     p.setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, Elided(opt.text, opt.font, area.width()));
+    p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ElideToWidth(opt.text, opt.font, area.width()));
     return drawn;
-  }
-
-  // The text elided to the width. A decoded frame runs to far more characters than a column
-  // shows, and eliding lays out the whole text: it is cut first to as many characters as could
-  // possibly fit, which still does not fit, so the elided result is the same.
-  static QString Elided(const QString& text, const QFont& font, int width) {
-    const QFontMetrics metrics(font);
-    static QHash<QString, int> narrowest;  // by font: the narrowest printable character's advance
-    int& narrow = narrowest[font.key()];
-    if (narrow == 0) {
-      narrow = metrics.horizontalAdvance(QLatin1Char('W'));
-      for (char c = ' '; c <= '~'; ++c) narrow = std::min(narrow, std::max(1, metrics.horizontalAdvance(QLatin1Char(c))));
-    }
-    const qsizetype fits = width / narrow + 2;
-    return metrics.elidedText(text.size() > fits ? text.left(fits) : text, Qt::ElideRight, width);
   }
 
   // In KiB: some 8 MiB, several screens of cells.

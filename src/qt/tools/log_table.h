@@ -10,6 +10,12 @@ namespace kestrova {
 
 class LogModel;
 
+// The text elided at its end to the width, as QFontMetrics::elidedText gives it. A decoded frame
+// runs to far more characters than a column shows, and eliding lays out the whole text: it is
+// first cut where the narrowest a character of its kind can be already passes the width. Should
+// the cut text fit after all (a character narrower than thought), the whole text is elided.
+QString ElideToWidth(const QString& text, const QFont& font, int width);
+
 class LogTable final : public QTableView {
   Q_OBJECT
  public:

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDateTimeAxis>
+#include <QGraphicsScene>
+#include <QGraphicsTextItem>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
@@ -182,9 +184,9 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   layout->addLayout(top);
   layout->addWidget(view_, 1);
 
-  // Redrawn when a new point or marker has come, at most once every two seconds in the 10-minute
-  // view (three pixels of a wide plot), and as seldom in the longer views (see Refresh).
-  refresh_.setInterval(2000);
+  // Redrawn when a new point or marker has come, at most once every three seconds in the
+  // 10-minute view (four pixels of a wide plot), and as seldom in the longer views (see Refresh).
+  refresh_.setInterval(3000);
   connect(&refresh_, &QTimer::timeout, this, [this] {
     if (store_.NewestMs() == drawnMs_ && store_.Markers().size() == drawnMarkers_) return;
     Refresh();
@@ -221,7 +223,7 @@ int TrendWindow::PointsShown() const {
 }
 
 void TrendWindow::Refresh() {
-  refresh_.setInterval(static_cast<int>(std::max<std::int64_t>(2000, RangeMs() / 300)));
+  refresh_.setInterval(static_cast<int>(std::max<std::int64_t>(3000, RangeMs() / 200)));
   drawnMs_ = store_.NewestMs();
   drawnMarkers_ = store_.Markers().size();
   // The right edge advances in twentieths of the range (30 s in the 10-minute view), so the time
@@ -264,8 +266,9 @@ void TrendWindow::Refresh() {
     (m.alarm ? alarmPoints : statePoints).append(QPointF(static_cast<qreal>(m.atMs), markerY));
     (m.alarm ? alarmTexts_ : stateTexts_).push_back(QString::fromStdString(m.text));
   }
-  alarms_->replace(alarmPoints);
-  states_->replace(statePoints);
+  // Unchanged markers are left alone: replacing them marks them for drawing again.
+  if (alarms_->points() != alarmPoints) alarms_->replace(alarmPoints);
+  if (states_->points() != statePoints) states_->replace(statePoints);
 
   if (follow_) {
     const QString format = RangeMs() > 3600 * 1000 ? QStringLiteral("MM-dd HH:mm") : QStringLiteral("HH:mm:ss");
@@ -273,6 +276,11 @@ void TrendWindow::Refresh() {
     if (time_->min().toMSecsSinceEpoch() != from || time_->max().toMSecsSinceEpoch() != end)
       time_->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(end));
   }
+  // The axes' labels and titles lie in the part of the view the lines' repaint covers: each is
+  // kept as a picture and drawn again only when its text changes. A new range may bring new ones.
+  for (QGraphicsItem* item : view_->scene()->items())
+    if (item->type() == QGraphicsTextItem::Type && item->cacheMode() == QGraphicsItem::NoCache)
+      item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
 }
 
 void TrendWindow::showEvent(QShowEvent* event) {
