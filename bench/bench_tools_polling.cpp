@@ -94,6 +94,8 @@ int main(int argc, char** argv) {
     if (used.count("events")) tools.Events().setVisible(on);
     if (used.count("record") && tools.Recording().Active() != on) tools.StartOrStopRecording();
   };
+  // Voluntary context switches a second: the process falling asleep and being woken again.
+  std::vector<double> wakeupsPlain, wakeupsWith;
   // Settles a phase for a second, then measures it.
   auto measure = [&](bool on) {
     useTools(on);
@@ -108,7 +110,9 @@ int main(int argc, char** argv) {
     QTimer::singleShot(seconds * 1000, &phase, &QEventLoop::quit);
     phase.exec();
     getrusage(RUSAGE_SELF, &end);
-    return 100.0 * (CpuSeconds(end) - CpuSeconds(start)) / (wall.elapsed() / 1000.0);
+    const double secondsTaken = wall.elapsed() / 1000.0;
+    (on ? wakeupsWith : wakeupsPlain).push_back((end.ru_nvcsw - start.ru_nvcsw) / secondsTaken);
+    return 100.0 * (CpuSeconds(end) - CpuSeconds(start)) / secondsTaken;
   };
 
   // The probe finds the port on the first tick; then the operator opens it.
@@ -131,6 +135,7 @@ int main(int argc, char** argv) {
   };
   std::printf("median CPU: plain %.3f %%, with the tools %.3f %% of one core: %.2fx\n", median(plain), median(with),
               median(with) / median(plain));
+  std::printf("median wake-ups: plain %.1f/s, with the tools %.1f/s\n", median(wakeupsPlain), median(wakeupsWith));
   std::printf("%s decoded run-data responses, traffic monitor %zu entries, peak resident memory %ld KiB\n",
               windows.MainView().findChild<QWidget*>("CommCtr_Text")->property("text").toString().toUtf8().constData(),
               tools.TrafficData().Size(), [] { rusage u{}; getrusage(RUSAGE_SELF, &u); return u.ru_maxrss; }());

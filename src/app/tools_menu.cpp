@@ -61,10 +61,15 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
     if (e.kind == EventEntry::Kind::Alarm || e.kind == EventEntry::Kind::WorkState)
       trend_.AddMarker({e.atMs, e.kind == EventEntry::Kind::Alarm, e.text});
   };
-  // After every poll tick (connected after the poll itself): the link's events.
+  // After every poll tick (connected after the poll itself): the link's events, and the open
+  // tool windows follow their data on the same wake-up.
   connect(&windows.PollTimer(), &QTimer::timeout, this, [this] {
     MainForm& f = windows_.Form();
     events_.LinkTick(WallMs(), f.MSComm1.PortOpen(), f.Stats, f.Time().NowMs());
+    const int ms = windows_.PollTimer().interval();
+    traffic_view_->Beat(ms);
+    trend_view_->Beat(ms);
+    events_view_->Beat(ms);
   });
   // The operator's edits change which fields differ from the board's values.
   for (const SettingPair& pair : kSettingPairs)

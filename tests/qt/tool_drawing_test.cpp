@@ -210,6 +210,29 @@ TEST(LogTable, ElidingEqualsTheToolkitsOverTheWholeText) {
             << text.toStdString() << " at " << width;
 }
 
+TEST(LogTable, CellsDrawnWordByWordLookAsTheWholeTextDrawn) {
+  const QString texts[] = {
+      QStringLiteral("06 01 0F 00 1E 41 3C 1E 23 02 05 DC 0B B8 02 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 12 34"),
+      QStringLiteral("运行数据 内温度 23.5 外温度 开路 控制温度 23.5 电流 3.2 电压 53.4 内风机 3000 外风机 2990 告警 无"),
+      QStringLiteral("写参数 12 = 90（高温报警 50）"), QStringLiteral("读运行数据 地址 1"), QStringLiteral("two  spaces "),
+      QString()};
+  const QFont font = QApplication::font();
+  for (const QString& text : texts)
+    for (int width : {6, 40, 90, 200, 330, 700}) {
+      const QRect area(3, 0, width, 18);
+      QImage expected(width + 10, 18, QImage::Format_RGB32), drawn = expected;
+      expected.fill(Qt::white);
+      drawn.fill(Qt::white);
+      QPainter e(&expected), d(&drawn);
+      e.setFont(font);
+      e.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ElideToWidth(text, font, width));
+      DrawElided(d, area, text, font);
+      e.end();
+      d.end();
+      EXPECT_EQ(drawn, expected) << text.toStdString() << " at " << width;
+    }
+}
+
 TEST(RecordingStatus, TheNoteShownFollowsTheRowCount) {
   QWidget window;
   auto* note = new RecordingStatus(&window);

@@ -54,12 +54,15 @@ EventsWindow::EventsWindow(EventLog& log, QWidget* parent) : QWidget(parent, Qt:
   layout->addLayout(buttons);
   layout->addWidget(table_);
 
-  refresh_.setInterval(500);
-  connect(&refresh_, &QTimer::timeout, this, &EventsWindow::Refresh);
 }
 
 void EventsWindow::Refresh() {
+  sinceMs_ = 0;
   table_->Follow();
+}
+
+void EventsWindow::Beat(int ms) {
+  if (isVisible() && (sinceMs_ += ms) >= 500) Refresh();
 }
 
 std::optional<QString> EventsWindow::Export(const QString& path) const {
@@ -72,13 +75,8 @@ std::optional<QString> EventsWindow::Export(const QString& path) const {
 
 void EventsWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  refresh_.start();
   Refresh();
 }
 
-void EventsWindow::hideEvent(QHideEvent* event) {
-  refresh_.stop();
-  QWidget::hideEvent(event);
-}
 
 }  // namespace kestrova

@@ -1,7 +1,6 @@
 #pragma once
 // "事件记录" (Events_Form): alarm and work-state transitions, link events and settings checks,
 // time-stamped; exported as CSV.
-#include <QTimer>
 #include <QWidget>
 
 #include "qt/tools/log_table.h"
@@ -15,17 +14,19 @@ class EventsWindow final : public QWidget {
   EventsWindow(EventLog& log, QWidget* parent = nullptr);
   QTableView& Table() { return *table_; }
   void Refresh();
+  // The console's poll tick, ms after the last one: while open, the log is followed every half
+  // second, with no wake-up of its own.
+  void Beat(int ms);
   // Writes the log as CSV (UTF-8 with BOM); the reason when it cannot.
   std::optional<QString> Export(const QString& path) const;
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   EventLog& log_;
   LogTable* table_;
-  QTimer refresh_;
+  int sinceMs_ = 0;
 };
 
 }  // namespace kestrova

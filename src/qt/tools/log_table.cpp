@@ -7,11 +7,14 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QPixmap>
-#include <QPixmapCache>
 #include <QProxyStyle>
 #include <QStyleFactory>
 #include <QStyleOptionSlider>
+#include <QStaticText>
 #include <QStyledItemDelegate>
+#include <cmath>
+#include <map>
+#include <vector>
 
 #include "qt/tools/log_model.h"
 
@@ -35,6 +38,57 @@ QString ElideToWidth(const QString& text, const QFont& font, int width) {
   if (cut >= text.size()) return metrics.elidedText(text, Qt::ElideRight, width);
   const QString elided = metrics.elidedText(text.left(cut), Qt::ElideRight, width);
   return elided.size() == cut ? metrics.elidedText(text, Qt::ElideRight, width) : elided;
+}
+
+void DrawElided(QPainter& painter, const QRect& area, const QString& text, const QFont& font) {
+  // Words already laid out, by font: the logs repeat a small vocabulary (the bytes in hex, the
+  // names of the measurements, the states), and laying out Chinese text is what drawing a new
+  // row costs most. Bounded: forgotten all at once when it grows past some thousands.
+  struct Word {
+    QStaticText text;
+    qreal advance;
+  };
+  static QHash<QString, QHash<QString, Word>> byFont;
+  QHash<QString, Word>& words = byFont[font.key()];
+  if (words.size() > 4096) words.clear();
+  const QFontMetricsF metrics(font);
+  const qreal top = area.top() + (area.height() - metrics.height()) / 2;
+  const qreal space = metrics.horizontalAdvance(QLatin1Char(' '));
+  const qreal dots = metrics.horizontalAdvance(QChar(0x2026));
+  const qreal right = area.left() + area.width();
+  qreal total = 0;
+  std::vector<std::pair<qsizetype, const Word*>> laid;  // each word's start in the text
+  for (qsizetype start = 0; start <= text.size();) {
+    qsizetype end = text.indexOf(QLatin1Char(' '), start);
+    if (end < 0) end = text.size();
+    const QString word = text.mid(start, end - start);
+    auto found = words.find(word);
+    if (found == words.end()) {
+      Word w{QStaticText(word), metrics.horizontalAdvance(word)};
+      w.text.setTextFormat(Qt::PlainText);
+      w.text.prepare(QTransform(), font);
+      found = words.insert(word, w);
+    }
+    laid.emplace_back(start, &found.value());
+    total += found->advance + (end < text.size() ? space : 0);
+    start = end + 1;
+    if (total > area.width() + space) break;
+  }
+  painter.setFont(font);
+  qreal x = area.left();
+  for (const auto& [start, word] : laid) {
+    if (total <= area.width() || x + word->advance + dots <= right) {
+      painter.drawStaticText(QPointF(x, top), word->text);
+      x += word->advance + space;
+      continue;
+    }
+    // The word that no longer fits with the ellipsis: the rest of the text from the space
+    // before it is elided into what is left of the width.
+    if (start > 0) x -= space;
+    painter.drawText(QPointF(x, top + metrics.ascent()),
+                     ElideToWidth(text.mid(start > 0 ? start - 1 : 0), font, static_cast<int>(std::floor(right - x))));
+    break;
+  }
 }
 
 namespace {
@@ -113,7 +167,7 @@ class PictureCellDelegate final : public QStyledItemDelegate {
     const QRect area = QRect(QPoint(0, 0), opt.rect.size()).adjusted(margin, 0, -margin, 0);
     p.setFont(opt.font);
     p.setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    p.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ElideToWidth(opt.text, opt.font, area.width()));
+    DrawElided(p, area, opt.text, opt.font);
     return drawn;
   }
 
@@ -138,26 +192,23 @@ class GrooveStyle final : public QProxyStyle {
     if (control != CC_ScrollBar || !bar || !(bar->subControls & SC_ScrollBarGroove))
       return QProxyStyle::drawComplexControl(control, option, painter, widget);
     const qreal ratio = painter->device()->devicePixelRatioF();
-    const QString key = QStringLiteral("kestrova-groove-%1x%2-%3-%4-%5-%6")
-                            .arg(bar->rect.width())
-                            .arg(bar->rect.height())
-                            .arg(static_cast<int>(bar->orientation))
-                            .arg(static_cast<int>(bar->state & (State_Enabled | State_Active)))
-                            .arg(bar->palette.cacheKey())
-                            .arg(ratio);
-    QPixmap groove;
-    if (!QPixmapCache::find(key, &groove)) {
-      groove = QPixmap(bar->rect.size() * ratio);
-      groove.setDevicePixelRatio(ratio);
-      groove.fill(Qt::transparent);
+    const GrooveKey key{bar->rect.width(), bar->rect.height(), static_cast<int>(bar->orientation),
+                        static_cast<int>(bar->state & (State_Enabled | State_Active)), bar->palette.cacheKey(), ratio};
+    auto found = grooves_.find(key);
+    if (found == grooves_.end()) {
+      if (grooves_.size() > 8) grooves_.clear();  // sizes of a window resized again and again
+      QPixmap drawn(bar->rect.size() * ratio);
+      drawn.setDevicePixelRatio(ratio);
+      drawn.fill(Qt::transparent);
       QStyleOptionSlider only = *bar;
       only.rect = QRect(QPoint(0, 0), bar->rect.size());
       only.subControls = SC_ScrollBarGroove;
-      QPainter p(&groove);
+      QPainter p(&drawn);
       QProxyStyle::drawComplexControl(control, &only, &p, widget);
       p.end();
-      QPixmapCache::insert(key, groove);
+      found = grooves_.emplace(key, drawn).first;
     }
+    const QPixmap& groove = found->second;
     for (int y = 0; y < groove.height(); y += kBand)
       painter->drawPixmap(QPointF(bar->rect.left(), bar->rect.top() + y / ratio), groove,
                           QRectF(0, y, groove.width(), std::min(kBand, groove.height() - y)));
@@ -178,7 +229,15 @@ class GrooveStyle final : public QProxyStyle {
   }
 
  private:
-  static constexpr int kBand = 32;  // device lines, under the height the engine hands to its threads
+  // Device lines: a fill of fewer than 96 is done on this thread.
+  static constexpr int kBand = 64;
+  struct GrooveKey {
+    int width, height, orientation, state;
+    qint64 palette;
+    qreal ratio;
+    auto operator<=>(const GrooveKey&) const = default;
+  };
+  mutable std::map<GrooveKey, QPixmap> grooves_;
 };
 
 }  // namespace

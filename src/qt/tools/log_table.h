@@ -6,6 +6,8 @@
 #include <QTableView>
 #include <cstdint>
 
+class QPainter;
+
 namespace kestrova {
 
 class LogModel;
@@ -15,6 +17,9 @@ class LogModel;
 // first cut where the narrowest a character of its kind can be already passes the width. Should
 // the cut text fit after all (a character narrower than thought), the whole text is elided.
 QString ElideToWidth(const QString& text, const QFont& font, int width);
+// Draws the text in the area (left, vertically centred) as QPainter::drawText draws it elided
+// to the area's width, word by word from words laid out once.
+void DrawElided(QPainter& painter, const QRect& area, const QString& text, const QFont& font);
 
 class LogTable final : public QTableView {
   Q_OBJECT

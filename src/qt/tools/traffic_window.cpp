@@ -86,8 +86,6 @@ TrafficWindow::TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* pa
   layout->addLayout(buttons);
   layout->addWidget(table_);
 
-  refresh_.setInterval(1000);
-  connect(&refresh_, &QTimer::timeout, this, &TrafficWindow::Refresh);
 }
 
 TrafficWindow::~TrafficWindow() { stats_.SetObserver(nullptr); }
@@ -102,18 +100,21 @@ void TrafficWindow::Listen(bool on) {
 void TrafficWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   Listen(!pause_->isChecked());
-  refresh_.start();
   Refresh();
 }
 
 void TrafficWindow::hideEvent(QHideEvent* event) {
   Listen(false);
-  refresh_.stop();
   QWidget::hideEvent(event);
 }
 
 void TrafficWindow::Refresh() {
+  sinceMs_ = 0;
   table_->Follow();
+}
+
+void TrafficWindow::Beat(int ms) {
+  if (isVisible() && (sinceMs_ += ms) >= 1000) Refresh();
 }
 
 QString TrafficWindow::Line(std::size_t i) const {

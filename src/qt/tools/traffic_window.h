@@ -1,7 +1,6 @@
 #pragma once
 // "通信监视" (Traffic_Form): every frame sent and received with its time, direction, bytes and
 // meaning, and what the frame scan threw away. It listens to the line only while it is open.
-#include <QTimer>
 #include <QWidget>
 
 #include "qt/tools/log_table.h"
@@ -22,8 +21,11 @@ class TrafficWindow final : public QWidget {
   // The selected rows (or all when none is selected) as text, one line per entry.
   QString SelectionText() const;
   QString AllText() const;
-  // Follows the log now (also done once a second while open: the request and its answer in one repaint).
+  // Follows the log now.
   void Refresh();
+  // The console's poll tick, ms after the last one: while open, the log is followed once a
+  // second (the request and its answer in one repaint), with no wake-up of its own.
+  void Beat(int ms);
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -38,7 +40,7 @@ class TrafficWindow final : public QWidget {
   TrafficLog& log_;
   LogTable* table_;
   QPushButton* pause_;
-  QTimer refresh_;
+  int sinceMs_ = 0;
 };
 
 }  // namespace kestrova

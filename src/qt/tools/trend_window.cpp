@@ -27,9 +27,12 @@ const QColor kColours[kTrendQuantities] = {QColor(0xd0, 0x30, 0x30), QColor(0x20
 const char* const kUnits[kTrendQuantities] = {"°C", "°C", "°C", "A", "V", "r/min", "r/min"};
 bool OnRightAxis(int q) { return q == kInnerFan || q == kOuterFan; }
 
-// A new range makes the chart lay its axis out again; the same range is left alone.
-void SetRange(QValueAxis& axis, double min, double max) {
-  if (axis.min() != min || axis.max() != max) axis.setRange(min, max);
+// A new range makes the chart lay its axis out again; the same range is left alone. True when
+// the range moved.
+bool SetRange(QValueAxis& axis, double min, double max) {
+  if (axis.min() == min && axis.max() == max) return false;
+  axis.setRange(min, max);
+  return true;
 }
 
 }  // namespace
@@ -184,13 +187,12 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   layout->addLayout(top);
   layout->addWidget(view_, 1);
 
-  // Redrawn when a new point or marker has come, at most once every three seconds in the
-  // 10-minute view (four pixels of a wide plot), and as seldom in the longer views (see Refresh).
-  refresh_.setInterval(3000);
-  connect(&refresh_, &QTimer::timeout, this, [this] {
-    if (store_.NewestMs() == drawnMs_ && store_.Markers().size() == drawnMarkers_) return;
-    Refresh();
-  });
+}
+
+void TrendWindow::Beat(int ms) {
+  if (!isVisible() || (sinceMs_ += ms) < intervalMs_) return;
+  if (store_.NewestMs() == drawnMs_ && store_.Markers().size() == drawnMarkers_) return;
+  Refresh();
 }
 
 QLineSeries* TrendWindow::Segment(int q, std::size_t n) {
@@ -223,7 +225,9 @@ int TrendWindow::PointsShown() const {
 }
 
 void TrendWindow::Refresh() {
-  refresh_.setInterval(static_cast<int>(std::max<std::int64_t>(3000, RangeMs() / 200)));
+  // Four pixels of a wide plot in the 10-minute view.
+  intervalMs_ = static_cast<int>(std::max<std::int64_t>(3000, RangeMs() / 200));
+  sinceMs_ = 0;
   drawnMs_ = store_.NewestMs();
   drawnMarkers_ = store_.Markers().size();
   // The right edge advances in twentieths of the range (30 s in the 10-minute view), so the time
@@ -253,9 +257,11 @@ void TrendWindow::Refresh() {
       segments_[static_cast<std::size_t>(q)][n]->clear();
   }
   if (low > high) low = 0, high = 60;
+  // In steps of 5 (and 500 r/min): a range laid out again, labels and all, only when the values
+  // cross a step, not with every tenth of a degree.
   const double pad = std::max(1.0, (high - low) * 0.08);
-  SetRange(*left_, std::floor(low - pad), std::ceil(high + pad * 2));
-  SetRange(*right_, 0, std::max(1000.0, std::ceil(fastest * 1.15 / 500) * 500));
+  bool moved = SetRange(*left_, std::floor((low - pad) / 5) * 5, std::ceil((high + pad * 2) / 5) * 5);
+  moved |= SetRange(*right_, 0, std::max(1000.0, std::ceil(fastest * 1.15 / 500) * 500));
 
   QList<QPointF> alarmPoints, statePoints;
   alarmTexts_.clear();
@@ -273,11 +279,15 @@ void TrendWindow::Refresh() {
   if (follow_) {
     const QString format = RangeMs() > 3600 * 1000 ? QStringLiteral("MM-dd HH:mm") : QStringLiteral("HH:mm:ss");
     if (time_->format() != format) time_->setFormat(format);
-    if (time_->min().toMSecsSinceEpoch() != from || time_->max().toMSecsSinceEpoch() != end)
+    if (time_->min().toMSecsSinceEpoch() != from || time_->max().toMSecsSinceEpoch() != end) {
       time_->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(end));
+      moved = true;
+    }
   }
   // The axes' labels and titles lie in the part of the view the lines' repaint covers: each is
   // kept as a picture and drawn again only when its text changes. A new range may bring new ones.
+  if (!moved && labelsKept_) return;
+  labelsKept_ = true;
   for (QGraphicsItem* item : view_->scene()->items())
     if (item->type() == QGraphicsTextItem::Type && item->cacheMode() == QGraphicsItem::NoCache)
       item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
@@ -285,13 +295,8 @@ void TrendWindow::Refresh() {
 
 void TrendWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  refresh_.start();
   Refresh();
 }
 
-void TrendWindow::hideEvent(QHideEvent* event) {
-  refresh_.stop();
-  QWidget::hideEvent(event);
-}
 
 }  // namespace kestrova

@@ -4,7 +4,6 @@
 // 24 hours; zoom with the wheel or by dragging a span, pan with the right button or the arrow
 // keys; alarm and work-state changes as markers. A sensor open or short leaves a gap.
 #include <QChartView>
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -43,15 +42,18 @@ class TrendWindow final : public QWidget {
   Q_OBJECT
  public:
   TrendWindow(const TrendStore& store, QWidget* parent = nullptr);
-  // Redraws from the store (once a second while open).
+  // Redraws from the store.
   void Refresh();
+  // The console's poll tick, ms after the last one: while open, the plot is redrawn when a new
+  // point or marker has come, at most once every three seconds in the 10-minute view and as
+  // seldom in the longer views, with no wake-up of its own.
+  void Beat(int ms);
   // Index of the range selector: 0 = 10 min, 1 = 1 h, 2 = 24 h.
   void SelectRange(int index);
   int PointsShown() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void hideEvent(QHideEvent* event) override;
 
  private:
   std::int64_t RangeMs() const;
@@ -69,7 +71,8 @@ class TrendWindow final : public QWidget {
   QScatterSeries* states_;
   std::vector<QString> alarmTexts_, stateTexts_;
   bool follow_ = true;
-  QTimer refresh_;
+  int sinceMs_ = 0, intervalMs_ = 3000;
+  bool labelsKept_ = false;  // the axes' labels are kept as pictures (see Refresh)
   std::int64_t drawnMs_ = -1;
   std::size_t drawnMarkers_ = 0;
 };
