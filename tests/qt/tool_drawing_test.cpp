@@ -195,37 +195,23 @@ TEST(LogTable, ScrollBarLooksAsTheStyleDrawsIt) {
   }
 }
 
-TEST(LogTable, ElidingEqualsTheToolkitsOverTheWholeText) {
-  const QString texts[] = {
-      QStringLiteral("06 01 0F 00 1E 41 3C 1E 23 02 05 DC 0B B8 02 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 12 34"),
-      QStringLiteral("运行数据 内温度 23.5 外温度 开路 控制温度 23.5 电流 3.2 电压 53.4 内风机 3000 外风机 2990 告警 无"),
-      QStringLiteral("写参数 12 = 90（高温报警 50）"),
-      QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii"),
-      QStringLiteral("、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、、"),
-      QStringLiteral("短"), QString()};
-  for (const QFont& font : {QApplication::font(), QFont(QStringLiteral("monospace"), 9)})
-    for (const QString& text : texts)
-      for (int width : {0, 8, 40, 120, 330, 600})
-        EXPECT_EQ(ElideToWidth(text, font, width), QFontMetrics(font).elidedText(text, Qt::ElideRight, width))
-            << text.toStdString() << " at " << width;
-}
-
 TEST(LogTable, CellsDrawnWordByWordLookAsTheWholeTextDrawn) {
   const QString texts[] = {
       QStringLiteral("06 01 0F 00 1E 41 3C 1E 23 02 05 DC 0B B8 02 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 12 34"),
       QStringLiteral("运行数据 内温度 23.5 外温度 开路 控制温度 23.5 电流 3.2 电压 53.4 内风机 3000 外风机 2990 告警 无"),
       QStringLiteral("写参数 12 = 90（高温报警 50）"), QStringLiteral("读运行数据 地址 1"), QStringLiteral("two  spaces "),
-      QString()};
+      QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii WWWWWWWWWWWWWWWWWWWW"), QStringLiteral("短"), QString()};
   const QFont font = QApplication::font();
   for (const QString& text : texts)
-    for (int width : {6, 40, 90, 200, 330, 700}) {
+    for (int width = 1; width < 720; width += 7) {
       const QRect area(3, 0, width, 18);
       QImage expected(width + 10, 18, QImage::Format_RGB32), drawn = expected;
       expected.fill(Qt::white);
       drawn.fill(Qt::white);
       QPainter e(&expected), d(&drawn);
       e.setFont(font);
-      e.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, ElideToWidth(text, font, width));
+      e.drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                 QFontMetrics(font).elidedText(text, Qt::ElideRight, width));
       DrawElided(d, area, text, font);
       e.end();
       d.end();

@@ -20,26 +20,6 @@
 
 namespace kestrova {
 
-QString ElideToWidth(const QString& text, const QFont& font, int width) {
-  const QFontMetrics metrics(font);
-  struct Narrowest {
-    int latin = 0, wide = 0;
-  };
-  static QHash<QString, Narrowest> byFont;
-  Narrowest& n = byFont[font.key()];
-  if (n.latin == 0) {
-    n.latin = metrics.horizontalAdvance(QLatin1Char('W'));
-    for (char c = ' '; c <= '~'; ++c) n.latin = std::min(n.latin, std::max(1, metrics.horizontalAdvance(QLatin1Char(c))));
-    n.wide = std::max(n.latin, metrics.horizontalAdvance(QChar(0x4E00)) * 3 / 4);
-  }
-  qsizetype cut = 0;
-  for (int least = 0; cut < text.size() && least <= width + n.wide; ++cut)
-    least += text[cut].unicode() >= 0x2E80 ? n.wide : n.latin;
-  if (cut >= text.size()) return metrics.elidedText(text, Qt::ElideRight, width);
-  const QString elided = metrics.elidedText(text.left(cut), Qt::ElideRight, width);
-  return elided.size() == cut ? metrics.elidedText(text, Qt::ElideRight, width) : elided;
-}
-
 void DrawElided(QPainter& painter, const QRect& area, const QString& text, const QFont& font) {
   // Words already laid out, by font: the logs repeat a small vocabulary (the bytes in hex, the
   // names of the measurements, the states), and laying out Chinese text is what drawing a new
@@ -55,7 +35,6 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
   const qreal top = area.top() + (area.height() - metrics.height()) / 2;
   const qreal space = metrics.horizontalAdvance(QLatin1Char(' '));
   const qreal dots = metrics.horizontalAdvance(QChar(0x2026));
-  const qreal right = area.left() + area.width();
   qreal total = 0;
   std::vector<std::pair<qsizetype, const Word*>> laid;  // each word's start in the text
   for (qsizetype start = 0; start <= text.size();) {
@@ -75,20 +54,37 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
     if (total > area.width() + space) break;
   }
   painter.setFont(font);
+  const qreal baseline = top + metrics.ascent();
+  // Elided as the toolkit does: the longest start narrower than the width less the ellipsis,
+  // then the ellipsis; a text of one character is never elided.
+  const bool whole = total <= area.width() || text.size() <= 1;
+  const qreal room = area.width() - dots;
+  if (!whole && room < 0) return;
+  // A character wider than the area is cut at its edge.
+  painter.save();
+  if (total > area.width()) painter.setClipRect(area, Qt::IntersectClip);
   qreal x = area.left();
   for (const auto& [start, word] : laid) {
-    if (total <= area.width() || x + word->advance + dots <= right) {
+    if (whole || x - area.left() + word->advance < room) {
       painter.drawStaticText(QPointF(x, top), word->text);
       x += word->advance + space;
       continue;
     }
-    // The word that no longer fits with the ellipsis: the rest of the text from the space
-    // before it is elided into what is left of the width.
+    // The word that does not fit: as much of it, with the space before it, as does.
     if (start > 0) x -= space;
-    painter.drawText(QPointF(x, top + metrics.ascent()),
-                     ElideToWidth(text.mid(start > 0 ? start - 1 : 0), font, static_cast<int>(std::floor(right - x))));
+    const qsizetype from = start > 0 ? start - 1 : 0;
+    qsizetype end = text.indexOf(QLatin1Char(' '), start);
+    if (end < 0) end = text.size();
+    qsizetype fits = 0;
+    for (qsizetype n = 1; from + n <= end; ++n) {
+      if (text[from + n - 1].isHighSurrogate() && from + n < end) continue;
+      if (x - area.left() + metrics.horizontalAdvance(text.mid(from, n)) >= room) break;
+      fits = n;
+    }
+    painter.drawText(QPointF(x, baseline), text.mid(from, fits) + QChar(0x2026));
     break;
   }
+  painter.restore();
 }
 
 namespace {

@@ -12,13 +12,8 @@ namespace kestrova {
 
 class LogModel;
 
-// The text elided at its end to the width, as QFontMetrics::elidedText gives it. A decoded frame
-// runs to far more characters than a column shows, and eliding lays out the whole text: it is
-// first cut where the narrowest a character of its kind can be already passes the width. Should
-// the cut text fit after all (a character narrower than thought), the whole text is elided.
-QString ElideToWidth(const QString& text, const QFont& font, int width);
 // Draws the text in the area (left, vertically centred) as QPainter::drawText draws it elided
-// to the area's width, word by word from words laid out once.
+// at its end to the area's width, word by word from words laid out once.
 void DrawElided(QPainter& painter, const QRect& area, const QString& text, const QFont& font);
 
 class LogTable final : public QTableView {
