@@ -7,15 +7,12 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QPixmap>
-#include <QProxyStyle>
-#include <QStyleFactory>
-#include <QStyleOptionSlider>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <cmath>
-#include <map>
 #include <vector>
 
+#include "qt/tools/groove_style.h"
 #include "qt/tools/log_model.h"
 
 namespace kestrova {
@@ -171,69 +168,6 @@ class PictureCellDelegate final : public QStyledItemDelegate {
   mutable QCache<CellKey, QPixmap> pictures_{8 * 1024};
   // By look: shares the memory of the pictures above, so it is counted twice and kept smaller.
   mutable QCache<LookKey, QPixmap> looks_{2 * 1024};
-};
-
-// The style's scroll bar with its groove drawn once. The groove is a gradient with edge lines over
-// the bar's whole length, and the raster engine splits every fill taller than a few dozen lines
-// across its thread pool and waits for it: on a monitor whose bar moves once a second that cost
-// more than the table. The groove's picture is kept per size and state and copied in bands short
-// enough to be copied on this thread; the handle and the arrows are drawn by the style as before.
-class GrooveStyle final : public QProxyStyle {
- public:
-  GrooveStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
-
-  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option, QPainter* painter,
-                          const QWidget* widget) const override {
-    const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option);
-    if (control != CC_ScrollBar || !bar || !(bar->subControls & SC_ScrollBarGroove))
-      return QProxyStyle::drawComplexControl(control, option, painter, widget);
-    const qreal ratio = painter->device()->devicePixelRatioF();
-    const GrooveKey key{bar->rect.width(), bar->rect.height(), static_cast<int>(bar->orientation),
-                        static_cast<int>(bar->state & (State_Enabled | State_Active)), bar->palette.cacheKey(), ratio};
-    auto found = grooves_.find(key);
-    if (found == grooves_.end()) {
-      if (grooves_.size() > 8) grooves_.clear();  // sizes of a window resized again and again
-      QPixmap drawn(bar->rect.size() * ratio);
-      drawn.setDevicePixelRatio(ratio);
-      drawn.fill(Qt::transparent);
-      QStyleOptionSlider only = *bar;
-      only.rect = QRect(QPoint(0, 0), bar->rect.size());
-      only.subControls = SC_ScrollBarGroove;
-      QPainter p(&drawn);
-      QProxyStyle::drawComplexControl(control, &only, &p, widget);
-      p.end();
-      found = grooves_.emplace(key, drawn).first;
-    }
-    const QPixmap& groove = found->second;
-    for (int y = 0; y < groove.height(); y += kBand)
-      painter->drawPixmap(QPointF(bar->rect.left(), bar->rect.top() + y / ratio), groove,
-                          QRectF(0, y, groove.width(), std::min(kBand, groove.height() - y)));
-    // The handle is as tall as the share of the rows shown, so it too is drawn band by band.
-    QStyleOptionSlider rest = *bar;
-    rest.subControls &= ~SC_ScrollBarGroove;
-    const QRect handle = subControlRect(control, &rest, SC_ScrollBarSlider, widget);
-    const int bandHeight = std::max(1, static_cast<int>(kBand / ratio));
-    for (int top = bar->rect.top(); top <= bar->rect.bottom(); top += bandHeight) {
-      const QRect band(bar->rect.left(), top, bar->rect.width(), bandHeight);
-      const bool ends = top == bar->rect.top() || band.bottom() >= bar->rect.bottom() - bar->rect.width();
-      if (!ends && !band.intersects(handle.adjusted(0, -1, 0, 1))) continue;
-      painter->save();
-      painter->setClipRect(band, Qt::IntersectClip);
-      QProxyStyle::drawComplexControl(control, &rest, painter, widget);
-      painter->restore();
-    }
-  }
-
- private:
-  // Device lines: a fill of fewer than 96 is done on this thread.
-  static constexpr int kBand = 64;
-  struct GrooveKey {
-    int width, height, orientation, state;
-    qint64 palette;
-    qreal ratio;
-    auto operator<=>(const GrooveKey&) const = default;
-  };
-  mutable std::map<GrooveKey, QPixmap> grooves_;
 };
 
 }  // namespace

@@ -3,8 +3,6 @@
 #include <QComboBox>
 #include <QDateTime>
 #include <QDateTimeAxis>
-#include <QGraphicsScene>
-#include <QGraphicsTextItem>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLegendMarker>
@@ -27,12 +25,9 @@ const QColor kColours[kTrendQuantities] = {QColor(0xd0, 0x30, 0x30), QColor(0x20
 const char* const kUnits[kTrendQuantities] = {"°C", "°C", "°C", "A", "V", "r/min", "r/min"};
 bool OnRightAxis(int q) { return q == kInnerFan || q == kOuterFan; }
 
-// A new range makes the chart lay its axis out again; the same range is left alone. True when
-// the range moved.
-bool SetRange(QValueAxis& axis, double min, double max) {
-  if (axis.min() == min && axis.max() == max) return false;
-  axis.setRange(min, max);
-  return true;
+// A new range makes the chart lay its axis out again; the same range is left alone.
+void SetRange(QValueAxis& axis, double min, double max) {
+  if (axis.min() != min || axis.max() != max) axis.setRange(min, max);
 }
 
 }  // namespace
@@ -260,8 +255,8 @@ void TrendWindow::Refresh() {
   // In steps of 5 (and 500 r/min): a range laid out again, labels and all, only when the values
   // cross a step, not with every tenth of a degree.
   const double pad = std::max(1.0, (high - low) * 0.08);
-  bool moved = SetRange(*left_, std::floor((low - pad) / 5) * 5, std::ceil((high + pad * 2) / 5) * 5);
-  moved |= SetRange(*right_, 0, std::max(1000.0, std::ceil(fastest * 1.15 / 500) * 500));
+  SetRange(*left_, std::floor((low - pad) / 5) * 5, std::ceil((high + pad * 2) / 5) * 5);
+  SetRange(*right_, 0, std::max(1000.0, std::ceil(fastest * 1.15 / 500) * 500));
 
   QList<QPointF> alarmPoints, statePoints;
   alarmTexts_.clear();
@@ -279,18 +274,9 @@ void TrendWindow::Refresh() {
   if (follow_) {
     const QString format = RangeMs() > 3600 * 1000 ? QStringLiteral("MM-dd HH:mm") : QStringLiteral("HH:mm:ss");
     if (time_->format() != format) time_->setFormat(format);
-    if (time_->min().toMSecsSinceEpoch() != from || time_->max().toMSecsSinceEpoch() != end) {
+    if (time_->min().toMSecsSinceEpoch() != from || time_->max().toMSecsSinceEpoch() != end)
       time_->setRange(QDateTime::fromMSecsSinceEpoch(from), QDateTime::fromMSecsSinceEpoch(end));
-      moved = true;
-    }
   }
-  // The axes' labels and titles lie in the part of the view the lines' repaint covers: each is
-  // kept as a picture and drawn again only when its text changes. A new range may bring new ones.
-  if (!moved && labelsKept_) return;
-  labelsKept_ = true;
-  for (QGraphicsItem* item : view_->scene()->items())
-    if (item->type() == QGraphicsTextItem::Type && item->cacheMode() == QGraphicsItem::NoCache)
-      item->setCacheMode(QGraphicsItem::DeviceCoordinateCache);
 }
 
 void TrendWindow::showEvent(QShowEvent* event) {

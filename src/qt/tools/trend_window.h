@@ -72,7 +72,6 @@ class TrendWindow final : public QWidget {
   std::vector<QString> alarmTexts_, stateTexts_;
   bool follow_ = true;
   int sinceMs_ = 0, intervalMs_ = 3000;
-  bool labelsKept_ = false;  // the axes' labels are kept as pictures (see Refresh)
   std::int64_t drawnMs_ = -1;
   std::size_t drawnMarkers_ = 0;
 };
