@@ -33,7 +33,8 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
   const qreal space = metrics.horizontalAdvance(QLatin1Char(' '));
   const qreal dots = metrics.horizontalAdvance(QChar(0x2026));
   qreal total = 0;
-  std::vector<std::pair<qsizetype, const Word*>> laid;  // each word's start in the text
+  // Each word's start in the text, and the word (a copy: a later insertion may move the cache).
+  std::vector<std::pair<qsizetype, Word>> laid;
   for (qsizetype start = 0; start <= text.size();) {
     qsizetype end = text.indexOf(QLatin1Char(' '), start);
     if (end < 0) end = text.size();
@@ -45,7 +46,7 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
       w.text.prepare(QTransform(), font);
       found = words.insert(word, w);
     }
-    laid.emplace_back(start, &found.value());
+    laid.emplace_back(start, found.value());
     total += found->advance + (end < text.size() ? space : 0);
     start = end + 1;
     if (total > area.width() + space) break;
@@ -62,9 +63,9 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
   if (total > area.width()) painter.setClipRect(area, Qt::IntersectClip);
   qreal x = area.left();
   for (const auto& [start, word] : laid) {
-    if (whole || x - area.left() + word->advance < room) {
-      painter.drawStaticText(QPointF(x, top), word->text);
-      x += word->advance + space;
+    if (whole || x - area.left() + word.advance < room) {
+      painter.drawStaticText(QPointF(x, top), word.text);
+      x += word.advance + space;
       continue;
     }
     // The word that does not fit: as much of it, with the space before it, as does.
