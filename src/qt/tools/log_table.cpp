@@ -33,8 +33,12 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
   const qreal space = metrics.horizontalAdvance(QLatin1Char(' '));
   const qreal dots = metrics.horizontalAdvance(QChar(0x2026));
   qreal total = 0;
-  // Each word's start in the text, and the word (a copy: a later insertion may move the cache).
-  std::vector<std::pair<qsizetype, Word>> laid;
+  // Each word's place in the text, and the word (a copy: a later insertion may move the cache).
+  struct Laid {
+    qsizetype start, end;
+    Word word;
+  };
+  std::vector<Laid> laid;
   for (qsizetype start = 0; start <= text.size();) {
     qsizetype end = text.indexOf(QLatin1Char(' '), start);
     if (end < 0) end = text.size();
@@ -46,7 +50,7 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
       w.text.prepare(QTransform(), font);
       found = words.insert(word, w);
     }
-    laid.emplace_back(start, found.value());
+    laid.push_back({start, end, found.value()});
     total += found->advance + (end < text.size() ? space : 0);
     start = end + 1;
     if (total > area.width() + space) break;
@@ -62,7 +66,7 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
   painter.save();
   if (total > area.width()) painter.setClipRect(area, Qt::IntersectClip);
   qreal x = area.left();
-  for (const auto& [start, word] : laid) {
+  for (const auto& [start, end, word] : laid) {
     if (whole || x - area.left() + word.advance < room) {
       painter.drawStaticText(QPointF(x, top), word.text);
       x += word.advance + space;
@@ -71,8 +75,6 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
     // The word that does not fit: as much of it, with the space before it, as does.
     if (start > 0) x -= space;
     const qsizetype from = start > 0 ? start - 1 : 0;
-    qsizetype end = text.indexOf(QLatin1Char(' '), start);
-    if (end < 0) end = text.size();
     qsizetype fits = 0;
     for (qsizetype n = 1; from + n <= end; ++n) {
       if (text[from + n - 1].isHighSurrogate() && from + n < end) continue;
@@ -116,9 +118,8 @@ size_t qHash(const LookKey& k, size_t seed = 0) {
 }
 
 // Draws each cell as the style would (background, selection, the model's text colour, the text
-// elided to the column) into a picture once, and then copies the picture: the whole table is
-// repainted every time a row comes in and scrolls the rest up, and laying out the same Chinese
-// texts again each time was most of what an open monitor cost while polling.
+// elided to the column) into a picture once, and then copies the picture whenever the view
+// repaints it (a resize, a scroll by the operator, a change of selection).
 class PictureCellDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
