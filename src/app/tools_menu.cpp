@@ -120,7 +120,7 @@ void ToolsMenu::RunDataShown(const ReceiveRing& frame) {
   if (mark_differing_) MarkDiffering(windows_.MainPanel());
   if (!recorder_.Active()) return;
   if (auto error = recorder_.Row(now, windows_.MainPanel())) return StopRecording(*error);
-  ShowRecording();
+  record_status_->Count(recorder_.Rows());
 }
 
 void ToolsMenu::ShowRecording() {

@@ -1,6 +1,9 @@
 // The tool windows draw only what changed (the log tables when the log moves on, the recording
 // note when a row is written): what is shown must still be exactly what drawing afresh gives.
 #include <QApplication>
+#include <QChart>
+#include <QDateTime>
+#include <QLineSeries>
 #include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QPaintEvent>
@@ -15,6 +18,7 @@
 #include "qt/tools/log_model.h"
 #include "qt/tools/log_table.h"
 #include "qt/tools/recording_status.h"
+#include "qt/tools/trend_window.h"
 
 namespace kestrova {
 namespace {
@@ -112,6 +116,7 @@ TEST(LogTable, WhatIsShownAfterEveryStepEqualsAFullRepaint) {
     same("the log at its bound");
   }
   EXPECT_EQ(s.table->model()->rowCount(), 60);
+  EXPECT_EQ(s.table->verticalScrollBar()->value(), s.table->verticalScrollBar()->maximum()) << "not following the end";
   // Each row shows its own entry: no two numbers are drawn alike.
   const QImage fresh = s.Fresh();
   for (int row = s.table->rowAt(0) + 1; row < s.table->model()->rowCount() - 1; ++row) {
@@ -200,7 +205,9 @@ TEST(LogTable, CellsDrawnWordByWordLookAsTheWholeTextDrawn) {
       QStringLiteral("06 01 0F 00 1E 41 3C 1E 23 02 05 DC 0B B8 02 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 12 34"),
       QStringLiteral("运行数据 内温度 23.5 外温度 开路 控制温度 23.5 电流 3.2 电压 53.4 内风机 3000 外风机 2990 告警 无"),
       QStringLiteral("写参数 12 = 90（高温报警 50）"), QStringLiteral("读运行数据 地址 1"), QStringLiteral("two  spaces "),
-      QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii WWWWWWWWWWWWWWWWWWWW"), QStringLiteral("短"), QString()};
+      QStringLiteral("iiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiiii WWWWWWWWWWWWWWWWWWWW"), QStringLiteral("短"),
+      QString::fromUtf8("\xF0\xA0\x80\x80\xF0\xA0\x80\x81\xF0\xA0\x80\x82 \xF0\x9F\x94\xA5\xF0\x9F\x94\xA5\xF0\x9F\x94\xA5\xF0\x9F\x94\xA5"),
+      QString()};
   const QFont font = QApplication::font();
   for (const QString& text : texts)
     for (int width = 1; width < 720; width += 7) {
@@ -233,6 +240,80 @@ TEST(RecordingStatus, TheNoteShownFollowsTheRowCount) {
   EXPECT_EQ(note->text(), QStringLiteral("记录中：kestrova-A1-20261207-101500.csv（11 行）"));
   EXPECT_NE(note->grab().toImage(), ten);
   EXPECT_EQ(note->grab().toImage(), fresh->grab().toImage());
+  // The status bar is laid out again when the note grows, not for every row.
+  struct CountLayouts : QObject {
+    int n = 0;
+    bool eventFilter(QObject*, QEvent* e) override { return n += e->type() == QEvent::LayoutRequest, false; }
+  } layouts;
+  window.setLayout(new QVBoxLayout);
+  window.layout()->addWidget(note);
+  Shown::Settle();
+  window.installEventFilter(&layouts);
+  note->Count(12);
+  Shown::Settle();
+  EXPECT_EQ(layouts.n, 0);
+  note->Count(100);
+  Shown::Settle();
+  EXPECT_EQ(layouts.n, 1);
+  EXPECT_EQ(note->text(), QStringLiteral("记录中：kestrova-A1-20261207-101500.csv（100 行）"));
+}
+
+// The trend plot draws each line in pieces so that a new point redraws only the last one: joined,
+// the pieces must be exactly the store's points, broken only where a sensor was open.
+TEST(TrendWindow, LinesInPiecesShowEveryPointAndOnlyTheLastPieceIsRedrawn) {
+  TrendStore store;
+  // In the future, so the plot's right edge follows the points, not the clock.
+  const std::int64_t start = QDateTime::currentMSecsSinceEpoch() / 30000 * 30000 + 600000 + 500;
+  const auto add = [&](int i) {
+    RunDataValues v;
+    v.innerTemp = 20 + i % 7;
+    v.outerSensor = i >= 100 && i < 110 ? Sensor::Open : Sensor::Ok;
+    v.outerTemp = 30 + i % 3;
+    v.innerFanSpeed = 3000 + i;
+    store.Add(start + i * 1000, v);
+  };
+  for (int i = 0; i < 200; ++i) add(i);
+  TrendWindow window(store);
+  window.resize(900, 500);
+  window.show();
+  Shown::Settle();
+  QChart* chart = window.findChild<QChartView*>(QStringLiteral("TrendChart"))->chart();
+  // A line's pieces joined: the points, and how often one piece does not start where the last ended.
+  const auto joined = [&](const char* caption, int& breaks) {
+    QList<QPointF> line;
+    breaks = 0;
+    for (QAbstractSeries* s : chart->series()) {
+      auto* piece = qobject_cast<QLineSeries*>(s);
+      if (!piece || !piece->name().startsWith(QString::fromUtf8(caption)) || piece->count() == 0) continue;
+      QList<QPointF> points = piece->points();
+      if (!line.isEmpty() && points.front() == line.back()) points.removeFirst();
+      else if (!line.isEmpty()) ++breaks;
+      line += points;
+    }
+    return line;
+  };
+  const auto expected = [&](int q) {
+    QList<QPointF> line;
+    for (const TrendPoint& p : store.Points(0))
+      if (!std::isnan(p.value[q])) line.append(QPointF(static_cast<qreal>(p.atMs), p.value[q]));
+    return line;
+  };
+  int breaks = 0;
+  EXPECT_EQ(joined("内温度", breaks), expected(kInnerTemp));
+  EXPECT_EQ(breaks, 0);
+  EXPECT_EQ(joined("外温度", breaks), expected(kOuterTemp));
+  EXPECT_EQ(breaks, 1) << "the open sensor is a gap";
+  EXPECT_EQ(joined("内风机转速", breaks), expected(kInnerFan));
+
+  int replaced = 0;
+  for (QAbstractSeries* s : chart->series())
+    if (auto* piece = qobject_cast<QLineSeries*>(s))
+      QObject::connect(piece, &QXYSeries::pointsReplaced, [&replaced] { ++replaced; });
+  add(200);
+  window.Refresh();
+  EXPECT_EQ(replaced, kTrendQuantities) << "only the last piece of each line changes";
+  EXPECT_EQ(joined("内温度", breaks), expected(kInnerTemp));
+  EXPECT_EQ(joined("外温度", breaks), expected(kOuterTemp));
 }
 
 }  // namespace

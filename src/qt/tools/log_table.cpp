@@ -2,11 +2,9 @@
 
 #include <QApplication>
 #include <QHash>
-#include <QCache>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
-#include <QPixmap>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 #include <cmath>
@@ -25,13 +23,29 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
     QStaticText text;
     qreal advance;
   };
-  static QHash<QString, QHash<QString, Word>> byFont;
-  QHash<QString, Word>& words = byFont[font.key()];
+  struct Font {
+    QFont font;
+    QFontMetricsF metrics;
+    qreal space, dots;
+    QHash<QString, Word> words;
+  };
+  static QHash<QString, Font> byFont;
+  static Font* last = nullptr;  // a table draws all its cells in one font
+  if (last == nullptr || !(last->font == font)) {
+    auto found = byFont.find(font.key());
+    if (found == byFont.end()) {
+      const QFontMetricsF m(font);
+      found = byFont.insert(font.key(), Font{font, m, m.horizontalAdvance(QLatin1Char(' ')),
+                                             m.horizontalAdvance(QChar(0x2026)), {}});
+    }
+    last = &found.value();
+  }
+  QHash<QString, Word>& words = last->words;
   if (words.size() > 4096) words.clear();
-  const QFontMetricsF metrics(font);
+  const QFontMetricsF& metrics = last->metrics;
   const qreal top = area.top() + (area.height() - metrics.height()) / 2;
-  const qreal space = metrics.horizontalAdvance(QLatin1Char(' '));
-  const qreal dots = metrics.horizontalAdvance(QChar(0x2026));
+  const qreal space = last->space;
+  const qreal dots = last->dots;
   qreal total = 0;
   // Each word's place in the text, and the word (a copy: a later insertion may move the cache).
   struct Laid {
@@ -75,11 +89,15 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
     // The word that does not fit: as much of it, with the space before it, as does.
     if (start > 0) x -= space;
     const qsizetype from = start > 0 ? start - 1 : 0;
-    qsizetype fits = 0;
-    for (qsizetype n = 1; from + n <= end; ++n) {
-      if (text[from + n - 1].isHighSurrogate() && from + n < end) continue;
-      if (x - area.left() + metrics.horizontalAdvance(text.mid(from, n)) >= room) break;
-      fits = n;
+    // The longest start of it that fits, found by halving (a start is never narrower than a
+    // shorter one); a pair of surrogates is never split.
+    const auto fitsIn = [&](qsizetype n) { return x - area.left() + metrics.horizontalAdvance(text.mid(from, n)) < room; };
+    qsizetype fits = 0, over = end - from + 1;
+    while (over - fits > 1) {
+      qsizetype n = (fits + over) / 2;
+      if (text[from + n - 1].isHighSurrogate() && from + n < end && ++n == over) n -= 2;
+      if (n <= fits) break;
+      (fitsIn(n) ? fits : over) = n;
     }
     painter.drawText(QPointF(x, baseline), text.mid(from, fits) + QChar(0x2026));
     break;
@@ -89,87 +107,23 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
 
 namespace {
 
-// What a cell's picture depends on: the entry (which never changes), the column, the cell's size
-// and whether it is shown selected.
-struct CellKey {
-  qint64 entry;
-  int column, width, height;
-  bool selected, active;
-  qreal ratio;
-  bool operator==(const CellKey&) const = default;
-};
-
-size_t qHash(const CellKey& k, size_t seed = 0) {
-  return qHashMulti(seed, k.entry, k.column, k.width, k.height, k.selected, k.active, k.ratio);
-}
-
-// What a cell's picture shows, whichever entry it belongs to.
-struct LookKey {
-  QString text;
-  QRgb colour;
-  int width, height;
-  bool selected, active;
-  qreal ratio;
-  bool operator==(const LookKey&) const = default;
-};
-
-size_t qHash(const LookKey& k, size_t seed = 0) {
-  return qHashMulti(seed, k.text, k.colour, k.width, k.height, k.selected, k.active, k.ratio);
-}
-
 // Draws each cell as the style would (background, selection, the model's text colour, the text
-// elided to the column) into a picture once, and then copies the picture whenever the view
-// repaints it (a resize, a scroll by the operator, a change of selection).
-class PictureCellDelegate final : public QStyledItemDelegate {
+// elided to the column), straight from the words laid out once: a new row costs its glyphs only.
+class WordCellDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    const CellKey key{index.data(LogModel::kNumberRole).toLongLong(),
-                      index.column(),
-                      option.rect.width(),
-                      option.rect.height(),
-                      static_cast<bool>(option.state & QStyle::State_Selected),
-                      static_cast<bool>(option.state & QStyle::State_Active),
-                      painter->device()->devicePixelRatioF()};
-    if (const QPixmap* picture = pictures_.object(key)) return painter->drawPixmap(option.rect.topLeft(), *picture);
     QStyleOptionViewItem opt = option;
     initStyleOption(&opt, index);
-    // Most cells repeat one another (the direction, every poll's request): an entry whose cell
-    // looks like one already drawn shares that picture.
-    const LookKey look{opt.text, opt.palette.color(QPalette::Text).rgba(), key.width, key.height,
-                       key.selected, key.active, key.ratio};
-    const QPixmap* shared = looks_.object(look);
-    QPixmap* drawn = shared ? new QPixmap(*shared) : Draw(opt, key.ratio);
-    painter->drawPixmap(option.rect.topLeft(), *drawn);
-    if (!shared) looks_.insert(look, new QPixmap(*drawn), Cost(*drawn));
-    // Last: the cache deletes at once a picture too big ever to be kept.
-    pictures_.insert(key, drawn, Cost(*drawn));
-  }
-
- private:
-  static int Cost(const QPixmap& p) { return std::max(1, p.width() * p.height() / 256); }
-
-  QPixmap* Draw(const QStyleOptionViewItem& opt, qreal ratio) const {
     const QPalette::ColorGroup group = (opt.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
     const bool selected = opt.state & QStyle::State_Selected;
-    auto* drawn = new QPixmap(opt.rect.size() * ratio);
-    drawn->setDevicePixelRatio(ratio);
-    drawn->fill(opt.palette.color(group, selected ? QPalette::Highlight : QPalette::Base));
-    QPainter p(drawn);
+    painter->fillRect(opt.rect, opt.palette.brush(group, selected ? QPalette::Highlight : QPalette::Base));
     const QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
     const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, opt.widget) + 1;
-    const QRect area = QRect(QPoint(0, 0), opt.rect.size()).adjusted(margin, 0, -margin, 0);
-    p.setFont(opt.font);
-    p.setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    DrawElided(p, area, opt.text, opt.font);
-    return drawn;
+    painter->setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+    DrawElided(*painter, opt.rect.adjusted(margin, 0, -margin, 0), opt.text, opt.font);
   }
-
-  // In KiB: some 8 MiB, several screens of cells.
-  mutable QCache<CellKey, QPixmap> pictures_{8 * 1024};
-  // By look: shares the memory of the pictures above, so it is counted twice and kept smaller.
-  mutable QCache<LookKey, QPixmap> looks_{2 * 1024};
 };
 
 }  // namespace
@@ -178,7 +132,7 @@ LogTable::LogTable(LogModel* model, const QString& objectName, QWidget* parent) 
   setObjectName(objectName);
   model_->setParent(this);
   setModel(model_);
-  setItemDelegate(new PictureCellDelegate(this));
+  setItemDelegate(new WordCellDelegate(this));
   setShowGrid(false);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -228,8 +182,9 @@ void LogTable::Follow() {
   // are drawn.
   viewport()->setAttribute(Qt::WA_UpdatesDisabled, true);
   const LogModel::Change change = model_->Sync();
-  if (atEnd) scrollToBottom();
-  else executeDelayedItemsLayout();
+  // The rows' layout now, while nothing is drawn (left to later, it would repaint the whole view).
+  executeDelayedItemsLayout();
+  if (atEnd) bar->setValue(bar->maximum());
   viewport()->setAttribute(Qt::WA_UpdatesDisabled, false);
   const int row = model_->RowOf(anchor);
   const int shift = row < 0 ? -1 : anchorY - rowViewportPosition(row);

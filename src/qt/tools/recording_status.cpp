@@ -1,5 +1,6 @@
 #include "qt/tools/recording_status.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace kestrova {
@@ -14,23 +15,49 @@ void Prepare(QStaticText& text, const QString& value, const QFont& font) {
 
 }  // namespace
 
-RecordingStatus::RecordingStatus(QWidget* parent) : QLabel(parent) {
+RecordingStatus::RecordingStatus(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("RecordStatus"));
   Prepare(tail_, QStringLiteral(" 行）"), font());
 }
 
 void RecordingStatus::Show(const QString& file, std::int64_t rows) {
   const QString head = QStringLiteral("记录中：%1（").arg(file);
-  if (head != head_.text()) Prepare(head_, head, font());
-  count_ = QString::number(rows);
-  countWidth_ = fontMetrics().horizontalAdvance(count_);
+  if (head != head_.text()) {
+    Prepare(head_, head, font());
+    count_.clear();
+  }
+  Count(rows);
+}
+
+void RecordingStatus::Count(std::int64_t rows) {
+  const QString count = QString::number(rows);
+  if (count == count_) return;
+  const QSize before = sizeHint();
+  count_ = count;
+  // Digits one by one: a single character's width needs no shaping of the text.
+  const QFontMetrics metrics = fontMetrics();
+  countWidth_ = 0;
+  for (QChar digit : count_) countWidth_ += metrics.horizontalAdvance(digit);
   drawn_ = false;
-  setText(head + count_ + tail_.text());
+  setAccessibleName(text());
+  if (sizeHint() != before) updateGeometry();
+  update();
+}
+
+void RecordingStatus::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) {
+    Prepare(head_, head_.text(), font());
+    Prepare(tail_, tail_.text(), font());
+    const QString count = count_;
+    count_.clear();
+    Count(count.toLongLong());
+  }
+  QWidget::changeEvent(event);
 }
 
 QSize RecordingStatus::sizeHint() const {
   const int width = qCeil(head_.size().width()) + countWidth_ + qCeil(tail_.size().width());
-  return {width + 2 * margin(), fontMetrics().height()};
+  return {width, fontMetrics().height()};
 }
 
 void RecordingStatus::paintEvent(QPaintEvent*) {
@@ -49,7 +76,7 @@ void RecordingStatus::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
     const int y = (height() - fontMetrics().height()) / 2;
-    qreal x = margin();
+    qreal x = 0;
     painter.drawStaticText(QPointF(x, y), head_);
     x += head_.size().width();
     painter.drawText(QPointF(x, y + fontMetrics().ascent()), count_);

@@ -212,13 +212,6 @@ std::int64_t TrendWindow::RangeMs() const { return kRanges[std::max(0, range_->c
 
 void TrendWindow::SelectRange(int index) { range_->setCurrentIndex(index); }
 
-int TrendWindow::PointsShown() const {
-  int n = 0;
-  for (const auto& list : segments_)
-    for (QLineSeries* s : list) n += static_cast<int>(s->count());
-  return n;
-}
-
 void TrendWindow::Refresh() {
   // Four pixels of a wide plot in the 10-minute view.
   intervalMs_ = static_cast<int>(std::max<std::int64_t>(3000, RangeMs() / 200));
@@ -235,21 +228,32 @@ void TrendWindow::Refresh() {
 
   double low = 1e9, high = -1e9, fastest = 0;
   for (int q = 0; q < kTrendQuantities; ++q) {
+    // Each line is drawn in pieces, one per step of the time axis (and one more at each gap):
+    // a new point changes only the last piece, and only that is laid out and drawn again. Qt
+    // Charts strokes a whole series for every change of it, however little has changed.
     std::vector<QList<QPointF>> pieces(1);
+    std::int64_t pieceStep = 0;
     for (const TrendPoint& p : points) {
       const float v = p.value[static_cast<std::size_t>(q)];
       if (std::isnan(v)) {
         if (!pieces.back().isEmpty()) pieces.emplace_back();
         continue;
       }
+      if (!pieces.back().isEmpty() && p.atMs / step != pieceStep) {
+        // The next piece starts where this one ends: the line stays unbroken.
+        const QPointF joint = pieces.back().back();
+        pieces.emplace_back(QList<QPointF>{joint});
+      }
+      pieceStep = p.atMs / step;
       pieces.back().append(QPointF(static_cast<qreal>(p.atMs), v));
       if (OnRightAxis(q)) fastest = std::max<double>(fastest, v);
       else low = std::min<double>(low, v), high = std::max<double>(high, v);
     }
     if (pieces.size() > 1 && pieces.back().isEmpty()) pieces.pop_back();
-    for (std::size_t n = 0; n < pieces.size(); ++n) Segment(q, n)->replace(pieces[n]);
+    for (std::size_t n = 0; n < pieces.size(); ++n)
+      if (QLineSeries* s = Segment(q, n); s->points() != pieces[n]) s->replace(pieces[n]);
     for (std::size_t n = pieces.size(); n < segments_[static_cast<std::size_t>(q)].size(); ++n)
-      segments_[static_cast<std::size_t>(q)][n]->clear();
+      if (segments_[static_cast<std::size_t>(q)][n]->count() > 0) segments_[static_cast<std::size_t>(q)][n]->clear();
   }
   if (low > high) low = 0, high = 60;
   // In steps of 5 (and 500 r/min): a range laid out again, labels and all, only when the values

@@ -50,7 +50,6 @@ class TrendWindow final : public QWidget {
   void Beat(int ms);
   // Index of the range selector: 0 = 10 min, 1 = 1 h, 2 = 24 h.
   void SelectRange(int index);
-  int PointsShown() const;
 
  protected:
   void showEvent(QShowEvent* event) override;
