@@ -71,7 +71,8 @@ void RecordingStatus::paintEvent(QPaintEvent*) {
   }
   if (!drawn_) {
     drawn_ = true;
-    picture_.fill(Qt::transparent);
+    // Opaque, on the status bar's own colour: copied each tick rather than blended.
+    picture_.fill(palette().color(QPalette::Window));
     QPainter painter(&picture_);
     painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
