@@ -162,41 +162,44 @@ TEST(LogTable, ALogThatDidNotMoveIsNotDrawnAgain) {
 }
 
 TEST(LogTable, ScrollBarLooksAsTheStyleDrawsIt) {
-  Shown s;
-  s.log.Add(200);
-  s.Follow();
-  QScrollBar* bar = s.table->verticalScrollBar();
-  for (int value : {0, bar->maximum() / 2, bar->maximum()}) {
-    bar->setValue(value);
-    // The same bar drawn by the application's style alone.
-    QScrollBar plain(Qt::Vertical);
-    plain.setRange(bar->minimum(), bar->maximum());
-    plain.setPageStep(bar->pageStep());
-    plain.setValue(value);
-    plain.resize(bar->size());
-    QImage expected(bar->size(), QImage::Format_RGB32);
-    expected.fill(Qt::black);
-    QImage drawn = expected;
-    {
-      QPainter p(&expected);
-      QStyleOptionSlider option;
-      option.initFrom(&plain);
-      option.orientation = Qt::Vertical;
-      option.minimum = plain.minimum();
-      option.maximum = plain.maximum();
-      option.sliderPosition = option.sliderValue = value;
-      option.pageStep = plain.pageStep();
-      option.singleStep = plain.singleStep();
-      option.upsideDown = false;
-      option.subControls = QStyle::SC_All;
-      option.state |= QStyle::State_Enabled | QStyle::State_Active;
-      option.palette = bar->palette();
-      QApplication::style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &p, &plain);
-      QPainter q(&drawn);
-      option.styleObject = nullptr;
-      bar->style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &q, bar);
+  // A handle taller than a band, and one at its shortest.
+  for (int rows : {15, 200}) {
+    Shown s;
+    s.log.Add(rows);
+    s.Follow();
+    QScrollBar* bar = s.table->verticalScrollBar();
+    for (int value : {0, bar->maximum() / 2, bar->maximum()}) {
+      bar->setValue(value);
+      // The same bar drawn by the application's style alone.
+      QScrollBar plain(Qt::Vertical);
+      plain.setRange(bar->minimum(), bar->maximum());
+      plain.setPageStep(bar->pageStep());
+      plain.setValue(value);
+      plain.resize(bar->size());
+      QImage expected(bar->size(), QImage::Format_RGB32);
+      expected.fill(Qt::black);
+      QImage drawn = expected;
+      {
+        QPainter p(&expected);
+        QStyleOptionSlider option;
+        option.initFrom(&plain);
+        option.orientation = Qt::Vertical;
+        option.minimum = plain.minimum();
+        option.maximum = plain.maximum();
+        option.sliderPosition = option.sliderValue = value;
+        option.pageStep = plain.pageStep();
+        option.singleStep = plain.singleStep();
+        option.upsideDown = false;
+        option.subControls = QStyle::SC_All;
+        option.state |= QStyle::State_Enabled | QStyle::State_Active;
+        option.palette = bar->palette();
+        QApplication::style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &p, &plain);
+        QPainter q(&drawn);
+        option.styleObject = nullptr;
+        bar->style()->drawComplexControl(QStyle::CC_ScrollBar, &option, &q, bar);
+      }
+      EXPECT_EQ(drawn, expected) << rows << " rows, value " << value;
     }
-    EXPECT_EQ(drawn, expected) << "value " << value;
   }
 }
 

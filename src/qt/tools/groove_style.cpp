@@ -35,20 +35,23 @@ void GrooveStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
   for (int y = 0; y < groove.height(); y += kBand)
     painter->drawPixmap(QPointF(bar->rect.left(), bar->rect.top() + y / ratio), groove,
                         QRectF(0, y, groove.width(), std::min(kBand, groove.height() - y)));
-  // The handle is as tall as the share of the rows shown, so it too is drawn band by band.
+  // The handle, as tall as the share of the rows shown, band by band; then the arrows, once, over
+  // its ends as the style draws them.
   QStyleOptionSlider rest = *bar;
-  rest.subControls &= ~SC_ScrollBarGroove;
-  const QRect handle = subControlRect(control, &rest, SC_ScrollBarSlider, widget);
-  const int bandHeight = std::max(1, static_cast<int>(kBand / ratio));
-  for (int top = bar->rect.top(); top <= bar->rect.bottom(); top += bandHeight) {
-    const QRect band(bar->rect.left(), top, bar->rect.width(), bandHeight);
-    const bool ends = top == bar->rect.top() || band.bottom() >= bar->rect.bottom() - bar->rect.width();
-    if (!ends && !band.intersects(handle.adjusted(0, -1, 0, 1))) continue;
-    painter->save();
-    painter->setClipRect(band, Qt::IntersectClip);
-    QProxyStyle::drawComplexControl(control, &rest, painter, widget);
-    painter->restore();
+  if (bar->subControls & SC_ScrollBarSlider) {
+    rest.subControls = SC_ScrollBarSlider;
+    const QRect handle = subControlRect(control, &rest, SC_ScrollBarSlider, widget).adjusted(0, -1, 0, 1);
+    const int bandHeight = std::max(1, static_cast<int>(kBand / ratio));
+    for (int top = handle.top(); top <= handle.bottom(); top += bandHeight) {
+      painter->save();
+      painter->setClipRect(QRect(bar->rect.left(), top, bar->rect.width(), std::min(bandHeight, handle.bottom() + 1 - top)),
+                           Qt::IntersectClip);
+      QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+      painter->restore();
+    }
   }
+  rest.subControls = bar->subControls & ~(SC_ScrollBarGroove | SC_ScrollBarSlider);
+  QProxyStyle::drawComplexControl(control, &rest, painter, widget);
 }
 
 }  // namespace kestrova

@@ -46,6 +46,16 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
   const qreal top = area.top() + (area.height() - metrics.height()) / 2;
   const qreal space = last->space;
   const qreal dots = last->dots;
+  const auto LaidOut = [&](const QString& word) {
+    auto found = words.find(word);
+    if (found == words.end()) {
+      Word w{QStaticText(word), metrics.horizontalAdvance(word)};
+      w.text.setTextFormat(Qt::PlainText);
+      w.text.prepare(QTransform(), font);
+      found = words.insert(word, w);
+    }
+    return found.value();
+  };
   qreal total = 0;
   // Each word's place in the text, and the word (a copy: a later insertion may move the cache).
   struct Laid {
@@ -56,21 +66,13 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
   for (qsizetype start = 0; start <= text.size();) {
     qsizetype end = text.indexOf(QLatin1Char(' '), start);
     if (end < 0) end = text.size();
-    const QString word = text.mid(start, end - start);
-    auto found = words.find(word);
-    if (found == words.end()) {
-      Word w{QStaticText(word), metrics.horizontalAdvance(word)};
-      w.text.setTextFormat(Qt::PlainText);
-      w.text.prepare(QTransform(), font);
-      found = words.insert(word, w);
-    }
-    laid.push_back({start, end, found.value()});
-    total += found->advance + (end < text.size() ? space : 0);
+    const Word word = LaidOut(text.mid(start, end - start));
+    laid.push_back({start, end, word});
+    total += word.advance + (end < text.size() ? space : 0);
     start = end + 1;
     if (total > area.width() + space) break;
   }
   painter.setFont(font);
-  const qreal baseline = top + metrics.ascent();
   // Elided as the toolkit does: the longest start narrower than the width less the ellipsis,
   // then the ellipsis; a text of one character is never elided.
   const bool whole = total <= area.width() || text.size() <= 1;
@@ -99,7 +101,7 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
       if (n <= fits) break;
       (fitsIn(n) ? fits : over) = n;
     }
-    painter.drawText(QPointF(x, baseline), text.mid(from, fits) + QChar(0x2026));
+    painter.drawStaticText(QPointF(x, top), LaidOut(text.mid(from, fits) + QChar(0x2026)).text);
     break;
   }
   painter.restore();
@@ -114,15 +116,18 @@ class WordCellDelegate final : public QStyledItemDelegate {
   using QStyledItemDelegate::QStyledItemDelegate;
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    const QPalette::ColorGroup group = (opt.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
-    const bool selected = opt.state & QStyle::State_Selected;
-    painter->fillRect(opt.rect, opt.palette.brush(group, selected ? QPalette::Highlight : QPalette::Base));
-    const QStyle* style = opt.widget ? opt.widget->style() : QApplication::style();
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, opt.widget) + 1;
-    painter->setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    DrawElided(*painter, opt.rect.adjusted(margin, 0, -margin, 0), opt.text, opt.font);
+    // A log's cell has a text and perhaps a colour, nothing else the item view could show.
+    const QVariant colour = index.data(Qt::ForegroundRole);
+    const QPalette::ColorGroup group = (option.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
+    const bool selected = option.state & QStyle::State_Selected;
+    painter->fillRect(option.rect, option.palette.brush(group, selected ? QPalette::Highlight : QPalette::Base));
+    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
+    painter->setPen(selected             ? option.palette.color(group, QPalette::HighlightedText)
+                    : colour.isValid() ? colour.value<QColor>()
+                                       : option.palette.color(group, QPalette::Text));
+    DrawElided(*painter, option.rect.adjusted(margin, 0, -margin, 0), index.data(Qt::DisplayRole).toString(),
+               option.font);
   }
 };
 
