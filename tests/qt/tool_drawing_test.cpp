@@ -82,17 +82,19 @@ struct Shown {
     Settle();
   }
 
-  // What the window shows of the table's rows, as last drawn into the window.
-  QImage OnScreen() const {
-    const QPoint at = table->viewport()->mapTo(&window, QPoint(0, 0));
-    const QSize size = table->viewport()->size();
+  // What the window shows of the table's rows (or of another part of it), as last drawn into the window.
+  QImage OnScreen() const { return OnScreen(table->viewport()); }
+  QImage OnScreen(const QWidget* part) const {
+    const QPoint at = part->mapTo(&window, QPoint(0, 0));
+    const QSize size = part->size();
     return QGuiApplication::primaryScreen()
         ->grabWindow(window.winId(), at.x(), at.y(), size.width(), size.height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
   }
   // The same, drawn afresh.
-  QImage Fresh() const { return table->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }
+  QImage Fresh() const { return Fresh(table->viewport()); }
+  static QImage Fresh(QWidget* part) { return part->grab().toImage().convertToFormat(QImage::Format_RGB32); }
 };
 
 TEST(LogTable, WhatIsShownAfterEveryStepEqualsAFullRepaint) {
@@ -101,6 +103,10 @@ TEST(LogTable, WhatIsShownAfterEveryStepEqualsAFullRepaint) {
   auto same = [&](const char* step) {
     ASSERT_EQ(s.OnScreen(), s.Fresh()) << step << ", top row " << s.table->rowAt(0) << " of "
                                        << s.table->model()->rowCount();
+    QScrollBar* bar = s.table->verticalScrollBar();
+    if (bar->isVisible()) {
+      ASSERT_EQ(s.OnScreen(bar), Shown::Fresh(bar)) << step << ": the scroll bar";
+    }
   };
   // Filling the view until the scroll bar comes, then scrolling along at the end.
   for (int i = 0; i < 20; ++i) {

@@ -22,7 +22,8 @@ void GrooveStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
     if (grooves_.size() > 8) grooves_.clear();  // sizes of a window resized again and again
     QPixmap drawn(bar->rect.size() * ratio);
     drawn.setDevicePixelRatio(ratio);
-    drawn.fill(Qt::transparent);
+    // Opaque (the bar is drawn whole, nothing shows through it): copied, not blended.
+    drawn.fill(bar->palette.color(QPalette::Window));
     QStyleOptionSlider only = *bar;
     only.rect = QRect(QPoint(0, 0), bar->rect.size());
     only.subControls = SC_ScrollBarGroove;

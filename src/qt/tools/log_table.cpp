@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStaticText>
+#include <QStyleOptionSlider>
 #include <QStyledItemDelegate>
 #include <cmath>
 #include <vector>
@@ -131,6 +132,36 @@ class WordCellDelegate final : public QStyledItemDelegate {
   }
 };
 
+// A scroll bar drawn again only when it looks different. Following the log's end it is told of
+// every new row, while its handle, once at its shortest and at the bottom, stays where it is.
+class SteadyScrollBar final : public QScrollBar {
+ public:
+  using QScrollBar::QScrollBar;
+
+ protected:
+  void sliderChange(SliderChange change) override {
+    if (change == SliderOrientationChange || Now() != painted_) QScrollBar::sliderChange(change);
+  }
+  void paintEvent(QPaintEvent* event) override {
+    painted_ = Now();
+    QScrollBar::paintEvent(event);
+  }
+
+ private:
+  struct Look {
+    QRect handle;
+    bool atStart, atEnd;  // the arrows at an end are drawn greyed
+    bool operator==(const Look&) const = default;
+  };
+  Look Now() const {
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    return {style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this),
+            value() == minimum(), value() == maximum()};
+  }
+  Look painted_{};
+};
+
 }  // namespace
 
 LogTable::LogTable(LogModel* model, const QString& objectName, QWidget* parent) : QTableView(parent), model_(model) {
@@ -146,6 +177,8 @@ LogTable::LogTable(LogModel* model, const QString& objectName, QWidget* parent) 
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
   horizontalHeader()->setStretchLastSection(true);
+  setVerticalScrollBar(new SteadyScrollBar(Qt::Vertical, this));
+  setHorizontalScrollBar(new SteadyScrollBar(Qt::Horizontal, this));
   auto* grooves = new GrooveStyle;
   grooves->setParent(this);
   for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
