@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QPixmap>
+#include <QSet>
+#include <QCache>
 #include <QHeaderView>
 #include <QPainter>
 #include <QScrollBar>
@@ -110,8 +113,23 @@ void DrawElided(QPainter& painter, const QRect& area, const QString& text, const
 
 namespace {
 
+// What a cell shows, whichever entry it belongs to.
+struct Look {
+  QString text;
+  QRgb background, pen;
+  QSize size;
+  qreal ratio;
+  bool operator==(const Look&) const = default;
+};
+
+size_t qHash(const Look& k, size_t seed = 0) {
+  return qHashMulti(seed, k.text, k.background, k.pen, k.size.width(), k.size.height(), k.ratio);
+}
+
 // Draws each cell as the style would (background, selection, the model's text colour, the text
-// elided to the column), straight from the words laid out once: a new row costs its glyphs only.
+// elided to the column) from the words laid out once. Most cells repeat one another (the
+// direction, every poll's request and its meaning): a look seen before is drawn once into a
+// picture and copied from then on; a cell seen once (a time, a response's bytes) is drawn straight.
 class WordCellDelegate final : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -121,15 +139,40 @@ class WordCellDelegate final : public QStyledItemDelegate {
     const QVariant colour = index.data(Qt::ForegroundRole);
     const QPalette::ColorGroup group = (option.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
     const bool selected = option.state & QStyle::State_Selected;
-    painter->fillRect(option.rect, option.palette.brush(group, selected ? QPalette::Highlight : QPalette::Base));
-    const QStyle* style = option.widget ? option.widget->style() : QApplication::style();
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) + 1;
-    painter->setPen(selected             ? option.palette.color(group, QPalette::HighlightedText)
-                    : colour.isValid() ? colour.value<QColor>()
-                                       : option.palette.color(group, QPalette::Text));
-    DrawElided(*painter, option.rect.adjusted(margin, 0, -margin, 0), index.data(Qt::DisplayRole).toString(),
-               option.font);
+    const Look look{index.data(Qt::DisplayRole).toString(),
+                    option.palette.color(group, selected ? QPalette::Highlight : QPalette::Base).rgba(),
+                    (selected           ? option.palette.color(group, QPalette::HighlightedText)
+                     : colour.isValid() ? colour.value<QColor>()
+                                        : option.palette.color(group, QPalette::Text))
+                        .rgba(),
+                    option.rect.size(), painter->device()->devicePixelRatioF()};
+    if (const QPixmap* picture = pictures_.object(look)) return painter->drawPixmap(option.rect.topLeft(), *picture);
+    const int margin = (option.widget ? option.widget->style() : QApplication::style())
+                           ->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, option.widget) +
+                       1;
+    const auto draw = [&](QPainter& p, const QRect& cell) {
+      p.fillRect(cell, QColor::fromRgba(look.background));
+      p.setPen(QColor::fromRgba(look.pen));
+      DrawElided(p, cell.adjusted(margin, 0, -margin, 0), look.text, option.font);
+    };
+    if (seen_.size() > 4096) seen_.clear();
+    if (!seen_.contains(look)) {
+      seen_.insert(look);
+      return draw(*painter, option.rect);
+    }
+    auto* picture = new QPixmap(look.size * look.ratio);
+    picture->setDevicePixelRatio(look.ratio);
+    QPainter p(picture);
+    draw(p, QRect(QPoint(0, 0), look.size));
+    p.end();
+    painter->drawPixmap(option.rect.topLeft(), *picture);
+    pictures_.insert(look, picture, std::max(1, picture->width() * picture->height() / 256));
   }
+
+ private:
+  mutable QSet<Look> seen_;  // looks drawn once, bounded
+  // By look, in KiB: some 2 MiB, several screens of cells.
+  mutable QCache<Look, QPixmap> pictures_{2 * 1024};
 };
 
 // A scroll bar drawn again only when it looks different. Following the log's end it is told of
