@@ -1,13 +1,13 @@
 #include "qt/tools/log_table.h"
 
 #include <QApplication>
-#include <QHash>
-#include <QPixmap>
-#include <QSet>
 #include <QCache>
+#include <QHash>
 #include <QHeaderView>
 #include <QPainter>
+#include <QPixmap>
 #include <QScrollBar>
+#include <QSet>
 #include <QStaticText>
 #include <QStyleOptionSlider>
 #include <QStyledItemDelegate>
