@@ -21,7 +21,7 @@
 #include "link/serial_port.h"
 #include "panel/panel.h"
 #include "protocol/frames.h"
-#include "qt/fonts.h"
+#include "widget_benchmarks.h"
 
 namespace kestrova {
 namespace {
@@ -136,12 +136,4 @@ BENCHMARK(BM_TickWithoutResponse)->Unit(benchmark::kMicrosecond);
 }  // namespace
 }  // namespace kestrova
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QApplication::setFont(kestrova::ConsoleFont());  // as the console does
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }

@@ -18,11 +18,11 @@
 
 #include "link/link_statistics.h"
 #include "protocol/frames.h"
-#include "qt/fonts.h"
 #include "qt/tools/traffic_window.h"
 #include "qt/tools/trend_window.h"
 #include "tools/traffic_log.h"
 #include "tools/trend_store.h"
+#include "widget_benchmarks.h"
 
 namespace kestrova {
 namespace {
@@ -99,12 +99,4 @@ BENCHMARK(BM_TrendPlotRefresh)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->M
 }  // namespace
 }  // namespace kestrova
 
-int main(int argc, char** argv) {
-  if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QApplication::setFont(kestrova::ConsoleFont());  // as the console does
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
+int main(int argc, char** argv) { return RunWidgetBenchmarks(argc, argv); }
