@@ -66,6 +66,7 @@ class Exchange final : private FrameSink {
   // Bytes from the line.
   void Receive(std::span<const std::uint8_t> bytes, std::int64_t nowMs);
   // Decides at the deadline: resends a read that has attempts left, gives up after the last.
+  // Keeps telling the outcome until the next start; Pending before any start or after Cancel.
   ExchangeResult Poll(std::int64_t nowMs);
 
   bool Busy() const { return state_ == State::Waiting; }
