@@ -77,14 +77,12 @@ void Exchange::Receive(std::span<const std::uint8_t> bytes, std::int64_t nowMs) 
 }
 
 // Passes of the frame scan until it has nothing whole left: each pass stops after one
-// response, and a pass that waits for the rest of a frame ends the scan for now.
+// response (having consumed it), and a pass that waits for the rest of a frame ends the scan
+// for now.
 void Exchange::Scan(std::int64_t nowMs) {
   scanNow_ = nowMs;
-  while (ring_.m_DataNo >= kShortestFrame) {
-    const int before = ring_.m_DataNo;
-    const int pointer = ring_.m_DataPointer;
-    if (ScanFrames(ring_, request_.size() > 1 ? request_[1] : 0, *this)) return;
-    if (ring_.m_DataNo == before && ring_.m_DataPointer == pointer) return;
+  const int address = request_.size() > 1 ? request_[1] : 0;
+  while (ring_.m_DataNo >= kShortestFrame && !ScanFrames(ring_, address, *this)) {
   }
 }
 
