@@ -42,7 +42,7 @@ void Exchange::StartWrite(const Frame& frame, std::int64_t nowMs) {
 // new request goes out, so a late answer can never be taken for the answer to this one.
 void Exchange::SendRequest(std::int64_t nowMs) {
   if (state_ != State::Waiting) {
-    counters_.discarded += static_cast<std::uint64_t>(std::max(ring_.m_DataNo, 0));
+    counters_.discarded += static_cast<std::uint64_t>(std::max(ring_.unreadCount, 0));
     ring_.Reset();
     ackMissing_ = 0;
   }
@@ -82,7 +82,7 @@ void Exchange::Receive(std::span<const std::uint8_t> bytes, std::int64_t nowMs) 
 void Exchange::Scan(std::int64_t nowMs) {
   scanNow_ = nowMs;
   const int address = request_.size() > 1 ? request_[1] : 0;
-  while (ring_.m_DataNo >= kShortestFrame && !ScanFrames(ring_, address, *this)) {
+  while (ring_.unreadCount >= kShortestFrame && !ScanFrames(ring_, address, *this)) {
   }
 }
 
@@ -103,7 +103,7 @@ void Exchange::Consumed(const ReceiveRing& ring, int length, Piece piece) {
     return;
   }
   if (piece == Piece::WriteAck && IsWrite(request_) && Matches(ring, kParameterWrite)) {
-    const int here = std::min(length, ring.m_DataNo);
+    const int here = std::min(length, ring.unreadCount);
     answer_.clear();
     for (int k = 0; k < here; ++k) answer_.push_back(ring.At(k));
     ackMissing_ = length - here;
@@ -123,7 +123,7 @@ ExchangeResult Exchange::Poll(std::int64_t nowMs) {
   if (nowMs < deadline_) return ExchangeResult::Pending;
   // A start byte whose frame never completed may hide the answer behind it: drop such starts
   // and look again before giving up.
-  while (ring_.m_DataNo >= kShortestFrame && state_ == State::Waiting) {
+  while (ring_.unreadCount >= kShortestFrame && state_ == State::Waiting) {
     DropIncompleteStart(ring_, *this);
     Scan(nowMs);
   }
