@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/bus_scan_tool.h"
 #include "app/console_windows.h"
 #include "qt/tools/events_window.h"
 #include "qt/tools/recording_status.h"
@@ -36,6 +37,7 @@ class ToolsMenu final : public QObject {
   TrafficWindow& Traffic() { return *trafficView_; }
   TrendWindow& Trend() { return *trendView_; }
   EventsWindow& Events() { return *eventsView_; }
+  BusScanTool& Scanner() { return *busScan_; }
   const Recorder& Recording() const { return recorder_; }
   const EventLog& EventStore() const { return events_; }
   const TrendStore& TrendData() const { return trend_; }
@@ -50,6 +52,7 @@ class ToolsMenu final : public QObject {
   void ShowTraffic() { Show(*trafficView_); }
   void ShowTrend() { Show(*trendView_); }
   void ShowEvents() { Show(*eventsView_); }
+  void ShowBusScan() { busScan_->Show(); }
   void Show(QWidget& window);
   void About();
   void RunDataShown(const ReceiveRing& frame);
@@ -67,6 +70,7 @@ class ToolsMenu final : public QObject {
   std::unique_ptr<TrafficWindow> trafficView_;
   std::unique_ptr<TrendWindow> trendView_;
   std::unique_ptr<EventsWindow> eventsView_;
+  std::unique_ptr<BusScanTool> busScan_;
   bool markDiffering_ = false;
 };
 
