@@ -12,6 +12,7 @@
 #include "kestrova_version.h"
 #include "panel/controls.h"
 #include "qt/tools/profile_file.h"
+#include "qt/tools/save_file.h"
 #include "settings/setting_pairs.h"
 #include "tools/setting_profile.h"
 #include "tools/wall_time.h"
@@ -47,14 +48,15 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   Add(help, "Action_About", QStringLiteral("关于"), &ToolsMenu::About);
   main.SetMenuBar(bar_);
 
-  record_status_ = new RecordingStatus(&main.StatusBar());
+  record_status_ = new QLabel(&main.StatusBar());
+  record_status_->setObjectName(QStringLiteral("RecordStatus"));
   main.StatusBar().insertPermanentWidget(1, record_status_);
   record_status_->hide();
   // A marked differing edit field is drawn with a yellow ground.
   main.setStyleSheet(main.styleSheet() + QStringLiteral("QLineEdit[differs=\"true\"] { background: #fff2b0; }"));
 
   MainForm& form = windows.Form();
-  form.RunDataShown = [this](const ReceiveRing& frame) { RunDataShown(frame); };
+  form.RunDataShown = [this](const ReceiveRing&) { RunDataShown(); };
   form.WriteChecked = [this](const WriteCheckResult& result) { events_.WriteChecked(WallMs(), result); };
   form.PortLost = [this](const std::string& lost) { events_.PortLost(WallMs(), lost); };
   events_.Added = [this](const EventEntry& e) {
@@ -112,22 +114,28 @@ void ToolsMenu::About() {
                               QString::fromLatin1(qVersion())));
 }
 
-void ToolsMenu::RunDataShown(const ReceiveRing& frame) {
+void ToolsMenu::RunDataShown() {
+  // The readout the main window was just written from: the tools see what the operator sees.
   const std::int64_t now = WallMs();
-  const RunDataValues values = DecodeRunData(frame);
+  const RunDataValues& values = windows_.Form().RunData.Shown.values;
   trend_.Add(now, values);
   events_.RunData(now, values);
   if (mark_differing_) MarkDiffering(windows_.MainPanel());
   if (!recorder_.Active()) return;
-  if (auto error = recorder_.Row(now, windows_.MainPanel())) return StopRecording(*error);
-  record_status_->Count(recorder_.Rows());
+  if (auto error = recorder_.Row(now, windows_.Form().RunData.Shown)) return StopRecording(*error);
+  ShowRecordingCount();
 }
 
 void ToolsMenu::ShowRecording() {
   record_status_->setVisible(recorder_.Active());
-  record_status_->Show(QFileInfo(Q(recorder_.Path())).fileName(), recorder_.Rows());
+  record_file_ = QFileInfo(Q(recorder_.Path())).fileName();
+  ShowRecordingCount();
   record_status_->setToolTip(Q(recorder_.Path()));
   record_->setText(recorder_.Active() ? QStringLiteral("停止记录") : QStringLiteral("开始记录…"));
+}
+
+void ToolsMenu::ShowRecordingCount() {
+  record_status_->setText(QStringLiteral("记录中：%1（%2 行）").arg(record_file_).arg(recorder_.Rows()));
 }
 
 void ToolsMenu::StopRecording(const std::string& why) {
@@ -165,10 +173,7 @@ void ToolsMenu::SaveProfile() {
       QStringLiteral("kestrova-%1-settings-%2.json").arg(Q(model), Q(FileTime(WallMs()))));
   const QString path = AskFile(QStringLiteral("保存设置档案"), suggested, QStringLiteral("设置档案 (*.json)"), true);
   if (path.isEmpty()) return;
-  QFile file(path);
-  const QByteArray json = ProfileJson(profile);
-  if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.flush())
-    windows_.Form().Box.Show("无法保存设置档案：" + file.errorString().toStdString());
+  if (auto error = SaveFile(path, ProfileJson(profile))) windows_.Form().Box.Show(error->toStdString());
 }
 
 void ToolsMenu::LoadProfile() {

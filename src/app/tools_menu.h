@@ -12,7 +12,6 @@
 
 #include "app/console_windows.h"
 #include "qt/tools/events_window.h"
-#include "qt/tools/recording_status.h"
 #include "qt/tools/traffic_window.h"
 #include "qt/tools/trend_window.h"
 #include "tools/event_log.h"
@@ -52,8 +51,9 @@ class ToolsMenu final : public QObject {
   void ShowEvents() { Show(*events_view_); }
   void Show(QWidget& window);
   void About();
-  void RunDataShown(const ReceiveRing& frame);
+  void RunDataShown();
   void ShowRecording();
+  void ShowRecordingCount();
   void StopRecording(const std::string& why);
 
   ConsoleWindows& windows_;
@@ -63,7 +63,8 @@ class ToolsMenu final : public QObject {
   Recorder recorder_;
   QMenuBar* bar_;
   QAction* record_;
-  RecordingStatus* record_status_;
+  QLabel* record_status_;  // "记录中：<file>（<n> 行）"
+  QString record_file_;
   std::unique_ptr<TrafficWindow> traffic_view_;
   std::unique_ptr<TrendWindow> trend_view_;
   std::unique_ptr<EventsWindow> events_view_;

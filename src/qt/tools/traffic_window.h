@@ -17,8 +17,8 @@ class TrafficWindow final : public QWidget {
   TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* parent = nullptr);
   ~TrafficWindow() override;
 
-  QTableView& Table() { return *table_; }
-  // The selected rows (or all when none is selected) as text, one line per entry.
+  LogTable& Table() { return *table_; }
+  // The entries of the selected rows as text, one line per entry.
   QString SelectionText() const;
   QString AllText() const;
   // Follows the log now.
@@ -32,7 +32,7 @@ class TrafficWindow final : public QWidget {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  QString Line(std::size_t index) const;
+  QString Line(const LinkEvent& event) const;
   void SaveAs();
   void Listen(bool on);
 
