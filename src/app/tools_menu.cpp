@@ -165,7 +165,7 @@ void ToolsMenu::StartOrStopRecording() {
 }
 
 void ToolsMenu::SaveProfile() {
-  const SettingProfile profile = ProfileFromWindow(windows_.MainPanel(), IsoTime(WallMs()));
+  const SettingProfile profile = ProfileFromWindow(windows_.MainPanel(), windows_.Form().RunData.Shown, IsoTime(WallMs()));
   if (auto refusal = ProfileRefusal(profile))
     return windows_.Form().Box.Show("无法保存设置档案：" + *refusal);
   std::string model = profile.board[0].empty() ? "board" : profile.board[0];

@@ -261,12 +261,14 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
 TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   ConsoleFixture c;
   c.Shown(kWorked);
-  SettingProfile p = ProfileFromWindow(c.main, "2024-05-01");  // read-backs (edit fields empty): the end-to-end run
+  SettingProfile p = ProfileFromWindow(c.main, c.form.RunData.Shown, "2024-05-01");  // read-backs: edits empty
+  EXPECT_EQ(p.values[11], "45");
   EXPECT_EQ(ProfileRefusal(p), std::nullopt);
+  EXPECT_EQ(ProfileRefusal(ProfileFromWindow(c.main, {}, "")), "制冷开启温度 没有值");  // no run data yet
 
   for (const SettingPair& pair : kSettingPairs) c.main.SetText(pair.edit, c.main.Text(pair.readBack));
   c.main.SetText(main_window::S_TempMax_Text, "50");
-  p = ProfileFromWindow(c.main, "2024-05-01");
+  p = ProfileFromWindow(c.main, c.form.RunData.Shown, "2024-05-01");
   EXPECT_EQ(p.values[11], "50");  // all thirteen edit fields filled: they are taken
 
   FakePanel other{main_window::kWindow, main_window::kAll};
