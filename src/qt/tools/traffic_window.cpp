@@ -113,7 +113,7 @@ void TrafficWindow::Refresh() {
 }
 
 void TrafficWindow::Beat(int ms) {
-  if (isVisible() && (sinceMs_ += ms) >= 1000) Refresh();
+  if (isVisible() && (sinceMs_ += ms) >= kFollowMs) Refresh();
 }
 
 QString TrafficWindow::Line(const LinkEvent& e) const {

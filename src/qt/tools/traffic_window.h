@@ -23,9 +23,11 @@ class TrafficWindow final : public QWidget {
   QString AllText() const;
   // Follows the log now.
   void Refresh();
-  // The console's poll tick, ms after the last one: while open, the log is followed once a
-  // second (the request and its answer in one repaint), with no wake-up of its own.
+  // The console's poll tick, ms after the last one: while open, the log is followed every two
+  // seconds (two polls, requests and answers, in one repaint of the table), with no wake-up of
+  // its own.
   void Beat(int ms);
+  static constexpr int kFollowMs = 2000;
 
  protected:
   void showEvent(QShowEvent* event) override;
