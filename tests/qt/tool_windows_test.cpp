@@ -28,7 +28,6 @@ QString HexOf(const Frame& f) { return QString::fromStdString(HexText(f)); }
 LinkEvent Write(int value) {
   return {LinkEvent::Direction::Sent, Piece::Echo, ParameterWrite(1, 12, static_cast<std::uint8_t>(value)), 0};
 }
-LinkEvent Noise(std::uint8_t b) { return {LinkEvent::Direction::Received, Piece::Noise, {b}, 0}; }
 
 // The bytes column of each line of a copied text.
 std::vector<QString> Bytes(const QString& copied) {
@@ -68,22 +67,6 @@ TEST(TrafficWindow, CopiesTheSelectedRowsWhateverArrivedSince) {
   // A row whose entry has fallen off is not copied.
   log.Add(Write(201), 3000);
   EXPECT_TRUE(window.SelectionText().isEmpty());
-}
-
-TEST(TrafficWindow, ARunOfNoiseIsOneRowThatGrowsInPlace) {
-  LinkStatistics stats;
-  TrafficLog log;
-  TrafficWindow window(stats, log);
-  window.show();
-  log.Add(Noise(0x7A), 1);
-  window.Refresh();
-  log.Add(Noise(0x7B), 2);
-  log.Add(Noise(0x7C), 3);
-  window.Refresh();
-  const QAbstractItemModel& model = *window.Table().model();
-  ASSERT_EQ(model.rowCount(), 1);
-  EXPECT_EQ(model.index(0, 2).data().toString(), QStringLiteral("7A 7B 7C"));
-  EXPECT_EQ(model.index(0, 3).data().toString(), QStringLiteral("噪声"));
 }
 
 TEST(SaveFile, AFailedSaveLeavesTheOldFileWholeAndSaysWhy) {
