@@ -32,9 +32,9 @@ class ToolsMenu final : public QObject {
   std::function<QString(const QString&, const QString&, const QString&, bool)> AskFile;
 
   QMenuBar& Bar() { return *bar_; }
-  TrafficWindow& Traffic() { return *traffic_view_; }
-  TrendWindow& Trend() { return *trend_view_; }
-  EventsWindow& Events() { return *events_view_; }
+  TrafficWindow& Traffic() { return *trafficView_; }
+  TrendWindow& Trend() { return *trendView_; }
+  EventsWindow& Events() { return *eventsView_; }
   const Recorder& Recording() const { return recorder_; }
   const EventLog& EventStore() const { return events_; }
   const TrendStore& TrendData() const { return trend_; }
@@ -46,9 +46,9 @@ class ToolsMenu final : public QObject {
 
  private:
   QAction* Add(QMenu* menu, const char* name, const QString& text, void (ToolsMenu::*slot)());
-  void ShowTraffic() { Show(*traffic_view_); }
-  void ShowTrend() { Show(*trend_view_); }
-  void ShowEvents() { Show(*events_view_); }
+  void ShowTraffic() { Show(*trafficView_); }
+  void ShowTrend() { Show(*trendView_); }
+  void ShowEvents() { Show(*eventsView_); }
   void Show(QWidget& window);
   void About();
   void RunDataShown();
@@ -63,12 +63,12 @@ class ToolsMenu final : public QObject {
   Recorder recorder_;
   QMenuBar* bar_;
   QAction* record_;
-  QLabel* record_status_;  // "记录中：<file>（<n> 行）"
-  QString record_file_;
-  std::unique_ptr<TrafficWindow> traffic_view_;
-  std::unique_ptr<TrendWindow> trend_view_;
-  std::unique_ptr<EventsWindow> events_view_;
-  bool mark_differing_ = false;
+  QLabel* recordStatus_;  // "记录中：<file>（<n> 行）"
+  QString recordFile_;
+  std::unique_ptr<TrafficWindow> trafficView_;
+  std::unique_ptr<TrendWindow> trendView_;
+  std::unique_ptr<EventsWindow> eventsView_;
+  bool markDiffering_ = false;
 };
 
 }  // namespace kestrova

@@ -20,29 +20,29 @@ constexpr std::uint8_t kShortCircuit = 255;
 constexpr int kWorkStates = 21, kAlarms1 = 22, kAlarms2 = 23, kSwitches = 24;
 
 constexpr std::array<LampMeaning, kLampCount> kLamps{{
-    {StatusBox1, "内风机状态", kWorkStates, 0, kLampWorking, 0, 0},
-    {StatusBox2, "外风机状态", kWorkStates, 1, kLampWorking, 0, 0},
-    {StatusBox3, "制冷状态", kWorkStates, 2, kLampWorking, 0, 0},
-    {StatusBox4, "制热状态", kWorkStates, 3, kLampWorking, 0, 0},
-    {StatusBox5, "排氢电机", kWorkStates, 4, kLampWorking, 0, 0},
-    {StatusBox6, "自检", kWorkStates, 5, kLampSelfTest, 0, 0},
-    {StatusBox7, "总告警", kAlarms1, 0, kLampAlarm, 0, 0},
-    {StatusBox8, "温度传感器告警", kAlarms1, 1, kLampAlarm, 0, 0},
-    {StatusBox9, "内风机告警", kAlarms1, 4, kLampAlarm, kAlarms2, 4},
-    {StatusBox10, "外风机告警", kAlarms1, 5, kLampAlarm, kAlarms2, 5},
-    {StatusBox11, "电流低限告警", kAlarms1, 6, kLampAlarm, 0, 0},
-    {StatusBox12, "电流高限告警", kAlarms1, 7, kLampAlarm, 0, 0},
-    {StatusBox13, "高温告警", kAlarms2, 0, kLampAlarm, 0, 0},
-    {StatusBox14, "低温告警", kAlarms2, 1, kLampAlarm, 0, 0},
-    {StatusBox15, "直流低压告警", kAlarms2, 2, kLampAlarm, 0, 0},
-    {StatusBox16, "直流高压告警", kAlarms2, 3, kLampAlarm, 0, 0},
-    {StatusBox17, "交流掉电告警", kAlarms2, 6, kLampAlarm, 0, 0},
-    // StatusBox18 and 19 stay hidden and are never written.
-    {StatusBox18, "模拟温度", 0, 0, kLampOff, 0, 0},
-    {StatusBox19, "自检", 0, 0, kLampOff, 0, 0},
-    {StatusBox20, "门禁", kSwitches, 2, kLampAlarm, 0, 0},
-    {StatusBox21, "开关量3", kSwitches, 1, kLampAlarm, 0, 0},
-    {StatusBox22, "开关量4", kSwitches, 0, kLampAlarm, 0, 0},
+    {kInnerFanLamp, "内风机状态", kWorkStates, 0, kLampWorking, 0, 0},
+    {kOuterFanLamp, "外风机状态", kWorkStates, 1, kLampWorking, 0, 0},
+    {kCoolingLamp, "制冷状态", kWorkStates, 2, kLampWorking, 0, 0},
+    {kHeatingLamp, "制热状态", kWorkStates, 3, kLampWorking, 0, 0},
+    {kVentMotorLamp, "排氢电机", kWorkStates, 4, kLampWorking, 0, 0},
+    {kSelfTestLamp, "自检", kWorkStates, 5, kLampSelfTest, 0, 0},
+    {kGeneralAlarmLamp, "总告警", kAlarms1, 0, kLampAlarm, 0, 0},
+    {kSensorAlarmLamp, "温度传感器告警", kAlarms1, 1, kLampAlarm, 0, 0},
+    {kInnerFanAlarmLamp, "内风机告警", kAlarms1, 4, kLampAlarm, kAlarms2, 4},
+    {kOuterFanAlarmLamp, "外风机告警", kAlarms1, 5, kLampAlarm, kAlarms2, 5},
+    {kCurrentLowAlarmLamp, "电流低限告警", kAlarms1, 6, kLampAlarm, 0, 0},
+    {kCurrentHighAlarmLamp, "电流高限告警", kAlarms1, 7, kLampAlarm, 0, 0},
+    {kHighTempAlarmLamp, "高温告警", kAlarms2, 0, kLampAlarm, 0, 0},
+    {kLowTempAlarmLamp, "低温告警", kAlarms2, 1, kLampAlarm, 0, 0},
+    {kDcLowAlarmLamp, "直流低压告警", kAlarms2, 2, kLampAlarm, 0, 0},
+    {kDcHighAlarmLamp, "直流高压告警", kAlarms2, 3, kLampAlarm, 0, 0},
+    {kAcPowerLossLamp, "交流掉电告警", kAlarms2, 6, kLampAlarm, 0, 0},
+    // kSimTemperatureLamp and kSelfTestHiddenLamp stay hidden and are never written.
+    {kSimTemperatureLamp, "模拟温度", 0, 0, kLampOff, 0, 0},
+    {kSelfTestHiddenLamp, "自检", 0, 0, kLampOff, 0, 0},
+    {kDoorLamp, "门禁", kSwitches, 2, kLampAlarm, 0, 0},
+    {kSwitchInput3Lamp, "开关量3", kSwitches, 1, kLampAlarm, 0, 0},
+    {kSwitchInput4Lamp, "开关量4", kSwitches, 0, kLampAlarm, 0, 0},
 }};
 
 static_assert(kSettingPairs.size() == kReadBackCount);
@@ -105,11 +105,11 @@ RunDataReadout ReadRunData(const ReceiveRing& frame, RunDataCounters& counters) 
   r.controlTemp = DecimalText(v.controlTemp);
   r.current = DecimalText(v.moduleCurrent);
   r.voltage = DecimalText(v.dcVoltage);
-  FanSpeedTexts fans = counters.FanSpeed.Add(frame.At(31), frame.At(32), frame.At(33), frame.At(34));
+  FanSpeedTexts fans = counters.fanSpeed.Add(frame.At(31), frame.At(32), frame.At(33), frame.At(34));
   r.innerFan = std::move(fans.inner);
   r.outerFan = std::move(fans.outer);
-  ++counters.CommCounter;
-  r.counter = WholeText(counters.CommCounter);
+  ++counters.commCounter;
+  r.counter = WholeText(counters.commCounter);
   return r;
 }
 
@@ -117,14 +117,14 @@ void ShowReadout(const RunDataReadout& r, Panel& main) {
   for (std::size_t i = 0; i < kSettingPairs.size(); ++i) main.SetText(kSettingPairs[i].readBack, r.readBacks[i]);
   for (std::size_t i = 0; i < kLampCount; ++i)
     if (kLamps[i].Shown()) main.SetNumber(kLamps[i].box, r.values.lamps[i]);
-  main.SetText(Temp1_Text, r.innerTemp);
-  main.SetText(Temp2_Text, r.outerTemp);
-  main.SetText(ControlTemp_Text, r.controlTemp);
-  main.SetText(TECcurrent_Text, r.current);
-  main.SetText(DCvoltage_Text, r.voltage);
-  main.SetText(IntFanSpeed_Text, r.innerFan);
-  main.SetText(ExtFanSpeed_Text, r.outerFan);
-  main.SetText(CommCtr_Text, r.counter);
+  main.SetText(kInnerTemperature, r.innerTemp);
+  main.SetText(kOuterTemperature, r.outerTemp);
+  main.SetText(kControlTemperature, r.controlTemp);
+  main.SetText(kLiveCurrent, r.current);
+  main.SetText(kSupplyVoltage, r.voltage);
+  main.SetText(kInnerFanSpeed, r.innerFan);
+  main.SetText(kOuterFanSpeed, r.outerFan);
+  main.SetText(kCommCounter, r.counter);
 }
 
 void ShowRunData(const ReceiveRing& frame, Panel& main, RunDataCounters& counters) {

@@ -35,7 +35,7 @@ struct LampMeaning {
 };
 
 inline constexpr std::size_t kLampCount = 22;
-// The lamps in StatusBox order (StatusBox1 first).
+// The lamps in StatusBox order (kInnerFanLamp first).
 const std::array<LampMeaning, kLampCount>& Lamps();
 
 // A temperature sensor's reading: a value, or the open or short circuit the board reports.
@@ -64,16 +64,16 @@ inline constexpr std::size_t kReadBackCount = 13;
 struct RunDataReadout {
   RunDataValues values;
   std::array<std::string, kReadBackCount> readBacks;  // in the order of kSettingPairs
-  std::string innerTemp, outerTemp, controlTemp;      // Temp1_Text, Temp2_Text, ControlTemp_Text
-  std::string current, voltage;                       // TECcurrent_Text, DCvoltage_Text
-  std::string innerFan, outerFan;                     // averaged: IntFanSpeed_Text, ExtFanSpeed_Text
-  std::string counter;                                // CommCtr_Text
+  std::string innerTemp, outerTemp, controlTemp;      // kInnerTemperature, kOuterTemperature, kControlTemperature
+  std::string current, voltage;                       // kLiveCurrent, kSupplyVoltage
+  std::string innerFan, outerFan;                     // averaged: kInnerFanSpeed, kOuterFanSpeed
+  std::string counter;                                // kCommCounter
 };
 
 // What the run data adds up over the run, and what it showed last.
 struct RunDataCounters {
-  std::int64_t CommCounter = 0;  // decoded run-data responses since start; never wraps
-  FanSpeedAverage FanSpeed;
+  std::int64_t commCounter = 0;  // decoded run-data responses since start; never wraps
+  FanSpeedAverage fanSpeed;
   RunDataReadout Shown;          // the last response written to the window
 };
 

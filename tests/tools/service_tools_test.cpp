@@ -214,8 +214,8 @@ TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
   const std::string path = ::testing::TempDir() + "kestrova-recording-test.csv";
   Recorder rec;
   ASSERT_EQ(rec.Start(path), std::nullopt);
-  ASSERT_EQ(rec.Row(0, c.form.RunData.Shown), std::nullopt);
-  ASSERT_EQ(rec.Row(1000, c.form.RunData.Shown), std::nullopt);
+  ASSERT_EQ(rec.Row(0, c.form.runData.Shown), std::nullopt);
+  ASSERT_EQ(rec.Row(1000, c.form.runData.Shown), std::nullopt);
   EXPECT_EQ(rec.Rows(), 2);
 
   std::ifstream in(path, std::ios::binary);
@@ -261,23 +261,23 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
 TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   ConsoleFixture c;
   c.Shown(kWorked);
-  SettingProfile p = ProfileFromWindow(c.main, c.form.RunData.Shown, "2024-05-01");  // read-backs: edits empty
+  SettingProfile p = ProfileFromWindow(c.main, c.form.runData.Shown, "2024-05-01");  // read-backs: edits empty
   EXPECT_EQ(p.values[11], "45");
   EXPECT_EQ(ProfileRefusal(p), std::nullopt);
   EXPECT_EQ(ProfileRefusal(ProfileFromWindow(c.main, {}, "")), "制冷开启温度 没有值");  // no run data yet
 
   for (const SettingPair& pair : kSettingPairs) c.main.SetText(pair.edit, c.main.Text(pair.readBack));
-  c.main.SetText(main_window::S_TempMax_Text, "50");
-  p = ProfileFromWindow(c.main, c.form.RunData.Shown, "2024-05-01");
+  c.main.SetText(main_window::kSetHighTempAlarm, "50");
+  p = ProfileFromWindow(c.main, c.form.runData.Shown, "2024-05-01");
   EXPECT_EQ(p.values[11], "50");  // all thirteen edit fields filled: they are taken
 
   FakePanel other{main_window::kWindow, main_window::kAll};
-  other.SetText(main_window::TempMax_Text, "45");
-  other.SetText(main_window::TempMin_Text, "-10");
+  other.SetText(main_window::kHighTempAlarm, "45");
+  other.SetText(main_window::kLowTempAlarm, "-10");
   LoadProfile(p, other);
-  EXPECT_EQ(other.Text(main_window::S_TempMax_Text), "50");
-  EXPECT_TRUE(other.Flag(main_window::S_TempMax_Text, kDiffers));
-  EXPECT_FALSE(other.Flag(main_window::S_TempMin_Text, kDiffers));
+  EXPECT_EQ(other.Text(main_window::kSetHighTempAlarm), "50");
+  EXPECT_TRUE(other.Flag(main_window::kSetHighTempAlarm, kDiffers));
+  EXPECT_FALSE(other.Flag(main_window::kSetLowTempAlarm, kDiffers));
 
   p.values[11] = "90";  // outside the edit field's range, but the board takes it
   EXPECT_EQ(ProfileRefusal(p), std::nullopt);
