@@ -13,7 +13,6 @@
 #include "app/bus_scan_tool.h"
 #include "app/console_windows.h"
 #include "qt/tools/events_window.h"
-#include "qt/tools/recording_status.h"
 #include "qt/tools/traffic_window.h"
 #include "qt/tools/trend_window.h"
 #include "tools/event_log.h"
@@ -55,8 +54,9 @@ class ToolsMenu final : public QObject {
   void ShowBusScan() { busScan_->Show(); }
   void Show(QWidget& window);
   void About();
-  void RunDataShown(const ReceiveRing& frame);
+  void RunDataShown();
   void ShowRecording();
+  void ShowRecordingCount();
   void StopRecording(const std::string& why);
 
   ConsoleWindows& windows_;
@@ -66,7 +66,8 @@ class ToolsMenu final : public QObject {
   Recorder recorder_;
   QMenuBar* bar_;
   QAction* record_;
-  RecordingStatus* recordStatus_;
+  QLabel* recordStatus_;  // "记录中：<file>（<n> 行）"
+  QString recordFile_;
   std::unique_ptr<TrafficWindow> trafficView_;
   std::unique_ptr<TrendWindow> trendView_;
   std::unique_ptr<EventsWindow> eventsView_;
