@@ -6,9 +6,11 @@ string(TIMESTAMP KESTROVA_BUILD_DATE "%Y-%m-%d" UTC)  # follows SOURCE_DATE_EPOC
 configure_file(${PROJECT_SOURCE_DIR}/cmake/kestrova_version.h.in
                ${PROJECT_BINARY_DIR}/generated/kestrova_version.h @ONLY)
 target_include_directories(kestrova_app PUBLIC ${PROJECT_BINARY_DIR}/generated)
-if(TARGET kestrova-board-sim)
-  target_include_directories(kestrova-board-sim PRIVATE ${PROJECT_BINARY_DIR}/generated)
-endif()
+foreach(program kestrova-board-sim kestrova-agent)
+  if(TARGET ${program})
+    target_include_directories(${program} PRIVATE ${PROJECT_BINARY_DIR}/generated)
+  endif()
+endforeach()
 
 # Both programs answer --version and --help without a display; an unknown option ends with 2.
 if(BUILD_TESTING AND TARGET kestrova-board-sim)
