@@ -17,7 +17,7 @@
 
 namespace kestrova::agent {
 
-class Agent final : public QObject, private BusEvents {
+class Agent final : public QObject, public BusEvents {
   Q_OBJECT
  public:
   explicit Agent(Options options, QObject* parent = nullptr);
@@ -28,6 +28,12 @@ class Agent final : public QObject, private BusEvents {
   bool Start();
   // Every board and the agent offline, a clean disconnect; then the event loop ends with 0.
   void Shutdown();
+
+  // The bus's events go to the broker and to the scrape endpoint.
+  void Availability(int address, bool online) override;
+  void Info(int address, const BoardInfo& info) override;
+  void State(int address, const BoardState& state) override;
+  void Result(int address, const WriteResult& result) override;
 
  private:
   std::int64_t NowMs() const { return clock_.elapsed(); }
@@ -40,11 +46,6 @@ class Agent final : public QObject, private BusEvents {
   void OnBrokerConnected();
   void OnBrokerMessage(const QString& topic, const QByteArray& payload);
 
-  void Availability(int address, bool online) override;
-  void Info(int address, const BoardInfo& info) override;
-  void State(int address, const BoardState& state) override;
-  void Result(int address, const WriteResult& result) override;
-
   Options options_;
   QElapsedTimer clock_;
   QSerialPort port_;
@@ -56,6 +57,7 @@ class Agent final : public QObject, private BusEvents {
   std::unique_ptr<MqttLink> broker_;
   std::unique_ptr<Metrics> metrics_;
   bool lineReported_ = false;  // the line's fault was told once; told again when it changes
+  bool exchangeOpen_ = false;
   bool stopping_ = false;
 };
 
