@@ -59,7 +59,26 @@ if(UNIX AND NOT APPLE)
   install(FILES ${dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova)
 endif()
 
-# ---- Debian package (scripts/package): cpack -G DEB in the build tree.
+# ---- The agent: its own package, kestrova-agent, with the program, the systemd unit, the
+# commented configuration file (a conffile) and its doc folder. Nothing in it uses Qt Widgets.
+if(TARGET kestrova-agent)
+  install(TARGETS kestrova-agent RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT agent)
+  set(agent_dist ${PROJECT_SOURCE_DIR}/dist/agent)
+  # Debian's units live in /lib/systemd/system whatever the install prefix is.
+  install(FILES ${agent_dist}/kestrova-agent.service DESTINATION /lib/systemd/system COMPONENT agent)
+  install(FILES ${agent_dist}/agent.conf DESTINATION /etc/kestrova COMPONENT agent)
+  install(FILES ${agent_dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova-agent COMPONENT agent)
+  configure_file(${agent_dist}/changelog.in ${PROJECT_BINARY_DIR}/dist/agent/changelog @ONLY)
+  if(KESTROVA_GZIP)
+    execute_process(COMMAND ${KESTROVA_GZIP} -9nf ${PROJECT_BINARY_DIR}/dist/agent/changelog
+                    COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${PROJECT_BINARY_DIR}/dist/agent/changelog.gz
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova-agent COMPONENT agent)
+  endif()
+endif()
+
+# ---- Debian packages (scripts/package): cpack -G DEB in the build tree, one package for the
+# console and the simulator (the unnamed component), one for the agent.
 set(CPACK_PACKAGE_NAME kestrova)
 set(CPACK_PACKAGE_VENDOR "Kestrova developers")
 set(CPACK_PACKAGE_CONTACT "Kestrova developers <kestrova@example.invalid>")
@@ -79,4 +98,28 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's platform plugins are only recommended by the Qt libraries, and the captions need a
 # Chinese font; neither shows up as a shared-library dependency.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk")
+
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL Unspecified agent)
+set(CPACK_DEBIAN_UNSPECIFIED_PACKAGE_NAME kestrova)
+set(CPACK_DEBIAN_AGENT_PACKAGE_NAME kestrova-agent)
+set(CPACK_DEBIAN_AGENT_PACKAGE_SECTION net)
+# The agent's user is made by adduser; the libraries (Qt Core and SerialPort, libmosquitto,
+# prometheus-cpp) come from the shared-library dependencies.
+set(CPACK_DEBIAN_AGENT_PACKAGE_DEPENDS "adduser")
+set(CPACK_DEBIAN_AGENT_PACKAGE_RECOMMENDS "mosquitto-clients")
+set(CPACK_COMPONENT_AGENT_DESCRIPTION "headless agent publishing climate-control boards to MQTT
+kestrova-agent polls every thermoelectric climate-control board of one RS-485
+line (addresses 1..255, one request at a time) and publishes their
+measurements, work states, alarms and operating settings to an MQTT broker,
+with Home Assistant discovery, availability and a last will. Operating
+settings can be written over MQTT and are acknowledged by read-back. An
+optional endpoint serves the values to Prometheus.
+.
+It runs without a display as the systemd service kestrova-agent, configured
+in /etc/kestrova/agent.conf.")
+set(CPACK_DEBIAN_AGENT_PACKAGE_CONTROL_EXTRA
+    ${PROJECT_SOURCE_DIR}/dist/agent/conffiles ${PROJECT_SOURCE_DIR}/dist/agent/postinst
+    ${PROJECT_SOURCE_DIR}/dist/agent/prerm ${PROJECT_SOURCE_DIR}/dist/agent/postrm)
+set(CPACK_DEBIAN_AGENT_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

@@ -164,3 +164,52 @@ TEST_F(AgentE2E, ABadOptionEndsWithStatus2BeforeAnythingIsSent) {
 
 }  // namespace
 }  // namespace kestrova::agent::testing
+
+namespace kestrova::agent::testing {
+namespace {
+
+// promtool's verdict on a scrape: "" when it finds nothing to complain of.
+std::string PromtoolComplaints(const std::string& scrape) {
+  QProcess promtool;
+  promtool.start("promtool", {"check", "metrics"});
+  if (!promtool.waitForStarted(5000)) return "promtool did not start";
+  promtool.write(scrape.c_str());
+  promtool.closeWriteChannel();
+  promtool.waitForFinished(10000);
+  const std::string said = (promtool.readAllStandardOutput() + promtool.readAllStandardError()).toStdString();
+  return promtool.exitCode() == 0 ? "" : said;
+}
+
+TEST_F(AgentE2E, ScrapeEndpointShowsLiveBoardsOnlyAndPassesPromtool) {
+  ASSERT_TRUE(line.Start({"--address", "1"}));
+  Subscriber client(broker.Port(), p + "/#");
+  const int port = FreePort();
+  StartAgent("1-2", {"--metrics-listen", "127.0.0.1:" + std::to_string(port)});
+  ASSERT_TRUE(client.WaitForCount(p + "/board/1/state", 2, 6000));
+  ASSERT_TRUE(client.WaitFor(p + "/board/1/info", client.Last(p + "/board/1/info"), 100));
+  std::string scrape = HttpGet(port, "/metrics");
+  EXPECT_NE(scrape.find(R"(kestrova_up{address="1",site="e2e"} 1)"), std::string::npos) << scrape;
+  EXPECT_NE(scrape.find(R"(kestrova_up{address="2",site="e2e"} 0)"), std::string::npos);
+  EXPECT_NE(scrape.find(R"(kestrova_inner_temperature_celsius{address="1",site="e2e"})"), std::string::npos);
+  // A board that never answered has its up series and nothing else.
+  std::size_t board2Series = 0;
+  for (auto at = scrape.find(R"(address="2")"); at != std::string::npos; at = scrape.find(R"(address="2")", at + 1))
+    ++board2Series;
+  EXPECT_EQ(board2Series, 1u);
+  EXPECT_NE(scrape.find(R"(kestrova_alarm{address="1",alarm="door_alarm",site="e2e"} 0)"), std::string::npos);
+  EXPECT_NE(scrape.find("kestrova_line_checksum_errors_total{site=\"e2e\"} 0"), std::string::npos);
+  EXPECT_NE(scrape.find("kestrova_line_requests_total{site=\"e2e\"}"), std::string::npos);
+  EXPECT_EQ(PromtoolComplaints(scrape), "");
+
+  // The board gone: up 0 and no stale measurement.
+  line.Kill();
+  ASSERT_TRUE(client.WaitFor(p + "/board/1/availability", "offline", 4000));
+  scrape = HttpGet(port, "/metrics");
+  EXPECT_NE(scrape.find(R"(kestrova_up{address="1",site="e2e"} 0)"), std::string::npos);
+  EXPECT_EQ(scrape.find("kestrova_inner_temperature_celsius{"), std::string::npos) << scrape;
+  EXPECT_EQ(scrape.find("kestrova_alarm{"), std::string::npos);
+  EXPECT_EQ(PromtoolComplaints(scrape), "");
+}
+
+}  // namespace
+}  // namespace kestrova::agent::testing

@@ -171,3 +171,26 @@ bool SimLine::Start(const std::vector<std::string>& options) {
 }
 
 }  // namespace kestrova::agent::testing
+
+namespace kestrova::agent::testing {
+
+std::string HttpGet(int port, const std::string& path) {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<std::uint16_t>(port));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  std::string response;
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+    const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
+    if (write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
+      char buffer[4096];
+      for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) response.append(buffer, static_cast<std::size_t>(n));
+    }
+  }
+  close(fd);
+  const auto body = response.find("\r\n\r\n");
+  return body == std::string::npos ? "" : response.substr(body + 4);
+}
+
+}  // namespace kestrova::agent::testing

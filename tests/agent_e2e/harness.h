@@ -101,3 +101,10 @@ class SimLine {
 };
 
 }  // namespace kestrova::agent::testing
+
+namespace kestrova::agent::testing {
+
+// The body of an HTTP GET of path from 127.0.0.1:port, "" when nothing answered.
+std::string HttpGet(int port, const std::string& path);
+
+}  // namespace kestrova::agent::testing
