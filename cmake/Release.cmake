@@ -82,12 +82,13 @@ endif()
 set(CPACK_PACKAGE_NAME kestrova)
 set(CPACK_PACKAGE_VENDOR "Kestrova developers")
 set(CPACK_PACKAGE_CONTACT "Kestrova developers <kestrova@example.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "console for a thermoelectric climate-control board")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
-# The long description; CPack puts the summary above it.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kestrova monitors and configures the thermoelectric (Peltier) climate-control
+# Each package's description: its summary line, then the long description. (With packages
+# of several components CPack would put one common summary above both, so none is set.)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "console for a thermoelectric climate-control board
+Kestrova monitors and configures the thermoelectric (Peltier) climate-control
 unit of a battery cabinet over a serial line (RS-485 or RS-422 through a USB
 adapter): live measurements, work states and alarms, the operating settings,
 the device address and, behind a password, the factory settings.
@@ -108,7 +109,8 @@ set(CPACK_DEBIAN_AGENT_PACKAGE_SECTION net)
 # prometheus-cpp) come from the shared-library dependencies.
 set(CPACK_DEBIAN_AGENT_PACKAGE_DEPENDS "adduser")
 set(CPACK_DEBIAN_AGENT_PACKAGE_RECOMMENDS "mosquitto-clients")
-set(CPACK_COMPONENT_AGENT_DESCRIPTION "headless agent publishing climate-control boards to MQTT
+set(CPACK_DEBIAN_UNSPECIFIED_DESCRIPTION "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}")
+set(CPACK_DEBIAN_AGENT_DESCRIPTION "headless agent publishing climate-control boards to MQTT
 kestrova-agent polls every thermoelectric climate-control board of one RS-485
 line (addresses 1..255, one request at a time) and publishes their
 measurements, work states, alarms and operating settings to an MQTT broker,

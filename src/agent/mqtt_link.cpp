@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QMetaObject>
+#include <cstdio>
 
 namespace kestrova::agent {
 namespace {
@@ -64,7 +65,9 @@ bool MqttLink::Start() {
   mosquitto_message_callback_set(client_, &MqttLink::OnMessage);
   // A broker that is not there yet is no fault: the network thread keeps trying.
   const int rc = mosquitto_connect_async(client_, options_.broker.host.c_str(), options_.broker.port, kKeepAliveSeconds);
-  if (rc != MOSQ_ERR_SUCCESS && rc != MOSQ_ERR_ERRNO && rc != MOSQ_ERR_CONN_REFUSED) {
+  // A broker that cannot be reached or resolved yet is retried by the network thread; only a
+  // malformed host or port is a fault of the configuration.
+  if (rc == MOSQ_ERR_INVAL) {
     error_ = QString("--broker: cannot connect to %1:%2: %3")
                  .arg(QString::fromStdString(options_.broker.host)).arg(options_.broker.port).arg(mosquitto_strerror(rc));
     return false;
@@ -96,8 +99,17 @@ void MqttLink::Stop() {
 }
 
 void MqttLink::OnConnect(mosquitto*, void* self, int rc) {
-  if (rc != 0) return;  // refused (bad user or password): the library tries again
-  QMetaObject::invokeMethod(static_cast<MqttLink*>(self), &MqttLink::Connected, Qt::QueuedConnection);
+  auto* link = static_cast<MqttLink*>(self);
+  if (rc != 0) {
+    // Refused (a wrong user name or password, a client the broker does not admit): said once,
+    // and tried again with the growing pauses in case the broker's users change.
+    if (!link->refusalReported_.exchange(true))
+      std::fprintf(stderr, "kestrova-agent: broker %s:%d refused the connection: %s (see --username, --password-file)\n",
+                   link->options_.broker.host.c_str(), link->options_.broker.port, mosquitto_connack_string(rc));
+    return;
+  }
+  link->refusalReported_ = false;
+  QMetaObject::invokeMethod(link, &MqttLink::Connected, Qt::QueuedConnection);
 }
 
 void MqttLink::OnDisconnect(mosquitto*, void* self, int) {

@@ -5,6 +5,7 @@
 // publisher only ever run there.
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <string>
 
 #include "agent/core/messages.h"
@@ -48,6 +49,7 @@ class MqttLink final : public QObject, public MessageOut {
   Message lastWill_;
   mosquitto* client_ = nullptr;
   bool running_ = false;
+  std::atomic<bool> refusalReported_ = false;  // set on the network thread
   QString error_;
 };
 

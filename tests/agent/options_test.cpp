@@ -10,73 +10,49 @@ namespace {
 
 std::map<std::string, std::string> files;
 std::optional<std::string> FakeRead(const std::string& path) {
-  const auto found = files.find(path);
-  if (found == files.end()) return std::nullopt;
-  return found->second;
+  return files.count(path) ? std::optional(files[path]) : std::nullopt;
 }
-
 ParseOutcome Parse(std::vector<std::string> args) { return ParseCommandLine(args, &FakeRead); }
+const std::vector<std::string> kMinimal{"--serial", "/dev/ttyUSB0", "--addresses", "7,1-3", "--site", "north_1"};
 
-const std::vector<std::string> kMinimal{"--serial", "/dev/ttyUSB0", "--addresses", "1-3,7", "--site", "north_1"};
-
-TEST(AddressList, RangesAndSingles) {
-  EXPECT_EQ(ParseAddressList("1-20")->size(), 20u);
+TEST(Options, AddressesBrokersAndSites) {
   EXPECT_EQ(*ParseAddressList("7,1,3,2-3"), (std::vector<int>{1, 2, 3, 7}));
-  EXPECT_EQ(*ParseAddressList("255"), (std::vector<int>{255}));
-  for (const char* bad : {"", "0", "256", "3-1", "1,,2", "1-", "-3", "a", "1 - 3", "1,2,"})
-    EXPECT_FALSE(ParseAddressList(bad)) << bad;
-}
-
-TEST(BrokerUrl, SchemesHostsAndPorts) {
-  auto b = ParseBrokerUrl("mqtt://broker.local:1884");
-  ASSERT_TRUE(b);
-  EXPECT_EQ(b->host, "broker.local");
-  EXPECT_EQ(b->port, 1884);
-  EXPECT_FALSE(b->tls);
-  b = ParseBrokerUrl("mqtts://10.0.0.5");
-  ASSERT_TRUE(b);
-  EXPECT_EQ(b->port, 8883);
-  EXPECT_TRUE(b->tls);
-  EXPECT_EQ(ParseBrokerUrl("mqtt://host")->port, 1883);
+  EXPECT_EQ(ParseAddressList("1-255")->size(), 255u);
+  for (const char* bad : {"", "0", "256", "3-1", "1,,2", "1-", "a", "1,2,"}) EXPECT_FALSE(ParseAddressList(bad)) << bad;
+  const auto tls = ParseBrokerUrl("mqtts://10.0.0.5");
+  EXPECT_EQ(tls->port, 8883);
+  EXPECT_TRUE(tls->tls);
+  EXPECT_EQ(ParseBrokerUrl("mqtt://b.local:1884")->port, 1884);
+  EXPECT_EQ(ParseBrokerUrl("mqtt://b.local")->port, 1883);
   EXPECT_EQ(ParseBrokerUrl("mqtt://[::1]:1999")->host, "::1");
-  EXPECT_EQ(ParseBrokerUrl("mqtt://[::1]:1999")->port, 1999);
-  for (const char* bad : {"host:1883", "http://host", "mqtt://", "mqtt://host:0", "mqtt://host:65536",
-                          "mqtt://host:x", "mqtt://user@host", "mqtt://host/path"})
+  for (const char* bad : {"host:1883", "http://h", "mqtt://", "mqtt://h:0", "mqtt://h:65536", "mqtt://u@h", "mqtt://h/x"})
     EXPECT_FALSE(ParseBrokerUrl(bad)) << bad;
-}
-
-TEST(SiteName, LettersDigitsDashUnderscore) {
   EXPECT_TRUE(ValidSiteName("Site-07_b"));
-  for (const char* bad : {"", "a b", "a/b", "a+", "a#", "ü"}) EXPECT_FALSE(ValidSiteName(bad)) << bad;
+  for (const char* bad : {"", "a b", "a/b", "a+", "a#"}) EXPECT_FALSE(ValidSiteName(bad)) << bad;
 }
 
-TEST(CommandLine, DefaultsAndValues) {
+TEST(Options, DefaultsAndValues) {
   auto out = Parse(kMinimal);
   ASSERT_EQ(out.error, "");
   EXPECT_EQ(out.options.intervalSeconds, 5);
   EXPECT_EQ(out.options.discoveryPrefix, "homeassistant");
   EXPECT_TRUE(out.options.discovery);
-  EXPECT_EQ(out.options.broker.host, "localhost");
   EXPECT_EQ(out.options.addresses, (std::vector<int>{1, 2, 3, 7}));
-
   auto args = kMinimal;
-  args.insert(args.end(), {"--interval=10", "--no-discovery", "--broker", "mqtt://b:1", "--metrics-listen", "127.0.0.1:9105"});
+  args.insert(args.end(), {"--interval=10", "--no-discovery", "--metrics-listen", "127.0.0.1:9105"});
   out = Parse(args);
-  ASSERT_EQ(out.error, "");
   EXPECT_EQ(out.options.intervalSeconds, 10);
   EXPECT_FALSE(out.options.discovery);
-  EXPECT_EQ(out.options.broker.port, 1);
   EXPECT_EQ(out.options.metricsListen, "127.0.0.1:9105");
 }
 
-TEST(CommandLine, EachFaultNamesTheOption) {
+TEST(Options, EachFaultNamesTheOption) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
       {{"--addresses", "1-300"}, "--addresses: '1-300' is not a list of addresses 1..255 (like 1-20 or 1,3,7)"},
       {{"--interval", "0"}, "--interval: '0' is not a whole number of seconds 1..3600"},
-      {{"--interval", "5s"}, "--interval: '5s' is not a whole number of seconds 1..3600"},
       {{"--site", "a b"}, "--site: 'a b' is not a site name (letters, digits, '-' and '_')"},
       {{"--broker", "tcp://x"}, "--broker: 'tcp://x' is not a broker address (mqtt://host:1883 or mqtts://host:8883)"},
-      {{"--password", "secret"}, "--password: a password is never given on the command line; use --password-file FILE"},
+      {{"--password", "x"}, "--password: a password is never given on the command line; use --password-file FILE"},
       {{"--colour"}, "unknown option '--colour' (see --help)"},
       {{"stray"}, "unexpected argument 'stray' (see --help)"},
       {{"--no-discovery=1"}, "--no-discovery takes no value"},
@@ -84,6 +60,7 @@ TEST(CommandLine, EachFaultNamesTheOption) {
       {{"--password-file", "/nope"}, "--password-file: cannot read '/nope'"},
       {{"--config", "/nope"}, "--config: cannot read '/nope'"},
       {{"--discovery-prefix", "ha/#"}, "--discovery-prefix: 'ha/#' is not a topic prefix"},
+      {{"--serial"}, "--serial: a value is needed"},
   };
   for (const auto& [extra, message] : cases) {
     auto args = kMinimal;
@@ -93,46 +70,29 @@ TEST(CommandLine, EachFaultNamesTheOption) {
   EXPECT_EQ(Parse({"--serial", "/dev/x", "--site", "s"}).error, "--addresses: the boards' addresses are needed (like 1-20)");
   EXPECT_EQ(Parse({"--addresses", "1", "--site", "s"}).error.substr(0, 9), "--serial:");
   EXPECT_EQ(Parse({"--serial", "/dev/x", "--addresses", "1"}).error.substr(0, 7), "--site:");
-  EXPECT_EQ(Parse({"--serial"}).error, "--serial: a value is needed");
   EXPECT_TRUE(Parse({"--help"}).options.help);
-  EXPECT_EQ(Parse({"--version"}).error, "");
 }
 
-TEST(ConfigFile, SameKeysCommentsAndTheCommandLineWins) {
-  files["/etc/agent.conf"] =
-      "# a comment\n"
-      "serial = /dev/ttyUSB1\n"
-      "addresses = 1-20   # twenty boards\n"
-      "site = depot\n"
-      "interval = 7\n"
-      "broker = mqtts://broker.example:8884\n"
-      "username = gw\n"
-      "password-file = /etc/pw\n"
-      "no-discovery\n";
+TEST(Options, ConfigFileWithCommentsWhereTheCommandLineWins) {
+  files["/etc/a.conf"] = "# a comment\nserial = /dev/ttyUSB1\naddresses = 1-20   # twenty\nsite = depot\ninterval = 7\n"
+                         "broker = mqtts://b:8884\nusername = gw\npassword-file = /etc/pw\nno-discovery\n";
   files["/etc/pw"] = "s3cret\nignored\n";
-  auto out = Parse({"--config", "/etc/agent.conf", "--interval", "9"});
+  auto out = Parse({"--config", "/etc/a.conf", "--interval", "9"});
   ASSERT_EQ(out.error, "");
   EXPECT_EQ(out.options.serial, "/dev/ttyUSB1");
   EXPECT_EQ(out.options.addresses.size(), 20u);
   EXPECT_EQ(out.options.intervalSeconds, 9);
-  EXPECT_TRUE(out.options.broker.tls);
   EXPECT_EQ(out.options.broker.port, 8884);
   EXPECT_EQ(out.options.password, "s3cret");
   EXPECT_FALSE(out.options.discovery);
-
-  files["/etc/bad.conf"] = "serial = /dev/x\n\n  interval = fast\n";
-  EXPECT_EQ(Parse({"--config", "/etc/bad.conf"}).error,
-            "/etc/bad.conf line 3: interval: 'fast' is not a whole number of seconds 1..3600");
-  files["/etc/bad.conf"] = "seriall = /dev/x\n";
-  EXPECT_EQ(Parse({"--config", "/etc/bad.conf"}).error, "/etc/bad.conf line 1: unknown key 'seriall'");
-  files["/etc/bad.conf"] = "site\n";
-  EXPECT_EQ(Parse({"--config", "/etc/bad.conf"}).error, "/etc/bad.conf line 1: site: a value is needed (site = ...)");
-  files["/etc/bad.conf"] = "password = x\n";
-  EXPECT_EQ(Parse({"--config", "/etc/bad.conf"}).error, "/etc/bad.conf line 1: unknown key 'password'");
-}
-
-TEST(ConfigFile, PasswordWithoutUserIsRefused) {
-  files["/etc/pw"] = "s3cret";
+  for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+           {"serial = /dev/x\n\n  interval = fast\n", "line 3: interval: 'fast' is not a whole number of seconds 1..3600"},
+           {"seriall = /dev/x\n", "line 1: unknown key 'seriall'"},
+           {"site\n", "line 1: site: a value is needed (site = ...)"},
+           {"password = x\n", "line 1: unknown key 'password'"}}) {
+    files["/etc/b.conf"] = text;
+    EXPECT_EQ(Parse({"--config", "/etc/b.conf"}).error, "/etc/b.conf " + message);
+  }
   auto args = kMinimal;
   args.insert(args.end(), {"--password-file", "/etc/pw"});
   EXPECT_EQ(Parse(args).error, "--username: a password file was given without a user name");
