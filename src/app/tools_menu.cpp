@@ -30,7 +30,9 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
       windows_(windows),
       traffic_view_(std::make_unique<TrafficWindow>(windows.Form().Stats, traffic_)),
       trend_view_(std::make_unique<TrendWindow>(trend_)),
-      events_view_(std::make_unique<EventsWindow>(events_)) {
+      events_view_(std::make_unique<EventsWindow>(events_)),
+      bus_scan_(std::make_unique<BusScanTool>(
+          windows, [this](const std::string& text) { events_.LineNote(WallMs(), text); })) {
   MainWindow& main = windows.MainView();
   bar_ = new QMenuBar(&main);
   bar_->setObjectName(QStringLiteral("MenuBar"));
@@ -38,6 +40,7 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   Add(tools, "Action_Traffic", QStringLiteral("通信监视"), &ToolsMenu::ShowTraffic);
   Add(tools, "Action_Trend", QStringLiteral("趋势图"), &ToolsMenu::ShowTrend);
   Add(tools, "Action_Events", QStringLiteral("事件记录"), &ToolsMenu::ShowEvents);
+  Add(tools, "Action_BusScan", QStringLiteral("总线扫描"), &ToolsMenu::ShowBusScan);
   tools->addSeparator();
   record_ = Add(tools, "Action_Record", QStringLiteral("开始记录…"), &ToolsMenu::StartOrStopRecording);
   tools->addSeparator();

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/bus_scan_tool.h"
 #include "app/console_windows.h"
 #include "qt/tools/events_window.h"
 #include "qt/tools/recording_status.h"
@@ -36,6 +37,7 @@ class ToolsMenu final : public QObject {
   TrafficWindow& Traffic() { return *traffic_view_; }
   TrendWindow& Trend() { return *trend_view_; }
   EventsWindow& Events() { return *events_view_; }
+  BusScanTool& Scanner() { return *bus_scan_; }
   const Recorder& Recording() const { return recorder_; }
   const EventLog& EventStore() const { return events_; }
   const TrendStore& TrendData() const { return trend_; }
@@ -50,6 +52,7 @@ class ToolsMenu final : public QObject {
   void ShowTraffic() { Show(*traffic_view_); }
   void ShowTrend() { Show(*trend_view_); }
   void ShowEvents() { Show(*events_view_); }
+  void ShowBusScan() { bus_scan_->Show(); }
   void Show(QWidget& window);
   void About();
   void RunDataShown(const ReceiveRing& frame);
@@ -67,6 +70,7 @@ class ToolsMenu final : public QObject {
   std::unique_ptr<TrafficWindow> traffic_view_;
   std::unique_ptr<TrendWindow> trend_view_;
   std::unique_ptr<EventsWindow> events_view_;
+  std::unique_ptr<BusScanTool> bus_scan_;
   bool mark_differing_ = false;
 };
 

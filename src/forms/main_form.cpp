@@ -101,6 +101,7 @@ void MainForm::Poll() {
     ShowClosedPort(Main, MSComm1, Ports);
     return;
   }
+  if (LineLent) return;
   const bool arrived = ReceiveData(MSComm1, Ring);
   if (Incomplete.StaleAfter(arrived, ScanFrames(Ring, m_Address, *this))) DropIncompleteStart(Ring, *this);
 

@@ -54,6 +54,10 @@ class MainForm final : public FrameSink {
   bool f_F_Setup_Command = false;  // factory settings being written, next code m_F_SetupNo
   int m_F_SetupNo = 0;
 
+  // A service tool (the bus scan) has the line: while set, the poll cycle neither reads the
+  // port nor sends, and its schedule takes up where it stopped once the line is given back.
+  bool LineLent = false;
+
   // Monitoring: communication counter and fan-speed average.
   RunDataCounters RunData;
 

@@ -39,6 +39,8 @@ class EventLog {
   // The port went away ("<device>（<reason>）"), told before the tick that finds it closed.
   void PortLost(std::int64_t wallMs, const std::string& text);
   void WriteChecked(std::int64_t wallMs, const WriteCheckResult& result);
+  // A line event a service tool reports: the bus scan's start and what it found.
+  void LineNote(std::int64_t wallMs, std::string text) { Add(wallMs, EventEntry::Kind::Link, std::move(text)); }
   void Clear();
 
   // Told of every entry as it is added (the trend plot's markers).
