@@ -126,11 +126,6 @@ void Subscriber::Publish(const std::string& topic, const std::string& payload) {
   mosquitto_publish(client_, nullptr, topic.c_str(), static_cast<int>(payload.size()), payload.data(), 1, false);
 }
 
-void Subscriber::Clear() {
-  std::lock_guard lock(mutex_);
-  messages_.clear();
-}
-
 bool Child::Start(const std::string& program, const std::vector<std::string>& args) {
   QStringList list;
   for (const auto& a : args) list << QString::fromStdString(a);

@@ -57,7 +57,6 @@ class Subscriber {
   // Waits until n messages arrived on the topic (counting from the start).
   bool WaitForCount(const std::string& topic, std::size_t n, int deadlineMs) const;
   void Publish(const std::string& topic, const std::string& payload);
-  void Clear();
 
  private:
   mosquitto* client_;
