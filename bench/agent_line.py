@@ -4,6 +4,9 @@
   bench/agent_line.py BUILD_DIR line     [--seconds S] [--dead 5,10,15]
       one agent, 20 boards on one simulated line: time per round, each board's actual interval,
       share of the line used, the agent's CPU and memory
+  bench/agent_line.py BUILD_DIR away [--seconds S]
+      one agent, 20 boards polled every second with the broker stopped: the agent's memory
+      sampled every 10 s (it keeps only the latest state of each board, so it stays flat)
   bench/agent_line.py BUILD_DIR agents N [--seconds S]
       N agents with 20 simulated boards each against one broker: messages per second at the
       broker, CPU per board
@@ -82,8 +85,9 @@ class Parts:
                            "--interval", str(interval), "--no-discovery"], stderr=subprocess.DEVNULL)
 
     def subscribe(self, topic):
-        return self.spawn(["mosquitto_sub", "-p", str(self.port), "-t", topic, "-v"], stdout=subprocess.PIPE,
-                          text=True)
+        # Line-buffered, or the lines would come in 4 KiB lumps.
+        return self.spawn(["stdbuf", "-oL", "mosquitto_sub", "-p", str(self.port), "-t", topic, "-v"],
+                          stdout=subprocess.PIPE, text=True)
 
     def close(self):
         for p in reversed(self.procs):
@@ -151,17 +155,19 @@ def agents_benchmark(build, count, seconds, interval=5):
         for i in range(count):
             device = parts.sim("1-20")
             agents.append(parts.agent(device, f"site{i}", "1-20", interval))
-        counter = parts.subscribe("kestrova/#")
+        counter = parts.subscribe("kestrova/+/board/+/state")
         os.set_blocking(counter.stdout.fileno(), False)
         time.sleep(3 * interval)
-        counter.stdout.readlines()
         cpu0 = sum(cpu_seconds(a.pid) for a in agents)
         bcpu0 = cpu_seconds(parts.broker.pid)
-        t0, received = time.time(), 0
+        t0, stamps = time.time(), []
         while time.time() < t0 + seconds:
             time.sleep(0.5)
-            received += len(counter.stdout.readlines())
+            stamps += [parse_time(json.loads(l.split(" ", 1)[1])["time"]) for l in counter.stdout.readlines()]
         wall = time.time() - t0
+        time.sleep(1)
+        stamps += [parse_time(json.loads(l.split(" ", 1)[1])["time"]) for l in counter.stdout.readlines()]
+        received = sum(1 for t in stamps if t0 <= t < t0 + wall)
         cpu = sum(cpu_seconds(a.pid) for a in agents) - cpu0
         bcpu = cpu_seconds(parts.broker.pid) - bcpu0
         rss = sum(rss_kib(a.pid) for a in agents) / count
@@ -169,21 +175,43 @@ def agents_benchmark(build, count, seconds, interval=5):
         parts.close()
     boards = 20 * count
     print(f"{count} agents x 20 boards = {boards} boards, interval {interval} s, {seconds} s measured")
-    print(f"  messages at the broker: {received / wall:.1f} /s (expected {boards / interval:.1f} /s)")
-    print(f"  agents' CPU: {cpu / wall * 100:.2f} % of one core in all, {cpu / wall / boards * 1e6 / 100:.1f} us/s per board")
+    print(f"  states through the broker: {received / wall:.1f} /s (one per board and interval: {boards / interval:.1f} /s)")
+    print(f"  agents' CPU: {cpu / wall * 100:.2f} % of one core in all, {cpu / wall / boards * 1e6:.1f} us of CPU a second per board")
     print(f"  broker CPU: {bcpu / wall * 100:.2f} % of one core; agent memory (RSS) {rss / 1024:.1f} MiB each")
+
+
+def away_benchmark(build, seconds):
+    parts = Parts(build)
+    try:
+        device = parts.sim("1-20")
+        agent = parts.agent(device, "away", "1-20", 1)
+        time.sleep(5)
+        parts.broker.send_signal(signal.SIGTERM)
+        parts.broker.wait(5)
+        samples = []
+        t0 = time.time()
+        while time.time() < t0 + seconds:
+            time.sleep(10)
+            samples.append(rss_kib(agent.pid))
+        cpu = cpu_seconds(agent.pid)
+    finally:
+        parts.close()
+    print(f"broker away for {seconds} s, 20 boards every 1 s ({20 * seconds} states not delivered)")
+    print(f"  agent memory (RSS, KiB) every 10 s: {samples[0]} ... {samples[-1]} (min {min(samples)}, max {max(samples)})")
 
 
 def main():
     ap = argparse.ArgumentParser()
     ap.add_argument("build")
-    ap.add_argument("what", choices=["line", "agents"])
+    ap.add_argument("what", choices=["line", "agents", "away"])
     ap.add_argument("count", nargs="?", type=int, default=10)
     ap.add_argument("--seconds", type=int, default=60)
     ap.add_argument("--dead", default="")
     a = ap.parse_args()
     if a.what == "line":
         line_benchmark(a.build, a.seconds, a.dead)
+    elif a.what == "away":
+        away_benchmark(a.build, a.seconds)
     else:
         agents_benchmark(a.build, a.count, a.seconds)
 

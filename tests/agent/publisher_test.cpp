@@ -89,15 +89,8 @@ TEST_F(PublisherTest, WhileAwayOnlyTheLatestOfEachBoardIsKept) {
   EXPECT_EQ(log.back(), R"(kestrova/s/board/1/result {"setting":"cooling_start_c","sent":30,"read_back":30,"ok":true})");
 }
 
-TEST_F(PublisherTest, ConnectedEventsGoOutAtOnceAndALostConnectionKeepsTheRest) {
+TEST_F(PublisherTest, ARefusedPublishEndsTheConnectionAndTheRestIsKept) {
   publisher.Connected();
-  broker.sent.clear();
-  publisher.Availability(2, true);
-  publisher.State(2, state);
-  publisher.Result(2, WriteResult{"heating_stop_c", 12, std::nullopt, false, "board offline"});
-  EXPECT_EQ(broker.Log(), (std::vector<std::string>{
-                              "kestrova/s/board/2/availability (r) online", "kestrova/s/board/2/state <state>",
-                              R"(kestrova/s/board/2/result {"setting":"heating_stop_c","sent":12,"read_back":null,"ok":false,"reason":"board offline"})"}));
   broker.refuse = true;
   publisher.State(2, state);
   EXPECT_FALSE(publisher.IsConnected());
@@ -124,16 +117,6 @@ TEST_F(PublisherTest, DiscoveryAgainWhenHomeAssistantStartsAndNotWhenOff) {
   off.Info(1, InfoFromAnswer(BoardInfoFrame()));
   off.DiscoveryStatus("online");
   EXPECT_EQ(quiet.Log(true).size(), 3u);
-}
-
-TEST_F(PublisherTest, ShutdownSaysEveryBoardAndTheAgentOffline) {
-  publisher.Connected();
-  publisher.Availability(1, true);
-  broker.sent.clear();
-  publisher.ShuttingDown();
-  EXPECT_EQ(broker.Log(), (std::vector<std::string>{"kestrova/s/board/1/availability (r) offline",
-                                                    "kestrova/s/board/2/availability (r) offline",
-                                                    "kestrova/s/agent/status (r) offline"}));
 }
 
 }  // namespace
