@@ -210,6 +210,19 @@ TEST_F(BusTest, PendingWritesFailWhenTheBoardGoesOfflineOrTheLineIsLost) {
   bus.Answered(RunDataFrame(1), 60);
   EXPECT_EQ(events.log.back(), "1 state 25");
   EXPECT_EQ(events.log[events.log.size() - 2], "1 online");
+
+  // A write sent to a board that then falls silent fails when the board goes offline.
+  Ask(60);
+  bus.Answered(BoardInfoFrame(), 60);
+  bus.SubmitWrite(1, "heating_stop_c", "12");
+  ASSERT_EQ(bus.Next(100).kind, Request::Kind::Write);
+  bus.NoAnswer(300);
+  for (int poll = 0; poll < 3; ++poll) {
+    while (bus.Next(bus.WakeMs()).address != 1) bus.NoAnswer(bus.WakeMs());
+    bus.NoAnswer(bus.WakeMs());
+  }
+  EXPECT_EQ(events.results.size(), 2u);
+  EXPECT_EQ(events.results.back().reason, "board offline");
 }
 
 TEST(PlainDecimal, OnlyDigitsAPointAndAMinus) {

@@ -28,9 +28,8 @@ void Publisher::Connected() {
     if (board.info) Send({topics_.Board(address, "info"), InfoJson(address, *board.info), true});
   }
   for (const auto& [address, board] : boards_) SendDiscovery(address);
-  // States of boards that went offline meanwhile are stale: not sent.
-  for (const auto& [address, json] : keptStates_)
-    if (boards_[address].online) Send({topics_.Board(address, "state"), json, false});
+  // (A board that went offline meanwhile has had its kept state dropped: it would be stale.)
+  for (const auto& [address, json] : keptStates_) Send({topics_.Board(address, "state"), json, false});
   for (const auto& [address, json] : keptResults_) Send({topics_.Board(address, "result"), json, false});
   if (connected_) {
     keptStates_.clear();
