@@ -89,6 +89,17 @@ class Parts:
         return self.spawn(["stdbuf", "-oL", "mosquitto_sub", "-p", str(self.port), "-t", topic, "-v"],
                           stdout=subprocess.PIPE, text=True)
 
+    def collect(self, sub):
+        """The subscriber's lines, gathered by a thread of their own (a list that grows)."""
+        import threading
+        lines = []
+
+        def read():
+            for line in sub.stdout:
+                lines.append(line)
+        threading.Thread(target=read, daemon=True).start()
+        return lines
+
     def close(self):
         for p in reversed(self.procs):
             if p.poll() is None:
@@ -111,9 +122,9 @@ def line_benchmark(build, seconds, dead, interval=5):
     try:
         extra = ["--silent-address", dead] if dead else []
         device = parts.sim("1-20", extra)
-        sub = parts.subscribe("kestrova/bench/board/+/state")
+        lines = parts.collect(parts.subscribe("kestrova/bench/board/+/state"))
         agent = parts.agent(device, "bench", "1-20", interval)
-        os.set_blocking(sub.stdout.fileno(), False)
+        taken = 0
         start_cpu, t0 = None, None
         times = {}
         settle = 3 * interval + 2  # past the dead boards' first three polls
@@ -122,7 +133,8 @@ def line_benchmark(build, seconds, dead, interval=5):
             time.sleep(0.2)
             if start_cpu is None and time.time() > end - seconds:
                 start_cpu, t0 = cpu_seconds(agent.pid), time.time()
-            for line in sub.stdout.readlines():
+            fresh, taken = lines[taken:], len(lines)
+            for line in fresh:
                 topic, payload = line.split(" ", 1)
                 board = int(topic.split("/")[3])
                 times.setdefault(board, []).append(parse_time(json.loads(payload)["time"]))
@@ -155,21 +167,18 @@ def agents_benchmark(build, count, seconds, interval=5):
         for i in range(count):
             device = parts.sim("1-20")
             agents.append(parts.agent(device, f"site{i}", "1-20", interval))
-        counter = parts.subscribe("kestrova/+/board/+/state")
-        os.set_blocking(counter.stdout.fileno(), False)
+        lines = parts.collect(parts.subscribe("kestrova/+/board/+/state"))
         time.sleep(3 * interval)
         cpu0 = sum(cpu_seconds(a.pid) for a in agents)
         bcpu0 = cpu_seconds(parts.broker.pid)
-        t0, stamps = time.time(), []
-        while time.time() < t0 + seconds:
-            time.sleep(0.5)
-            stamps += [parse_time(json.loads(l.split(" ", 1)[1])["time"]) for l in counter.stdout.readlines()]
+        t0 = time.time()
+        time.sleep(seconds)
         wall = time.time() - t0
-        time.sleep(1)
-        stamps += [parse_time(json.loads(l.split(" ", 1)[1])["time"]) for l in counter.stdout.readlines()]
-        received = sum(1 for t in stamps if t0 <= t < t0 + wall)
         cpu = sum(cpu_seconds(a.pid) for a in agents) - cpu0
         bcpu = cpu_seconds(parts.broker.pid) - bcpu0
+        time.sleep(2)
+        stamps = [parse_time(json.loads(l.split(" ", 1)[1])["time"]) for l in list(lines)]
+        received = sum(1 for t in stamps if t0 <= t < t0 + wall)
         rss = sum(rss_kib(a.pid) for a in agents) / count
     finally:
         parts.close()
