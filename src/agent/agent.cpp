@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <algorithm>
 #include <cstdio>
 
 namespace kestrova::agent {
