@@ -10,7 +10,7 @@ BusScanTool::BusScanTool(ConsoleWindows& windows, std::function<void(const std::
   timer_.setInterval(kScanTickMs);
   connect(&timer_, &QTimer::timeout, this, &BusScanTool::OnScanTick);
   connect(view_.get(), &BusScanWindow::startClicked, this, &BusScanTool::StartClicked);
-  connect(view_.get(), &BusScanWindow::useClicked, this, [this](int address) { form_.ScanUse_Click(address); });
+  connect(view_.get(), &BusScanWindow::useClicked, this, [this](int address) { form_.OnUseAddress(address); });
   // Closing the window ends the scan: the poll cycle gets the line back.
   connect(view_.get(), &BusScanWindow::closed, this, [this] {
     form_.Stop();
@@ -25,7 +25,7 @@ void BusScanTool::Show() {
 }
 
 void BusScanTool::StartClicked() {
-  form_.ScanStart_Click(view_->From().toStdString(), view_->To().toStdString());
+  form_.OnStartScan(view_->From().toStdString(), view_->To().toStdString());
   if (form_.Running()) timer_.start();
   Refresh();
 }

@@ -42,7 +42,7 @@ void Exchange::StartWrite(const Frame& frame, std::int64_t nowMs) {
 // new request goes out, so a late answer can never be taken for the answer to this one.
 void Exchange::SendRequest(std::int64_t nowMs) {
   if (state_ != State::Waiting) {
-    counters_.discarded += static_cast<std::uint64_t>(std::max(ring_.m_DataNo, 0));
+    counters_.discarded += static_cast<std::uint64_t>(std::max(ring_.unreadCount, 0));
     ring_.Reset();
     ackMissing_ = 0;
   }
@@ -80,11 +80,11 @@ void Exchange::Receive(std::span<const std::uint8_t> bytes, std::int64_t nowMs) 
 // response, and a pass that waits for the rest of a frame ends the scan for now.
 void Exchange::Scan(std::int64_t nowMs) {
   scanNow_ = nowMs;
-  while (ring_.m_DataNo >= kShortestFrame) {
-    const int before = ring_.m_DataNo;
-    const int pointer = ring_.m_DataPointer;
+  while (ring_.unreadCount >= kShortestFrame) {
+    const int before = ring_.unreadCount;
+    const int pointer = ring_.readIndex;
     if (ScanFrames(ring_, request_.size() > 1 ? request_[1] : 0, *this)) return;
-    if (ring_.m_DataNo == before && ring_.m_DataPointer == pointer) return;
+    if (ring_.unreadCount == before && ring_.readIndex == pointer) return;
   }
 }
 
@@ -105,7 +105,7 @@ void Exchange::Consumed(const ReceiveRing& ring, int length, Piece piece) {
     return;
   }
   if (piece == Piece::WriteAck && IsWrite(request_) && Matches(ring, kParameterWrite)) {
-    const int here = std::min(length, ring.m_DataNo);
+    const int here = std::min(length, ring.unreadCount);
     answer_.clear();
     for (int k = 0; k < here; ++k) answer_.push_back(ring.At(k));
     ackMissing_ = length - here;
@@ -125,7 +125,7 @@ ExchangeResult Exchange::Poll(std::int64_t nowMs) {
   if (nowMs < deadline_) return ExchangeResult::Pending;
   // A start byte whose frame never completed may hide the answer behind it: drop such starts
   // and look again before giving up.
-  while (ring_.m_DataNo >= kShortestFrame && state_ == State::Waiting) {
+  while (ring_.unreadCount >= kShortestFrame && state_ == State::Waiting) {
     DropIncompleteStart(ring_, *this);
     Scan(nowMs);
   }

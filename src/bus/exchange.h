@@ -90,7 +90,7 @@ class Exchange final : private FrameSink {
   void ShowRunData() override {}
   void ShowAddress() override {}
   void ShowBoardInfo() override {}
-  void ShowFSetupData() override {}
+  void ShowFactoryData() override {}
   void LinkModeUpdate() override {}
   void SelectRS422() override {}
 

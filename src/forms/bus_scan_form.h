@@ -22,13 +22,13 @@ class BusScanForm {
 
   // "开始扫描" with the texts of ScanFrom and ScanTo; "停止扫描" while a scan runs. A range the
   // scan cannot use is refused with a message box; a closed port is told in the status line.
-  void ScanStart_Click(std::string_view from, std::string_view to);
+  void OnStartScan(std::string_view from, std::string_view to);
   // Ends a running scan (the button, the window closed); what was found stays.
   void Stop();
   // Every few milliseconds: the line's bytes to the scan, the next request to the line.
   void Tick();
   // "监视此地址": the console polls that board from now on, as after "获取地址" answered it.
-  void ScanUse_Click(int address);
+  void OnUseAddress(int address);
 
   // From "开始扫描" until the scan ends (the wait for a quiet line included).
   bool Running() const { return running_; }

@@ -47,23 +47,23 @@ class Server {
         start_(Clock::now()) {
     for (const int address : options.addresses) {
       std::optional<Clock::time_point> dies;
-      if (const auto kill = options.kill_after.find(address); kill != options.kill_after.end())
+      if (const auto kill = options.killAfter.find(address); kill != options.killAfter.end())
         dies = start_ + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(kill->second));
-      stations_.push_back({Board(address, InfoFor(options.info, address), random_, options.ignored_writes),
-                           options.silent || options.silent_addresses.contains(address), dies});
+      stations_.push_back({Board(address, InfoFor(options.info, address), random_, options.ignoredWrites),
+                           options.silent || options.silentAddresses.contains(address), dies});
     }
   }
 
   void Run() {
-    auto last_byte = Clock::now();
+    auto lastByte = Clock::now();
     while (!g_stop) {
       const Bytes bytes = line_.Read(20ms);
       const auto now = Clock::now();
       if (!bytes.empty()) {
         if (options_.echo) line_.Write(bytes);  // the loop carries the request back at once
         reader_.Append(bytes);
-        last_byte = now;
-      } else if (reader_.Pending() && now - last_byte > 200ms) {
+        lastByte = now;
+      } else if (reader_.Pending() && now - lastByte > 200ms) {
         reader_.DropStalled();  // a frame that stopped half-way is given up
       }
       while (auto received = reader_.Next()) Serve(*received);
@@ -84,7 +84,7 @@ class Server {
   // Every powered board hears the request; those it is meant for answer. When several answer
   // at once (the address read), their bytes meet on the line and the console reads them OR-ed.
   void Serve(const Received& received) {
-    if (!received.checksum_ok) return Log("<-", received.frame, "  (bad checksum, ignored)");
+    if (!received.checksumOk) return Log("<-", received.frame, "  (bad checksum, ignored)");
     if (Chance(options_.drop)) return Log("<-", received.frame, "  (lost)");
     Log("<-", received.frame);
     const auto now = Clock::now();

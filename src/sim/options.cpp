@@ -68,12 +68,12 @@ bool ParseKill(std::string_view text, std::map<int, double>& kills) {
 
 // Every board named by --silent-address and --kill-after must be one of the boards served.
 bool CheckNamedBoards(const Options& options, std::string& error) {
-  for (const int a : options.silent_addresses)
+  for (const int a : options.silentAddresses)
     if (!options.addresses.contains(a)) {
       error = "--silent-address: no board at address " + std::to_string(a) + " (see --address)";
       return false;
     }
-  for (const auto& [a, seconds] : options.kill_after)
+  for (const auto& [a, seconds] : options.killAfter)
     if (!options.addresses.contains(a)) {
       error = "--kill-after: no board at address " + std::to_string(a) + " (see --address)";
       return false;
@@ -130,11 +130,11 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
         error = std::string("--silent-address: addresses 1..255 or ranges, comma-separated, not '") + v + "'";
         return false;
       }
-      options.silent_addresses.insert(silent.begin(), silent.end());
+      options.silentAddresses.insert(silent.begin(), silent.end());
     } else if (arg == "--kill-after") {
       const char* v = value();
       if (v == nullptr) return false;
-      if (!ParseKill(v, options.kill_after)) {
+      if (!ParseKill(v, options.killAfter)) {
         error = std::string("--kill-after: ADDRESS:SECONDS (3:20), not '") + v + "'";
         return false;
       }
@@ -165,7 +165,7 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
     } else if (arg == "--ignore-writes") {
       const char* v = value();
       if (v == nullptr) return false;
-      if (!ParseCodes(v, options.ignored_writes)) {
+      if (!ParseCodes(v, options.ignoredWrites)) {
         error = std::string("--ignore-writes: comma-separated parameter codes 0..255, not '") + v + "'";
         return false;
       }

@@ -19,12 +19,12 @@ struct Options {
   double drop = 0;                  // probability that a request is lost (no effect, no answer)
   bool split = false;               // answers written in pieces with gaps of some ms
   bool silent = false;              // never answer
-  std::set<int> silent_addresses;   // these boards never answer
-  std::map<int, double> kill_after; // board address -> seconds after start when it stops answering
+  std::set<int> silentAddresses;   // these boards never answer
+  std::map<int, double> killAfter; // board address -> seconds after start when it stops answering
   bool log = false;                 // requests and answers in hex on stderr
   bool help = false;
   bool version = false;
-  std::set<int> ignored_writes;     // parameter codes whose writes are acknowledged but not applied
+  std::set<int> ignoredWrites;     // parameter codes whose writes are acknowledged but not applied
   std::optional<std::uint32_t> seed;
 };
 

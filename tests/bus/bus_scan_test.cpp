@@ -171,7 +171,7 @@ struct ScanConsole : ConsoleFixture {
     const bool running = scan.Running();
     for (int t = 0; t < ms && !(running && !scan.Running()); t += 10) {
       clock.now += 10;
-      if (t % kPollIntervalMs == 0) form.Timer1_Timer();
+      if (t % kPollIntervalMs == 0) form.OnPollTick();
       scan.Tick();
     }
     return port.TakeWritten();
@@ -180,14 +180,14 @@ struct ScanConsole : ConsoleFixture {
 
 TEST(BusScanForm, RefusesAClosedPortAndAnUnusableRange) {
   ScanConsole c;
-  c.scan.ScanStart_Click("1", "20");
+  c.scan.OnStartScan("1", "20");
   EXPECT_EQ(c.scan.Status(), "端口未打开：请先在主窗口打开串口，再开始扫描");
   EXPECT_FALSE(c.scan.Running());
   c.OpenPort();
-  c.scan.ScanStart_Click("1", "300");
+  c.scan.OnStartScan("1", "300");
   EXPECT_EQ(c.box.shown, std::vector<std::string>{"总线扫描：结束地址“300”不是 1 到 255 之间的整数"});
   EXPECT_FALSE(c.scan.Running());
-  EXPECT_FALSE(c.form.LineLent);
+  EXPECT_FALSE(c.form.lineLent);
   EXPECT_TRUE(c.port.written.empty());
 }
 
@@ -196,9 +196,9 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
   c.OpenPort();
   c.AdvanceToPhase(kRunDataPhase);
   EXPECT_EQ(c.Run(10), std::vector<Frame>{Hex("05 01 0F 00 15")});
-  const std::int64_t requests = c.form.Stats.Requests();
-  c.scan.ScanStart_Click("3", "4");
-  EXPECT_TRUE(c.form.LineLent);
+  const std::int64_t requests = c.form.stats.Requests();
+  c.scan.OnStartScan("3", "4");
+  EXPECT_TRUE(c.form.lineLent);
   EXPECT_EQ(c.scan.Status(), "正在扫描地址 3–4…");
   // Nothing until the run-data answer has had its time on the line (38 + 50 + 100 + 6 ms).
   EXPECT_TRUE(c.Run(180).empty());
@@ -206,10 +206,10 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
   EXPECT_EQ(scanned, (std::vector<Frame>{Hex("05 03 0F 02 19"), Hex("05 03 0F 02 19"), Hex("05 04 0F 02 1A"),
                                          Hex("05 04 0F 02 1A")}));
   EXPECT_FALSE(c.scan.Running());
-  EXPECT_FALSE(c.form.LineLent);
+  EXPECT_FALSE(c.form.lineLent);
   EXPECT_EQ(c.scan.Status(), "总线扫描 3–4：未找到应答的板");
   EXPECT_EQ(c.log, (std::vector<std::string>{"总线扫描开始：COM1，地址 3–4", "总线扫描 3–4：未找到应答的板"}));
-  EXPECT_EQ(c.form.Stats.Requests(), requests + 4);  // the traffic monitor saw them
+  EXPECT_EQ(c.form.stats.Requests(), requests + 4);  // the traffic monitor saw them
   // The schedule goes on where it stopped: the next phase-0 tick polls run data again.
   c.AdvanceToPhase(kRunDataPhase);
   EXPECT_EQ(c.Ticks(1), std::vector<Frame>{Hex("05 01 0F 00 15")});
@@ -218,16 +218,16 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
 TEST(BusScanForm, AnAnsweringBoardIsListedAndWatchedOnUse) {
   ScanConsole c;
   c.OpenPort();
-  c.scan.ScanStart_Click("9", "9");  // nothing was polled yet: the request goes out at once
+  c.scan.OnStartScan("9", "9");  // nothing was polled yet: the request goes out at once
   ASSERT_EQ(c.port.TakeWritten(), std::vector<Frame>{Hex("05 09 0F 02 1F")});
   c.port.Feed(InfoAnswer(9, "TEC-9"));
   c.Run(20);
   ASSERT_EQ(c.scan.Scan().Found().size(), 1u);
   EXPECT_EQ(c.scan.Scan().Found()[0].model, "TEC-9");
   EXPECT_EQ(c.log.back(), "总线扫描 9–9：找到 1 台：地址 9（TEC-9）");
-  c.scan.ScanUse_Click(9);
-  EXPECT_EQ(c.form.m_Address, 9);
-  EXPECT_EQ(c.main.Text(main_window::AddrText2), "9");
+  c.scan.OnUseAddress(9);
+  EXPECT_EQ(c.form.deviceAddress, 9);
+  EXPECT_EQ(c.main.Text(main_window::kBoardAddress), "9");
   c.AdvanceToPhase(kRunDataPhase);
   EXPECT_EQ(c.Ticks(1), std::vector<Frame>{Hex("05 09 0F 00 1D")});
 }
@@ -235,23 +235,23 @@ TEST(BusScanForm, AnAnsweringBoardIsListedAndWatchedOnUse) {
 TEST(BusScanForm, StoppingOrLosingThePortGivesTheLineBack) {
   ScanConsole c;
   c.OpenPort();
-  c.scan.ScanStart_Click("1", "20");
+  c.scan.OnStartScan("1", "20");
   c.Run(600);
-  c.scan.ScanStart_Click("1", "20");  // now "停止扫描"
+  c.scan.OnStartScan("1", "20");  // now "停止扫描"
   EXPECT_FALSE(c.scan.Running());
-  EXPECT_FALSE(c.form.LineLent);
+  EXPECT_FALSE(c.form.lineLent);
   EXPECT_EQ(c.log.back(), "总线扫描 1–20（在地址 2 处停止）：未找到应答的板");
   c.port.TakeWritten();
   for (int i = 0; i < 100; ++i) c.scan.Tick();
   EXPECT_TRUE(c.port.written.empty());
 
-  c.scan.ScanStart_Click("1", "20");
+  c.scan.OnStartScan("1", "20");
   c.Run(300);
   c.port.Unplug();
   c.port.TakeWritten();
   c.scan.Tick();
   EXPECT_FALSE(c.scan.Running());
-  EXPECT_FALSE(c.form.LineLent);
+  EXPECT_FALSE(c.form.lineLent);
   EXPECT_EQ(c.scan.Status(), "端口已关闭，扫描中断");
   EXPECT_TRUE(c.port.written.empty());
 }

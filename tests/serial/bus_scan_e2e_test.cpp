@@ -72,7 +72,7 @@ TEST(BusScanEndToEnd, ListsTheAnsweringBoardsAndWatchesTheChosenOne) {
   EXPECT_EQ(c.Text("AddrText2"), "9");
   ASSERT_TRUE(c.RunData(2));
   EXPECT_TRUE(c.InTraffic(LinkEvent::Direction::Sent, Hex("05 09 0F 00 1D")));
-  EXPECT_EQ(c.windows.Form().m_Address, 9);
+  EXPECT_EQ(c.windows.Form().deviceAddress, 9);
   c.Scan().close();
   c.tools.Traffic().close();
 }
@@ -80,12 +80,12 @@ TEST(BusScanEndToEnd, ListsTheAnsweringBoardsAndWatchesTheChosenOne) {
 // The port closed: the window says so and not a byte goes out.
 TEST(BusScanEndToEnd, AClosedPortIsToldAndNothingIsSent) {
   ScanConsole c;
-  ASSERT_TRUE(WaitFor([&] { return c.windows.Form().Ports.m_CommPortNo > 0; }));
+  ASSERT_TRUE(WaitFor([&] { return c.windows.Form().ports.portCount > 0; }));
   c.Trigger("Action_BusScan");
   c.Click(c.Scan(), "ScanStart");
   EXPECT_EQ(Find<QLabel>(c.Scan(), "ScanStatus").text().toStdString(), "端口未打开：请先在主窗口打开串口，再开始扫描");
   EXPECT_EQ(Find<QPushButton>(c.Scan(), "ScanStart").text().toStdString(), "开始扫描");
-  EXPECT_EQ(c.windows.Form().Stats.Requests(), 0);
+  EXPECT_EQ(c.windows.Form().stats.Requests(), 0);
   c.Scan().close();
 }
 

@@ -62,7 +62,7 @@ std::optional<double> MeasurementValue(const BoardState& state, std::size_t inde
   }
 }
 
-// The twenty lamps the main window shows (StatusBox18 and 19 are never lit and left out).
+// The twenty lamps the main window shows (kSimTemperatureLamp and kSelfTestHiddenLamp are never lit and left out).
 const std::vector<LampKey>& LampKeys() {
   static const std::vector<LampKey> keys{
       {0, "inner_fan", "Inner fan running", false},
