@@ -43,6 +43,8 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   tools->addSeparator();
   Add(tools, "Action_SaveProfile", QStringLiteral("保存设置档案…"), &ToolsMenu::SaveProfile);
   Add(tools, "Action_LoadProfile", QStringLiteral("载入设置档案…"), &ToolsMenu::LoadProfile);
+  tools->addSeparator();
+  Add(tools, "Action_Report", tr("生成服务报告…"), &ToolsMenu::MakeReport);
   QMenu* help = bar_->addMenu(QStringLiteral("帮助"));
   Add(help, "Action_About", QStringLiteral("关于"), &ToolsMenu::About);
   main.SetMenuBar(bar_);
@@ -55,7 +57,10 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
 
   MainForm& form = windows.Form();
   form.RunDataShown = [this](const ReceiveRing& frame) { RunDataShown(frame); };
-  form.WriteChecked = [this](const WriteCheckResult& result) { events_.WriteChecked(WallMs(), result); };
+  form.WriteChecked = [this](const WriteCheckResult& result) {
+    events_.WriteChecked(WallMs(), result);
+    session_.WriteChecked(WallMs(), result);
+  };
   form.PortLost = [this](const std::string& lost) { events_.PortLost(WallMs(), lost); };
   events_.Added = [this](const EventEntry& e) {
     if (e.kind == EventEntry::Kind::Alarm || e.kind == EventEntry::Kind::WorkState)
@@ -115,6 +120,9 @@ void ToolsMenu::About() {
 void ToolsMenu::RunDataShown(const ReceiveRing& frame) {
   const std::int64_t now = WallMs();
   const RunDataValues values = DecodeRunData(frame);
+  const QtPanel& main = windows_.MainPanel();
+  latest_ = SnapshotRunData(now, frame, {main.Text(main_window::IntFanSpeed_Text), main.Text(main_window::ExtFanSpeed_Text)},
+                            windows_.Form().RunData.CommCounter);
   trend_.Add(now, values);
   events_.RunData(now, values);
   if (mark_differing_) MarkDiffering(windows_.MainPanel());
@@ -181,6 +189,7 @@ void ToolsMenu::LoadProfile() {
   const auto parsed = ProfileFromJson(file.read(1 << 20));
   if (const auto* why = std::get_if<QString>(&parsed)) return windows_.Form().Box.Show(why->toStdString());
   kestrova::LoadProfile(std::get<SettingProfile>(parsed), windows_.MainPanel());
+  session_.ProfileLoaded(std::get<SettingProfile>(parsed).values);
   mark_differing_ = true;
 }
 

@@ -15,6 +15,7 @@
 #include "qt/tools/recording_status.h"
 #include "qt/tools/traffic_window.h"
 #include "qt/tools/trend_window.h"
+#include "report/service_report.h"
 #include "tools/event_log.h"
 #include "tools/recorder.h"
 #include "tools/traffic_log.h"
@@ -40,10 +41,13 @@ class ToolsMenu final : public QObject {
   const EventLog& EventStore() const { return events_; }
   const TrendStore& TrendData() const { return trend_; }
   const TrafficLog& TrafficData() const { return traffic_; }
+  const SessionSettings& Session() const { return session_; }
 
   void StartOrStopRecording();
   void SaveProfile();
   void LoadProfile();
+  // Writes the service report of the visit to a PDF the operator chooses.
+  void MakeReport();
 
  private:
   QAction* Add(QMenu* menu, const char* name, const QString& text, void (ToolsMenu::*slot)());
@@ -68,6 +72,9 @@ class ToolsMenu final : public QObject {
   std::unique_ptr<TrendWindow> trend_view_;
   std::unique_ptr<EventsWindow> events_view_;
   bool mark_differing_ = false;
+  // For the service report: the latest run data as shown, and what this session did to the settings.
+  std::optional<RunDataSnapshot> latest_;
+  SessionSettings session_;
 };
 
 }  // namespace kestrova

@@ -1,0 +1,164 @@
+// The service report of a visit to the board simulator: an alarm raised and cleared by a
+// simulated temperature and one setting written; the PDF's text (pdftotext) holds the board,
+// the measured values and settings exactly as the window showed them and the events, and
+// every font is embedded (pdffonts). Without run data, or where the file cannot be written,
+// nothing is left behind and the operator is told why.
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "app/tools_menu.h"
+#include "serial/console_harness.h"
+#include "settings/setting_pairs.h"
+
+namespace kestrova::testing {
+namespace {
+
+struct ReportConsole : Console {
+  ReportConsole() {
+    tools.AskFile = [this](const QString&, const QString& suggested, const QString&, bool) {
+      this->suggested = suggested;
+      return next_file;
+    };
+  }
+  void Trigger(const char* action) { Find<QAction>(windows.MainView(), action).trigger(); }
+  int Lamp(int box) { return windows.MainPanel().Number("StatusBox" + std::to_string(box)); }
+  bool Logged(const std::string& text) {
+    const EventLog& log = tools.EventStore();
+    for (std::size_t i = 0; i < log.Size(); ++i)
+      if (log.At(i).text == text) return true;
+    return false;
+  }
+  ToolsMenu tools{windows};
+  QString next_file, suggested;
+};
+
+// What a poppler tool prints for the file.
+QString ToolOutput(const QString& tool, const QStringList& args) {
+  QProcess p;
+  p.start(tool, args);
+  if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A line of the text that holds the cells in order, separated by blanks only.
+bool HasRow(const QString& text, const QStringList& cells) {
+  QStringList quoted;
+  for (const QString& c : cells) quoted << QRegularExpression::escape(c);
+  return text.contains(
+      QRegularExpression(QStringLiteral("(^|\\s)") + quoted.join(QStringLiteral("\\s+")) + QStringLiteral("(\\s|$)"),
+                         QRegularExpression::MultilineOption));
+}
+
+TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAndAWrittenSetting) {
+  ReportConsole c;
+  QTemporaryDir dir;
+  ASSERT_TRUE(c.OpenPort());
+  ASSERT_TRUE(c.WaitText("TempMax_Text", "45"));
+  ASSERT_TRUE(c.WaitText("TextBox1", "M1"));
+  // KESTROVA_REPORT_VISIT_SECONDS stretches the visit, for a report to look at (with
+  // KESTROVA_KEEP_REPORT naming where to keep it).
+  const int visitMs = qEnvironmentVariableIntValue("KESTROVA_REPORT_VISIT_SECONDS") * 1000;
+  if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
+
+  // A simulated 60 °C raises the high-temperature alarm; 25 °C clears it.
+  c.Type(c.Main(), "SetupT_Text", "60");
+  c.Click(c.Main(), "Command3");
+  ASSERT_TRUE(WaitFor([&] { return c.Lamp(13) == kLampAlarm; }, 8000));
+  if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
+  c.Type(c.Main(), "SetupT_Text", "25");
+  c.Click(c.Main(), "Command3");
+  ASSERT_TRUE(WaitFor([&] { return c.Lamp(13) == kLampOff; }, 8000));
+  // The high-temperature limit goes from 45 to 50.
+  c.Click(c.Main(), "Copy_Command");
+  c.Type(c.Main(), "S_TempMax_Text", "50");
+  c.Click(c.Main(), "Setup_Command");
+  ASSERT_TRUE(WaitFor([&] { return c.Logged("设置已写入，读回一致（1 项）"); }, 10000));
+  ASSERT_TRUE(c.RunData(2));
+  if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
+
+  c.next_file = dir.filePath(QStringLiteral("visit.pdf"));
+  c.Trigger("Action_Report");
+  // No event was processed since: the window still shows the report's run data.
+  std::map<std::string, std::string> shown;
+  for (const char* field : {"Temp1_Text", "Temp2_Text", "ControlTemp_Text", "TECcurrent_Text", "DCvoltage_Text",
+                            "IntFanSpeed_Text", "ExtFanSpeed_Text", "CommCtr_Text", "AddrText2"})
+    shown[field] = QString::fromStdString(c.Text(field)).trimmed().toStdString();
+  std::vector<std::string> readBack;
+  for (const SettingPair& pair : kSettingPairs) readBack.push_back(c.Text(pair.readBack));
+  ASSERT_TRUE(c.box.shown.empty()) << c.box.shown.front();
+  EXPECT_TRUE(c.suggested.endsWith(QStringLiteral(".pdf")));
+  EXPECT_TRUE(QFileInfo(c.suggested).fileName().startsWith(QStringLiteral("kestrova-report-M1-1-")));
+  if (const char* keep = std::getenv("KESTROVA_KEEP_REPORT")) QFile::copy(c.next_file, QString::fromLocal8Bit(keep));
+
+  const QString text = ToolOutput(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), c.next_file, QStringLiteral("-")});
+  ASSERT_FALSE(text.isEmpty());
+  const auto q = [](const std::string& s) { return QString::fromStdString(s); };
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("控制板型号"), QStringLiteral("M1")}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("软件版本"), QStringLiteral("VA2.3")}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("版本说明"), QStringLiteral("半导体制冷制热")}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("通信方式"), QStringLiteral("RS485")}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("串口"), QString::fromStdString(c.sim.Path())}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("内温度"), q(shown["Temp1_Text"]), QStringLiteral("°C")})) << text.toStdString();
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("外温度"), q(shown["Temp2_Text"])}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("控制温度"), q(shown["ControlTemp_Text"]), QStringLiteral("°C")}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("实时电流"), q(shown["TECcurrent_Text"]), QStringLiteral("A")}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("直流电压"), q(shown["DCvoltage_Text"]), QStringLiteral("V")}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("内风机当前转速"), q(shown["IntFanSpeed_Text"]), QStringLiteral("r/min")}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("外风机当前转速"), q(shown["ExtFanSpeed_Text"]), QStringLiteral("r/min")}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("通信计数"), q(shown["CommCtr_Text"])}));
+  for (std::size_t i = 0; i < kSettingPairs.size(); ++i) {
+    QStringList row{q(std::string(kSettingPairs[i].caption)), q(readBack[i])};
+    if (!kSettingPairs[i].unit.empty()) row << q(std::string(kSettingPairs[i].unit));
+    EXPECT_TRUE(HasRow(text, row)) << kSettingPairs[i].caption;
+  }
+  EXPECT_EQ(readBack[11], "50");
+  // The write and its check, the alarm raised and cleared.
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("高温报警"), QStringLiteral("50"), QStringLiteral("50"), QStringLiteral("一致")}));
+  for (const char* event : {"高温告警 告警", "高温告警 解除", "总告警 告警", "设置已写入，读回一致（1 项）", "串口已打开"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(event))) << event;
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("高温告警"), QStringLiteral("灭")}));
+  EXPECT_TRUE(HasRow(text, {QStringLiteral("制冷状态")}));
+  EXPECT_TRUE(text.contains(QStringLiteral("趋势图")));
+
+  // Every font is embedded: the "emb" column of pdffonts says yes on every font's line.
+  const QStringList fonts = ToolOutput(QStringLiteral("pdffonts"), {c.next_file}).split('\n', Qt::SkipEmptyParts);
+  ASSERT_GT(fonts.size(), 2);  // the heading, the rule and at least one font
+  const int emb = static_cast<int>(fonts[0].indexOf(QStringLiteral("emb")));
+  for (qsizetype i = 2; i < fonts.size(); ++i) EXPECT_EQ(fonts[i].mid(emb, 3), QStringLiteral("yes")) << fonts[i].toStdString();
+}
+
+TEST(ServiceReportEndToEnd, NothingWrittenWithoutRunDataOrWhereTheFileCannotBe) {
+  ReportConsole c;
+  QTemporaryDir dir;
+  c.next_file = dir.filePath(QStringLiteral("early.pdf"));
+  c.Trigger("Action_Report");
+  ASSERT_EQ(c.box.shown.size(), 1u);
+  EXPECT_EQ(c.box.shown[0].rfind("还没有运行数据", 0), 0u) << c.box.shown[0];
+  EXPECT_TRUE(c.suggested.isEmpty());  // not even asked for a file
+  EXPECT_FALSE(QFile::exists(c.next_file));
+
+  ASSERT_TRUE(c.OpenPort());
+  ASSERT_TRUE(c.RunData());
+  // A folder that does not exist; a file name that is a folder already.
+  const QString missing = dir.filePath(QStringLiteral("gone/report.pdf"));
+  const QString folder = dir.filePath(QStringLiteral("taken.pdf"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.pdf")));
+  for (const QString& path : {missing, folder}) {
+    c.box.shown.clear();
+    c.next_file = path;
+    c.Trigger("Action_Report");
+    ASSERT_EQ(c.box.shown.size(), 1u);
+    EXPECT_EQ(QString::fromStdString(c.box.shown[0]).indexOf(QStringLiteral("无法写入服务报告 ") + path + QStringLiteral("：")), 0)
+        << c.box.shown[0];
+  }
+  EXPECT_FALSE(QFile::exists(missing));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{QStringLiteral("taken.pdf")});
+}
+
+}  // namespace
+}  // namespace kestrova::testing
