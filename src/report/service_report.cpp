@@ -151,8 +151,8 @@ std::vector<ReportRow> SettingRows(const ServiceReport& report) {
 std::vector<ReportRow> WriteRows(const SessionSettings& settings) {
   std::vector<ReportRow> rows;
   for (const SessionWrite& w : settings.Writes())
-    rows.push_back({ReportTime(w.atMs), w.value.caption, w.value.sent, w.value.readBack,
-                    w.value.matches ? "一致" : "未生效"});
+    rows.push_back(
+        {ReportTime(w.atMs), w.value.caption, w.value.sent, w.value.readBack, w.value.matches ? "一致" : "未生效"});
   return rows;
 }
 

@@ -72,15 +72,15 @@ struct ServiceReport {
   std::string consoleVersion;
   std::int64_t createdAtMs = 0;
   std::string computer;
-  std::string port;       // "/dev/ttyUSB0"
+  std::string port;  // "/dev/ttyUSB0"
   int address = 1;
-  std::string linkMode;   // "RS485", "RS422" or ""
+  std::string linkMode;              // "RS485", "RS422" or ""
   std::array<std::string, 4> board;  // model, PCB, software version, description
   RunDataSnapshot latest;
   SessionSettings settings;
   std::vector<EventEntry> events;
-  std::vector<TrendPoint> trend;      // oldest first
-  std::vector<TrendMarker> markers;   // within the trend's time
+  std::vector<TrendPoint> trend;     // oldest first
+  std::vector<TrendMarker> markers;  // within the trend's time
   LineFigures line;
 };
 
@@ -122,7 +122,7 @@ std::vector<ReportRow> LineRows(const LineFigures& line);
 
 // One plot of the trend page: its quantities share the unit and the scale.
 struct TrendPanel {
-  std::string title;  // "温度 (°C)"
+  std::string title;            // "温度 (°C)"
   std::vector<int> quantities;  // TrendQuantity
   double low, high, step;       // the axis: from low to high, a tick every step
 };

@@ -136,7 +136,7 @@ TEST(EventLog, LinkEventsWriteChecksAndCsv) {
   stats.Opened(3500);
   log.LinkTick(600, true, stats, 3500);
   log.LinkTick(700, false, stats, 3600);
-  log.WriteChecked(800, {false, "设置未生效：高温报警 写入 50，读回 45", "高温报警 写入 50，读回 45\n低温报警 写入 1，读回 0"});
+  log.WriteChecked(800, {false, "设置未生效：高温报警 写入 50，读回 45", "高温报警 写入 50，读回 45\n低温报警 写入 1，读回 0", {}});
 
   std::vector<std::string> texts;
   for (std::size_t i = 0; i < log.Size(); ++i) texts.push_back(log.At(i).text);

@@ -45,10 +45,9 @@ QString Table(const QStringList& columns, const std::vector<ReportRow>& rows) {
 QString Note(const QString& text) { return QStringLiteral("<p>%1</p>").arg(text.toHtmlEscaped()); }
 
 // The colours of the trend's quantities, in TrendQuantity order.
-const QColor kSeriesColours[kTrendQuantities] = {QColor(0xc0, 0x30, 0x20), QColor(0x20, 0x60, 0xc0),
-                                                 QColor(0x30, 0x90, 0x30), QColor(0x90, 0x40, 0xa0),
-                                                 QColor(0xd0, 0x80, 0x10), QColor(0xc0, 0x30, 0x20),
-                                                 QColor(0x20, 0x60, 0xc0)};
+const QColor kSeriesColours[kTrendQuantities] = {
+    QColor(0xc0, 0x30, 0x20), QColor(0x20, 0x60, 0xc0), QColor(0x30, 0x90, 0x30), QColor(0x90, 0x40, 0xa0),
+    QColor(0xd0, 0x80, 0x10), QColor(0xc0, 0x30, 0x20), QColor(0x20, 0x60, 0xc0)};
 
 // One panel of the trend: frame, value axis, the lines of its quantities (broken where a
 // sensor had no value) and the alarm and work-state markers.
@@ -94,8 +93,10 @@ void DrawPanel(QPainter& p, const QRectF& box, const TrendPanel& panel, const Se
         continue;
       }
       const QPointF at(x(point.atMs), y(v));
-      if (drawing) path.lineTo(at);
-      else path.moveTo(at);
+      if (drawing)
+        path.lineTo(at);
+      else
+        path.moveTo(at);
       drawing = true;
     }
     p.setPen(QPen(kSeriesColours[q], 0.4 * unit));
@@ -177,8 +178,8 @@ std::optional<QString> ServiceReportPdf::Write(const ServiceReport& report, cons
   if (!file.open(QIODevice::WriteOnly)) return failed(file.errorString());
 
   QPdfWriter pdf(&file);
-  pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15),
-                                QPageLayout::Millimeter));
+  pdf.setPageLayout(
+      QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter));
   pdf.setResolution(300);
   pdf.setTitle(tr("Kestrova 服务报告"));
   pdf.setCreator(QStringLiteral("Kestrova ") + QString::fromStdString(report.consoleVersion));
@@ -190,9 +191,10 @@ std::optional<QString> ServiceReportPdf::Write(const ServiceReport& report, cons
   // Lengths in the style sheet and the tables are pixels of the PDF at its 300 dpi.
   doc.documentLayout()->setPaintDevice(&pdf);
   doc.setDefaultFont(ConsoleFont(9));
-  doc.setDefaultStyleSheet(QStringLiteral("h1 { font-size: 16pt; } h2 { font-size: 12pt; margin-top: 60px; margin-bottom: 20px; } "
-                                          "table { margin-top: 0px; margin-bottom: 0px; } "
-                                          "th { background-color: #e8e8e8; } table { border-collapse: collapse; }"));
+  doc.setDefaultStyleSheet(
+      QStringLiteral("h1 { font-size: 16pt; } h2 { font-size: 12pt; margin-top: 60px; margin-bottom: 20px; } "
+                     "table { margin-top: 0px; margin-bottom: 0px; } "
+                     "th { background-color: #e8e8e8; } table { border-collapse: collapse; }"));
   doc.setHtml(Html(report));
   doc.setPageSize(QSizeF(page.width(), page.height() - footer));
   KeepHeadingsWithTables(doc);
