@@ -49,61 +49,67 @@ const QColor kSeriesColours[kTrendQuantities] = {
     QColor(0xc0, 0x30, 0x20), QColor(0x20, 0x60, 0xc0), QColor(0x30, 0x90, 0x30), QColor(0x90, 0x40, 0xa0),
     QColor(0xd0, 0x80, 0x10), QColor(0xc0, 0x30, 0x20), QColor(0x20, 0x60, 0xc0)};
 
+// A line of the trend is broken where the board went unheard this long (the port closed, no reply).
+constexpr std::int64_t kTrendGapMs = 30 * 1000;
+
 // One panel of the trend: frame, value axis, the lines of its quantities (broken where a
-// sensor had no value) and the alarm and work-state markers.
+// sensor had no value or the board was not heard) and the alarm and work-state markers.
+// Lengths are in mm.
 void DrawPanel(QPainter& p, const QRectF& box, const TrendPanel& panel, const ServiceReport& report,
-               std::int64_t fromMs, std::int64_t toMs, double unit) {
-  const QRectF plot = box.adjusted(14 * unit, 6 * unit, 0, 0);
+               std::int64_t fromMs, std::int64_t toMs, double mm) {
+  const QRectF plot = box.adjusted(14 * mm, 6 * mm, 0, 0);
   const double span = static_cast<double>(std::max<std::int64_t>(toMs - fromMs, 1));
   const auto x = [&](std::int64_t ms) { return plot.left() + plot.width() * static_cast<double>(ms - fromMs) / span; };
   const auto y = [&](double v) { return plot.bottom() - plot.height() * (v - panel.low) / (panel.high - panel.low); };
 
   p.setFont(ConsoleFont(8));
   p.setPen(Qt::black);
-  QString legend = Q(panel.title);
-  p.drawText(QPointF(box.left(), box.top() + 4 * unit), legend);
-  double legendX = box.left() + 40 * unit;
+  p.drawText(QPointF(box.left(), box.top() + 4 * mm), Q(panel.title));
+  double legendX = box.left() + 40 * mm;
   for (int q : panel.quantities) {
-    p.setPen(QPen(kSeriesColours[q], 0.6 * unit));
-    p.drawLine(QPointF(legendX, box.top() + 3 * unit), QPointF(legendX + 6 * unit, box.top() + 3 * unit));
+    p.setPen(QPen(kSeriesColours[q], 0.6 * mm));
+    p.drawLine(QPointF(legendX, box.top() + 3 * mm), QPointF(legendX + 6 * mm, box.top() + 3 * mm));
     p.setPen(Qt::black);
-    p.drawText(QPointF(legendX + 7 * unit, box.top() + 4 * unit), QString::fromUtf8(TrendCaptions()[q]));
-    legendX += 30 * unit;
+    p.drawText(QPointF(legendX + 7 * mm, box.top() + 4 * mm), QString::fromUtf8(TrendCaptions()[q]));
+    legendX += 30 * mm;
   }
 
   p.setFont(ConsoleFont(7));
   for (double v = panel.low; v <= panel.high + panel.step / 2; v += panel.step) {
-    p.setPen(QPen(QColor(0xd8, 0xd8, 0xd8), 0.2 * unit));
+    p.setPen(QPen(QColor(0xd8, 0xd8, 0xd8), 0.2 * mm));
     p.drawLine(QPointF(plot.left(), y(v)), QPointF(plot.right(), y(v)));
     p.setPen(Qt::black);
-    p.drawText(QRectF(box.left(), y(v) - 2 * unit, 13 * unit, 4 * unit), Qt::AlignRight | Qt::AlignVCenter,
+    p.drawText(QRectF(box.left(), y(v) - 2 * mm, 13 * mm, 4 * mm), Qt::AlignRight | Qt::AlignVCenter,
                QString::number(std::abs(v) < panel.step / 1e6 ? 0.0 : v));
   }
+  p.save();
+  p.setClipRect(plot);
   for (const TrendMarker& m : report.markers) {
-    p.setPen(QPen(m.alarm ? QColor(0xe0, 0x20, 0x20) : QColor(0x90, 0x90, 0x90), 0.3 * unit, Qt::DashLine));
+    p.setPen(QPen(m.alarm ? QColor(0xe0, 0x20, 0x20) : QColor(0x90, 0x90, 0x90), 0.3 * mm, Qt::DashLine));
     p.drawLine(QPointF(x(m.atMs), plot.top()), QPointF(x(m.atMs), plot.bottom()));
   }
   for (int q : panel.quantities) {
     QPainterPath path;
-    bool drawing = false;
+    std::optional<std::int64_t> previousMs;  // of the last point drawn, while a line runs
     for (const TrendPoint& point : report.trend) {
       const float v = point.value[static_cast<std::size_t>(q)];
       if (std::isnan(v)) {
-        drawing = false;
+        previousMs.reset();
         continue;
       }
       const QPointF at(x(point.atMs), y(v));
-      if (drawing)
+      if (previousMs && point.atMs - *previousMs <= kTrendGapMs)
         path.lineTo(at);
       else
         path.moveTo(at);
-      drawing = true;
+      previousMs = point.atMs;
     }
-    p.setPen(QPen(kSeriesColours[q], 0.4 * unit));
+    p.setPen(QPen(kSeriesColours[q], 0.4 * mm));
     p.setBrush(Qt::NoBrush);
     p.drawPath(path);
   }
-  p.setPen(QPen(Qt::black, 0.25 * unit));
+  p.restore();
+  p.setPen(QPen(Qt::black, 0.25 * mm));
   p.drawRect(plot);
 }
 
