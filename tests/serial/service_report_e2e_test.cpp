@@ -101,7 +101,7 @@ TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAndAWrittenSetting) {
   if (const char* keep = std::getenv("KESTROVA_KEEP_REPORT")) QFile::copy(c.next_file, QString::fromLocal8Bit(keep));
 
   const QString text = ToolOutput("pdftotext", {"-layout", c.next_file, "-"});
-  ASSERT_FALSE(text.isEmpty());
+  ASSERT_FALSE(text.isEmpty()) << "pdftotext (Debian poppler-utils) gave no text";
   for (const std::string& row : rows) EXPECT_TRUE(HasRow(text, row)) << row;
   for (const char* event : {"串口已打开", "高温告警 告警", "总告警 告警", "高温告警 解除", "设置已写入，读回一致（1 项）"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(event))) << event;
