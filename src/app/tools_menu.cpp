@@ -121,7 +121,8 @@ void ToolsMenu::RunDataShown(const ReceiveRing& frame) {
   const std::int64_t now = WallMs();
   const RunDataValues values = DecodeRunData(frame);
   const QtPanel& main = windows_.MainPanel();
-  latest_ = SnapshotRunData(now, frame, {main.Text(main_window::IntFanSpeed_Text), main.Text(main_window::ExtFanSpeed_Text)},
+  latest_ = SnapshotRunData(now, frame,
+                            {main.Text(main_window::IntFanSpeed_Text), main.Text(main_window::ExtFanSpeed_Text)},
                             windows_.Form().RunData.CommCounter);
   trend_.Add(now, values);
   events_.RunData(now, values);

@@ -41,7 +41,6 @@ class ToolsMenu final : public QObject {
   const EventLog& EventStore() const { return events_; }
   const TrendStore& TrendData() const { return trend_; }
   const TrafficLog& TrafficData() const { return traffic_; }
-  const SessionSettings& Session() const { return session_; }
 
   void StartOrStopRecording();
   void SaveProfile();
