@@ -188,6 +188,20 @@ Axis NiceAxis(double low, double high) {
   return axis;
 }
 
+std::vector<TimeTick> TimeTicks(std::int64_t fromMs, std::int64_t toMs) {
+  constexpr std::int64_t kSteps[] = {1, 2, 5, 10, 15, 30, 60, 120, 300, 600, 900, 1800, 3600};
+  std::int64_t step = kSteps[std::size(kSteps) - 1] * 1000;
+  for (std::int64_t s : kSteps)
+    if ((toMs - fromMs) / (s * 1000) < 8) {
+      step = s * 1000;
+      break;
+    }
+  std::vector<TimeTick> ticks;
+  for (std::int64_t at = (fromMs + step - 1) / step * step; at <= toMs; at += step)
+    ticks.push_back({at, ClockTime(at).substr(0, step < 60000 ? 8 : 5)});
+  return ticks;
+}
+
 std::vector<TrendPanel> TrendPanels(const std::vector<TrendPoint>& points) {
   std::vector<TrendPanel> panels{{"温度 (°C)", {kInnerTemp, kOuterTemp, kControlTemp}, 0, 0, 0},
                                  {"模块电流 (A)", {kModuleCurrent}, 0, 0, 0},

@@ -135,4 +135,13 @@ struct Axis {
 };
 Axis NiceAxis(double low, double high);
 
+// The time axis of the trend: at most 8 ticks at whole seconds or minutes (1, 2, 5, 10, 15, 30
+// of them, or hours) from fromMs to toMs, each with its label ("14:05", or "14:05:30" when the
+// ticks are less than a minute apart).
+struct TimeTick {
+  std::int64_t atMs;
+  std::string label;
+};
+std::vector<TimeTick> TimeTicks(std::int64_t fromMs, std::int64_t toMs);
+
 }  // namespace kestrova

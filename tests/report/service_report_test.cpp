@@ -154,6 +154,15 @@ TEST(ServiceReportTrend, AxesHoldEveryValue) {
             std::vector<double>({20, 50, 1400, 3200}));
   const TrendPanel empty = TrendPanels({})[1];
   EXPECT_EQ(std::vector<double>({empty.low, empty.high}), std::vector<double>({0, 1}));
+
+  // Ticks at whole minutes for ten minutes, at whole seconds for five seconds.
+  std::vector<std::string> labels;
+  for (const TimeTick& t : TimeTicks(1700000000000, 1700000600000)) labels.push_back(t.label);
+  EXPECT_EQ(labels, (std::vector<std::string>{"22:14", "22:16", "22:18", "22:20", "22:22"}));
+  const std::vector<TimeTick> seconds = TimeTicks(1700000000500, 1700000005400);
+  ASSERT_EQ(seconds.size(), 5u);
+  EXPECT_EQ(seconds.front().atMs, 1700000001000);
+  EXPECT_EQ(seconds.back().label, "22:13:25");
 }
 
 }  // namespace

@@ -12,7 +12,6 @@
 #include <cmath>
 
 #include "qt/fonts.h"
-#include "tools/wall_time.h"
 
 namespace kestrova {
 
@@ -247,11 +246,11 @@ std::optional<QString> ServiceReportPdf::Write(const ServiceReport& report, cons
     p.setFont(ConsoleFont(7));
     const QRectF plot(14 * mm, 0, page.width() - 14 * mm, 0);
     const double bottom = top + static_cast<double>(panels.size()) * height - 6 * mm;
-    for (int k = 0; k <= 6; ++k) {
-      const std::int64_t at = fromMs + (toMs - fromMs) * k / 6;
-      const double x = plot.left() + plot.width() * k / 6.0;
-      p.drawText(QRectF(x - 12 * mm, bottom + 0.5 * mm, 24 * mm, 4 * mm), Qt::AlignCenter,
-                 Q(ClockTime(at).substr(0, 8)));
+    const double span = static_cast<double>(std::max<std::int64_t>(toMs - fromMs, 1));
+    for (const TimeTick& tick : TimeTicks(fromMs, toMs)) {
+      const double x = plot.left() + plot.width() * static_cast<double>(tick.atMs - fromMs) / span;
+      p.drawLine(QPointF(x, bottom), QPointF(x, bottom + 0.8 * mm));
+      p.drawText(QRectF(x - 12 * mm, bottom + 0.8 * mm, 24 * mm, 4 * mm), Qt::AlignCenter, Q(tick.label));
     }
   }
   footerText(pages);
