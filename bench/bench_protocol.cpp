@@ -7,7 +7,7 @@
 //
 // BM_ConsoleTicks: the console's real receive capacity. The same streams go through the main
 // window's logic (MainForm on fake windows, a fake serial port and a clock moved 250 ms per
-// tick), one Timer1_Timer call per tick, as the console does. By design a tick decodes at most
+// tick), one OnPollTick call per tick, as the console does. By design a tick decodes at most
 // one response, so this is bounded by the tick rate, not by the processor. Two feeds:
 //   - lossless: before each tick the port holds as many stream bytes as the ring has room for,
 //     the most the console can take without losing a byte;
@@ -48,7 +48,7 @@ class CountingSink : public FrameSink {
   void ShowRunData() override { ++responses; }
   void ShowAddress() override { ++responses; }
   void ShowBoardInfo() override { ++responses; }
-  void ShowFSetupData() override { ++responses; }
+  void ShowFactoryData() override { ++responses; }
   void LinkModeUpdate() override { ++links; }
   void SelectRS422() override { ++echoes; }
 };
@@ -144,12 +144,12 @@ void BM_FrameScanUntilEmpty(benchmark::State& state) {
       const std::size_t n = std::min(kScanChunk, stream.size() - at);
       ring.Store(std::span(stream).subspan(at, n));
       for (;;) {
-        const int pointer = ring.m_DataPointer, unread = ring.m_DataNo;
+        const int pointer = ring.readIndex, unread = ring.unreadCount;
         ScanFrames(ring, kAddress, sink);
-        if (ring.m_DataPointer == pointer && ring.m_DataNo == unread) break;
+        if (ring.readIndex == pointer && ring.unreadCount == unread) break;
       }
     }
-    benchmark::DoNotOptimize(ring.m_DataNo);
+    benchmark::DoNotOptimize(ring.unreadCount);
   }
   // A fast figure is worth nothing unless every response in the stream was found.
   if (sink.responses != rec.responses * state.iterations() ||
@@ -209,27 +209,27 @@ void BM_ConsoleTicks(benchmark::State& state, Stream kind, Feed feed) {
     testing::FakeClock clock;
     MainForm form(port, main, factory, password, box);
     form.UseClock(clock);
-    form.Form_Load();
-    form.Timer1_Timer();  // the probe finds the port
-    form.CommPort_ToggleButton_Click();
-    const std::int64_t counterBefore = form.RunData.CommCounter;
+    form.OnStart();
+    form.OnPollTick();  // the probe finds the port
+    form.OnTogglePort();
+    const std::int64_t counterBefore = form.runData.commCounter;
     for (int t = 0; t < kConsoleTicks; ++t) {
-      const int before = form.Ring.m_DataNo;
+      const int before = form.ring.unreadCount;
       const int arriving = feed == Feed::Lossless ? ReceiveRing::kSize - before : kLineBytesPerTick;
       port.Arrive(arriving);
       // The ring gives up its oldest unread bytes once it holds 128.
       const int overflow = std::max(0, before + arriving - ReceiveRing::kSize);
-      const std::int64_t shownBefore = form.RunData.CommCounter;
-      form.Timer1_Timer();
+      const std::int64_t shownBefore = form.runData.commCounter;
+      form.OnPollTick();
       clock.now += kPollIntervalMs;
       lost += overflow;
-      taken += before + arriving - overflow - form.Ring.m_DataNo;
-      maxRunData = std::max(maxRunData, form.RunData.CommCounter - shownBefore);
+      taken += before + arriving - overflow - form.ring.unreadCount;
+      maxRunData = std::max(maxRunData, form.runData.commCounter - shownBefore);
     }
     ticks += kConsoleTicks;
-    runData += form.RunData.CommCounter - counterBefore;
-    good += form.Stats.GoodResponses();
-    checksumErrors += form.Stats.ChecksumErrors();
+    runData += form.runData.commCounter - counterBefore;
+    good += form.stats.GoodResponses();
+    checksumErrors += form.stats.ChecksumErrors();
   }
   const auto perTick = [&](std::int64_t n) { return benchmark::Counter(static_cast<double>(n) / ticks); };
   const auto perSecond = [&](std::int64_t n) {
@@ -264,7 +264,7 @@ int main(int argc, char** argv) {
   std::printf(
       "BM_FrameScanUntilEmpty: the frame scan and analysis alone, as fast as the processor goes "
       "(bytes_per_second).\n"
-      "BM_ConsoleTicks: the main window's logic, one Timer1_Timer per 250 ms tick, %d ticks; its "
+      "BM_ConsoleTicks: the main window's logic, one poll tick per 250 ms, %d ticks; its "
       "counters are per tick or per second of console time (4 ticks), not of wall time.\n"
       "  lossless: the port holds as much as the ring has room for; line_rate: 240 bytes a tick "
       "(9600 baud, full line).\n"

@@ -109,17 +109,17 @@ void RunTicks(benchmark::State& state, std::vector<std::vector<std::uint8_t>> re
   ResponsePort port(std::move(responses));
   SilentBox box;
   ConsoleWindows windows(port, box);
-  windows.Form().Form_Load();  // no timer: the benchmark drives the ticks
+  windows.Form().OnStart();  // no timer: the benchmark drives the ticks
   windows.ShowMain();
-  windows.Form().Timer1_Timer();  // finds the port
-  windows.Form().CommPort_ToggleButton_Click();
+  windows.Form().OnPollTick();  // finds the port
+  windows.Form().OnTogglePort();
   QCoreApplication::processEvents();
-  const std::int64_t before = windows.Form().RunData.CommCounter;
+  const std::int64_t before = windows.Form().runData.commCounter;
   for (auto _ : state) {
-    windows.Form().Timer1_Timer();
+    windows.Form().OnPollTick();
     QCoreApplication::processEvents();  // the repaints the decoded texts ask for
   }
-  const std::int64_t decoded = windows.Form().RunData.CommCounter - before;
+  const std::int64_t decoded = windows.Form().runData.commCounter - before;
   if (decoded != (answers ? state.iterations() : 0)) state.SkipWithError("not one response decoded per tick");
   state.counters["decoded/tick"] =
       benchmark::Counter(static_cast<double>(decoded) / static_cast<double>(state.iterations()));

@@ -3,7 +3,7 @@
 // The input is a little program: each action is one byte (taken modulo 8) and its operands.
 //   0 tick                    one poll tick
 //   1 feed N bytes...         N (0..255) bytes arrive at the port
-//   2 text I N bytes...       edit field I (a setting, AddrText1 or SetupT_Text) gets the N bytes
+//   2 text I N bytes...       edit field I (a setting, kNewAddress or kSimTemperature) gets the N bytes
 //   3 setup                   "发送设置" of the main window
 //   4 button B                "复制", "发送地址", "获取地址" or "发送模拟温度"
 //   5 factory S ...           the factory window: shown, an edit or check box changed (I N
@@ -73,9 +73,9 @@ void CheckRequest(const Frame& f) {
 }
 
 void CheckRing(const ReceiveRing& ring) {
-  if (ring.m_DataNo < -3 || ring.m_DataNo > ReceiveRing::kSize) Breach("unread count out of bounds");
-  if (ring.m_DataPointer < 0 || ring.m_DataPointer >= ReceiveRing::kSize) Breach("read index out of the ring");
-  if (ring.m_ReceiveNo < 0 || ring.m_ReceiveNo >= ReceiveRing::kSize) Breach("write index out of the ring");
+  if (ring.unreadCount < -3 || ring.unreadCount > ReceiveRing::kSize) Breach("unread count out of bounds");
+  if (ring.readIndex < 0 || ring.readIndex >= ReceiveRing::kSize) Breach("read index out of the ring");
+  if (ring.writeIndex < 0 || ring.writeIndex >= ReceiveRing::kSize) Breach("write index out of the ring");
 }
 
 // The console on fakes with the port open, and the factory window's logic beside it.
@@ -88,10 +88,10 @@ struct Console : ConsoleFixture {
     const int i = index % (kSettingPairs.size() + 2);
     if (i < static_cast<int>(kSettingPairs.size())) return main.SetText(kSettingPairs[i].edit, text);
     if (i == static_cast<int>(kSettingPairs.size())) {
-      main.SetText(main_window::AddrText1, text);
-      return form.AddrText1_Change();
+      main.SetText(main_window::kNewAddress, text);
+      return form.OnNewAddressEdited();
     }
-    main.SetText(main_window::SetupT_Text, text);
+    main.SetText(main_window::kSimTemperature, text);
   }
 
   void Factory(Program& p) {
@@ -104,16 +104,16 @@ struct Console : ConsoleFixture {
         return factory.SetText(s.edit, p.Text());
       }
       case 2:
-        return factoryForm.F_Setup_Command_Click();
+        return factoryForm.OnSendFactorySettings();
       default:
-        return factoryForm.Form_Unload();
+        return factoryForm.OnClose();
     }
   }
 
   void Step(Program& p) {
     switch (p.Byte() % 8) {
       case 0:
-        return form.Timer1_Timer();
+        return form.OnPollTick();
       case 1:
         return port.Feed(p.Bytes(p.Byte()));
       case 2: {
@@ -121,22 +121,22 @@ struct Console : ConsoleFixture {
         return MainText(index, p.Text());
       }
       case 3:
-        return form.Setup_Command_Click();
+        return form.OnSendSettings();
       case 4:
         switch (p.Byte() % 4) {
-          case 0: return form.Copy_Command_Click();
-          case 1: return form.Addr_Command1_Click();
-          case 2: return form.Addr_Command2_Click();
-          default: return form.Command3_Click();
+          case 0: return form.OnCopySettings();
+          case 1: return form.OnSendAddress();
+          case 2: return form.OnReadAddress();
+          default: return form.OnSendSimTemperature();
         }
       case 5:
         return Factory(p);
       case 6:
-        return form.CommPort_ToggleButton_Click();
+        return form.OnTogglePort();
       default:
         for (int n = p.Byte() % 8 + 1; n > 0; --n) {
-          form.Timer1_Timer();
-          CheckRing(form.Ring);
+          form.OnPollTick();
+          CheckRing(form.ring);
         }
     }
   }
@@ -155,7 +155,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Program program(data, size);
   while (!program.Done()) {
     console.Step(program);
-    CheckRing(console.form.Ring);
+    CheckRing(console.form.ring);
     console.CheckWritten();
   }
   // Whatever came before, a line that falls quiet gets requests again: the ring holds at most
@@ -164,8 +164,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (console.port.PortOpen()) {
     bool polled = false;
     for (int tick = 0; tick < 64 && !polled; ++tick) {
-      console.form.Timer1_Timer();
-      CheckRing(console.form.Ring);
+      console.form.OnPollTick();
+      CheckRing(console.form.ring);
       polled = !console.port.written.empty();
       console.CheckWritten();
     }

@@ -25,17 +25,17 @@ class ConsoleWindows final : public QObject {
   ConsoleWindows(SerialPort& port, MessageBox& box, QObject* parent = nullptr);
   ~ConsoleWindows() override;
 
-  // Form_Load, then the poll timer runs.
+  // OnStart, then the poll timer runs.
   void Load();
   // The main window, centred, with the focus on the port toggle.
   void ShowMain();
 
-  MainWindow& MainView() { return *main_view_; }
-  FactoryWindow& FactoryView() { return *factory_view_; }
-  PasswordWindow& PasswordView() { return *password_view_; }
-  QtPanel& MainPanel() { return main_panel_; }
-  QtPanel& FactoryPanel() { return factory_panel_; }
-  QtPanel& PasswordPanel() { return password_panel_; }
+  MainWindow& MainView() { return *mainView_; }
+  FactoryWindow& FactoryView() { return *factoryView_; }
+  PasswordWindow& PasswordView() { return *passwordView_; }
+  QtPanel& MainPanel() { return mainPanel_; }
+  QtPanel& FactoryPanel() { return factoryPanel_; }
+  QtPanel& PasswordPanel() { return passwordPanel_; }
   MainForm& Form() { return form_; }
   PasswordForm& Password() { return password_; }
   FactoryForm& Factory() { return factory_; }
@@ -50,17 +50,17 @@ class ConsoleWindows final : public QObject {
   void WireSecondary();
   void OnMainClosing();
 
-  std::unique_ptr<MainWindow> main_view_;
-  std::unique_ptr<FactoryWindow> factory_view_;
-  std::unique_ptr<PasswordWindow> password_view_;
-  QtPanel main_panel_;
-  QtPanel factory_panel_;
-  QtPanel password_panel_;
+  std::unique_ptr<MainWindow> mainView_;
+  std::unique_ptr<FactoryWindow> factoryView_;
+  std::unique_ptr<PasswordWindow> passwordView_;
+  QtPanel mainPanel_;
+  QtPanel factoryPanel_;
+  QtPanel passwordPanel_;
   MainForm form_;
   PasswordForm password_;
   FactoryForm factory_;
-  ValidateFilter main_validate_;
-  ValidateFilter factory_validate_;
+  ValidateFilter mainValidate_;
+  ValidateFilter factoryValidate_;
   QTimer timer_;
   bool scrolling_ = false;
 };

@@ -11,7 +11,7 @@
 #include "qt/translations.h"
 
 int main(int argc, char** argv) {
-  if (const auto exit_code = kestrova::HandleCommandLine(argc, argv)) return *exit_code;
+  if (const auto exitCode = kestrova::HandleCommandLine(argc, argv)) return *exitCode;
   QApplication app(argc, argv);
   kestrova::LoadQtTranslations(app);
   QApplication::setFont(kestrova::ConsoleFont());

@@ -12,7 +12,7 @@ namespace kestrova {
 
 void ToolsMenu::MakeReport() {
   MainForm& form = windows_.Form();
-  if (auto refusal = ReportRefusal(latest_)) return form.Box.Show(*refusal);
+  if (auto refusal = ReportRefusal(latest_)) return form.messageBox.Show(*refusal);
 
   const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
   const QtPanel& main = windows_.MainPanel();
@@ -21,10 +21,10 @@ void ToolsMenu::MakeReport() {
   report.consoleVersion = kVersion;
   report.createdAtMs = now;
   report.computer = QSysInfo::machineHostName().toStdString();
-  report.port = form.MSComm1.DeviceName(form.MSComm1.CommPort());
-  report.address = form.m_Address;
-  report.linkMode = main.Checked(RS422Option) ? "RS422" : main.Checked(RS485Option) ? "RS485" : "";
-  report.board = {main.Text(TextBox1), main.Text(TextBox2), main.Text(TextBox3), main.Text(TextBox4)};
+  report.port = form.linePort.DeviceName(form.linePort.CommPort());
+  report.address = form.deviceAddress;
+  report.linkMode = main.Checked(kRs422Mode) ? "RS422" : main.Checked(kRs485Mode) ? "RS485" : "";
+  report.board = {main.Text(kBoardModel), main.Text(kPcbVersion), main.Text(kSoftwareVersion), main.Text(kVersionNote)};
   report.latest = *latest_;
   report.settings = session_;
   for (std::size_t i = 0; i < events_.Size(); ++i) report.events.push_back(events_.At(i));
@@ -32,13 +32,13 @@ void ToolsMenu::MakeReport() {
   report.trend = trend_.Points(from);
   for (const TrendMarker& m : trend_.Markers())
     if (m.atMs >= from) report.markers.push_back(m);
-  report.line = LineFiguresOf(form.Stats, form.MSComm1.PortOpen(), form.Time().NowMs());
+  report.line = LineFiguresOf(form.stats, form.linePort.PortOpen(), form.Time().NowMs());
 
   const QString suggested =
       QDir::home().filePath(QString::fromStdString(ReportFileName(report.board[0], report.address, now)));
   const QString path = AskFile(tr("生成服务报告"), suggested, tr("PDF 文件 (*.pdf)"), true);
   if (path.isEmpty()) return;
-  if (auto error = ServiceReportPdf::Write(report, path)) form.Box.Show(error->toStdString());
+  if (auto error = ServiceReportPdf::Write(report, path)) form.messageBox.Show(error->toStdString());
 }
 
 }  // namespace kestrova

@@ -15,22 +15,22 @@
 #include "settings/setting_pairs.h"
 #include "tools/setting_profile.h"
 #include "tools/wall_time.h"
+#include "qt/text.h"
 
 namespace kestrova {
 
 namespace {
 
 std::int64_t WallMs() { return QDateTime::currentMSecsSinceEpoch(); }
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
 ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
     : QObject(parent),
       windows_(windows),
-      traffic_view_(std::make_unique<TrafficWindow>(windows.Form().Stats, traffic_)),
-      trend_view_(std::make_unique<TrendWindow>(trend_)),
-      events_view_(std::make_unique<EventsWindow>(events_)) {
+      trafficView_(std::make_unique<TrafficWindow>(windows.Form().stats, traffic_)),
+      trendView_(std::make_unique<TrendWindow>(trend_)),
+      eventsView_(std::make_unique<EventsWindow>(events_)) {
   MainWindow& main = windows.MainView();
   bar_ = new QMenuBar(&main);
   bar_->setObjectName(QStringLiteral("MenuBar"));
@@ -49,19 +49,19 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   Add(help, "Action_About", QStringLiteral("关于"), &ToolsMenu::About);
   main.SetMenuBar(bar_);
 
-  record_status_ = new RecordingStatus(&main.StatusBar());
-  main.StatusBar().insertPermanentWidget(1, record_status_);
-  record_status_->hide();
+  recordStatus_ = new RecordingStatus(&main.StatusBar());
+  main.StatusBar().insertPermanentWidget(1, recordStatus_);
+  recordStatus_->hide();
   // A marked differing edit field is drawn with a yellow ground.
   main.setStyleSheet(main.styleSheet() + QStringLiteral("QLineEdit[differs=\"true\"] { background: #fff2b0; }"));
 
   MainForm& form = windows.Form();
-  form.RunDataShown = [this](const ReceiveRing& frame) { RunDataShown(frame); };
-  form.WriteChecked = [this](const WriteCheckResult& result) {
+  form.runDataShown = [this](const ReceiveRing& frame) { RunDataShown(frame); };
+  form.writeChecked = [this](const WriteCheckResult& result) {
     events_.WriteChecked(WallMs(), result);
     session_.WriteChecked(WallMs(), result);
   };
-  form.PortLost = [this](const std::string& lost) { events_.PortLost(WallMs(), lost); };
+  form.portLost = [this](const std::string& lost) { events_.PortLost(WallMs(), lost); };
   events_.Added = [this](const EventEntry& e) {
     if (e.kind == EventEntry::Kind::Alarm || e.kind == EventEntry::Kind::WorkState)
       trend_.AddMarker({e.atMs, e.kind == EventEntry::Kind::Alarm, e.text});
@@ -70,17 +70,17 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   // tool windows follow their data on the same wake-up.
   connect(&windows.PollTimer(), &QTimer::timeout, this, [this] {
     MainForm& f = windows_.Form();
-    events_.LinkTick(WallMs(), f.MSComm1.PortOpen(), f.Stats, f.Time().NowMs());
+    events_.LinkTick(WallMs(), f.linePort.PortOpen(), f.stats, f.Time().NowMs());
     const int ms = windows_.PollTimer().interval();
-    traffic_view_->Beat(ms);
-    trend_view_->Beat(ms);
-    events_view_->Beat(ms);
+    trafficView_->Beat(ms);
+    trendView_->Beat(ms);
+    eventsView_->Beat(ms);
   });
   // The operator's edits change which fields differ from the board's values.
   for (const SettingPair& pair : kSettingPairs)
     if (auto* edit = main.findChild<QLineEdit*>(QString::fromUtf8(pair.edit.data(), pair.edit.size())))
       connect(edit, &QLineEdit::textEdited, this, [this] {
-        if (mark_differing_) MarkDiffering(windows_.MainPanel());
+        if (markDiffering_) MarkDiffering(windows_.MainPanel());
       });
 
   AskFile = [this](const QString& title, const QString& suggested, const QString& filter, bool save) {
@@ -92,9 +92,9 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
 
 ToolsMenu::~ToolsMenu() {
   MainForm& form = windows_.Form();
-  form.RunDataShown = nullptr;
-  form.WriteChecked = nullptr;
-  form.PortLost = nullptr;
+  form.runDataShown = nullptr;
+  form.writeChecked = nullptr;
+  form.portLost = nullptr;
 }
 
 QAction* ToolsMenu::Add(QMenu* menu, const char* name, const QString& text, void (ToolsMenu::*slot)()) {
@@ -122,20 +122,20 @@ void ToolsMenu::RunDataShown(const ReceiveRing& frame) {
   const RunDataValues values = DecodeRunData(frame);
   const QtPanel& main = windows_.MainPanel();
   latest_ = SnapshotRunData(now, frame,
-                            {main.Text(main_window::IntFanSpeed_Text), main.Text(main_window::ExtFanSpeed_Text)},
-                            windows_.Form().RunData.CommCounter);
+                            {main.Text(main_window::kInnerFanSpeed), main.Text(main_window::kOuterFanSpeed)},
+                            windows_.Form().runData.commCounter);
   trend_.Add(now, values);
   events_.RunData(now, values);
-  if (mark_differing_) MarkDiffering(windows_.MainPanel());
+  if (markDiffering_) MarkDiffering(windows_.MainPanel());
   if (!recorder_.Active()) return;
   if (auto error = recorder_.Row(now, windows_.MainPanel())) return StopRecording(*error);
-  record_status_->Count(recorder_.Rows());
+  recordStatus_->Count(recorder_.Rows());
 }
 
 void ToolsMenu::ShowRecording() {
-  record_status_->setVisible(recorder_.Active());
-  record_status_->Show(QFileInfo(Q(recorder_.Path())).fileName(), recorder_.Rows());
-  record_status_->setToolTip(Q(recorder_.Path()));
+  recordStatus_->setVisible(recorder_.Active());
+  recordStatus_->Show(QFileInfo(ToQString(recorder_.Path())).fileName(), recorder_.Rows());
+  recordStatus_->setToolTip(ToQString(recorder_.Path()));
   record_->setText(recorder_.Active() ? QStringLiteral("停止记录") : QStringLiteral("开始记录…"));
 }
 
@@ -143,7 +143,7 @@ void ToolsMenu::StopRecording(const std::string& why) {
   recorder_.Stop();
   ShowRecording();
   // Inside a poll tick: the message waits for the event loop.
-  windows_.Form().Box.Post(why);
+  windows_.Form().messageBox.Post(why);
 }
 
 void ToolsMenu::StartOrStopRecording() {
@@ -151,16 +151,16 @@ void ToolsMenu::StartOrStopRecording() {
     recorder_.Stop();
     return ShowRecording();
   }
-  std::string model = windows_.MainPanel().Text(main_window::TextBox1);
+  std::string model = windows_.MainPanel().Text(main_window::kBoardModel);
   if (model.empty()) model = "board";
   const QString suggested = QDir::home().filePath(
-      QStringLiteral("kestrova-%1-%2.csv").arg(Q(model), Q(FileTime(WallMs()))));
+      QStringLiteral("kestrova-%1-%2.csv").arg(ToQString(model), ToQString(FileTime(WallMs()))));
   const QString path = AskFile(QStringLiteral("开始记录"), suggested, QStringLiteral("CSV 文件 (*.csv)"), true);
   if (path.isEmpty()) return;
   if (auto error = recorder_.Start(path.toStdString())) {
     recorder_.Stop();
     ShowRecording();
-    return windows_.Form().Box.Show(*error);
+    return windows_.Form().messageBox.Show(*error);
   }
   ShowRecording();
 }
@@ -168,16 +168,16 @@ void ToolsMenu::StartOrStopRecording() {
 void ToolsMenu::SaveProfile() {
   const SettingProfile profile = ProfileFromWindow(windows_.MainPanel(), IsoTime(WallMs()));
   if (auto refusal = ProfileRefusal(profile))
-    return windows_.Form().Box.Show("无法保存设置档案：" + *refusal);
+    return windows_.Form().messageBox.Show("无法保存设置档案：" + *refusal);
   std::string model = profile.board[0].empty() ? "board" : profile.board[0];
   const QString suggested = QDir::home().filePath(
-      QStringLiteral("kestrova-%1-settings-%2.json").arg(Q(model), Q(FileTime(WallMs()))));
+      QStringLiteral("kestrova-%1-settings-%2.json").arg(ToQString(model), ToQString(FileTime(WallMs()))));
   const QString path = AskFile(QStringLiteral("保存设置档案"), suggested, QStringLiteral("设置档案 (*.json)"), true);
   if (path.isEmpty()) return;
   QFile file(path);
   const QByteArray json = ProfileJson(profile);
   if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.flush())
-    windows_.Form().Box.Show("无法保存设置档案：" + file.errorString().toStdString());
+    windows_.Form().messageBox.Show("无法保存设置档案：" + file.errorString().toStdString());
 }
 
 void ToolsMenu::LoadProfile() {
@@ -186,12 +186,12 @@ void ToolsMenu::LoadProfile() {
   if (path.isEmpty()) return;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    return windows_.Form().Box.Show("无法打开设置档案：" + file.errorString().toStdString());
+    return windows_.Form().messageBox.Show("无法打开设置档案：" + file.errorString().toStdString());
   const auto parsed = ProfileFromJson(file.read(1 << 20));
-  if (const auto* why = std::get_if<QString>(&parsed)) return windows_.Form().Box.Show(why->toStdString());
+  if (const auto* why = std::get_if<QString>(&parsed)) return windows_.Form().messageBox.Show(why->toStdString());
   kestrova::LoadProfile(std::get<SettingProfile>(parsed), windows_.MainPanel());
   session_.ProfileLoaded(std::get<SettingProfile>(parsed).values);
-  mark_differing_ = true;
+  markDiffering_ = true;
 }
 
 }  // namespace kestrova

@@ -10,7 +10,7 @@
 
 namespace kestrova {
 
-void ShowFSetupData(const ReceiveRing& frame, Panel& factory) {
+void ShowFactoryData(const ReceiveRing& frame, Panel& factory) {
   for (const FactorySetting& s : kFactorySettings) {
     const int offset = ResponseOffset(s.code);
     const std::uint8_t b = frame.At(offset);

@@ -10,7 +10,7 @@ namespace kestrova {
 // read index: numbers as the plain byte in decimal, the version as the characters of its two
 // bytes, the board's cooling-only box ticked only for 1. The operator's edit controls are left
 // alone, and the ring is not moved.
-void ShowFSetupData(const ReceiveRing& frame, Panel& factory);
+void ShowFactoryData(const ReceiveRing& frame, Panel& factory);
 
 // Every field of the factory window emptied and both check boxes cleared.
 void ClearFactoryWindow(Panel& factory);

@@ -75,9 +75,9 @@ std::optional<std::string_view> UnencodableFactoryField(const Panel& factory) {
 
 std::string FactoryFieldTip(std::string_view control) {
   using namespace factory_window;
-  if (control == S_H_Fan_Text.name) return "排氢间隔时间，0…100；为 0 时不发送";
-  if (control == S_Ver_Text.name) return "版本：两个字符，每个字符一个字节";
-  if (control == CheckBox1.name) return "单冷：与控制板不同时发送（勾选为 1，否则为 0）";
+  if (control == kSetVentInterval.name) return "排氢间隔时间，0…100；为 0 时不发送";
+  if (control == kSetFactoryVersion.name) return "版本：两个字符，每个字符一个字节";
+  if (control == kSetCoolingOnly.name) return "单冷：与控制板不同时发送（勾选为 1，否则为 0）";
   for (const FactorySetting& s : kFactorySettings) {
     if (s.readBack == control) {
       const std::string_view caption = s.rule == FactoryRule::Character ? "版本" : s.caption;

@@ -39,24 +39,24 @@ struct FactorySetting {
 
 // In code order: kFactorySettings[code - kFirstFactoryCode] is the setting of that code.
 inline constexpr std::array<FactorySetting, 12> kFactorySettings{{
-    {16, factory_window::S_DCVlow_Text, factory_window::DCVlow_Text, FactoryRule::Numeric, "直流电压低限"},
-    {17, factory_window::S_DCVlowOffset_Text, factory_window::DCVlowOffset_Text, FactoryRule::Numeric, "直流电压低限回差"},
-    {18, factory_window::S_DCVhigh_Text, factory_window::DCVhigh_Text, FactoryRule::Numeric, "直流电压高限"},
-    {19, factory_window::S_DCVhighOffset_Text, factory_window::DCVhighOffset_Text, FactoryRule::Numeric, "直流电压高限回差"},
-    {20, factory_window::S_Ver_Text, factory_window::Ver_Text, FactoryRule::Character, "版本第 1 个字符", 1},
-    {21, factory_window::S_Ver_Text, factory_window::Ver_Text, FactoryRule::Character, "版本第 2 个字符", 2},
-    {22, factory_window::S_Temp1Calib_Text, factory_window::Temp1Calib_Text, FactoryRule::Numeric, "内温度传感器标定"},
-    {23, factory_window::S_Temp2Calib_Text, factory_window::Temp2Calib_Text, FactoryRule::Numeric, "外温度传感器标定"},
-    {24, factory_window::S_DCVcalib_Text, factory_window::DCVcalib_Text, FactoryRule::Numeric, "直流电压标定"},
-    {25, factory_window::S_TECcurrCalib_Text, factory_window::TECcurrCalib_Text, FactoryRule::Numeric, "TEC电流标定"},
-    {26, factory_window::CheckBox1, factory_window::CheckBox2, FactoryRule::Flag, "单冷"},
-    {27, factory_window::S_H_Fan_Text, factory_window::H_Fan_Text, FactoryRule::Numeric, "排氢间隔时间"},
+    {16, factory_window::kSetVoltageLow, factory_window::kVoltageLow, FactoryRule::Numeric, "直流电压低限"},
+    {17, factory_window::kSetVoltageLowHysteresis, factory_window::kVoltageLowHysteresis, FactoryRule::Numeric, "直流电压低限回差"},
+    {18, factory_window::kSetVoltageHigh, factory_window::kVoltageHigh, FactoryRule::Numeric, "直流电压高限"},
+    {19, factory_window::kSetVoltageHighHysteresis, factory_window::kVoltageHighHysteresis, FactoryRule::Numeric, "直流电压高限回差"},
+    {20, factory_window::kSetFactoryVersion, factory_window::kFactoryVersion, FactoryRule::Character, "版本第 1 个字符", 1},
+    {21, factory_window::kSetFactoryVersion, factory_window::kFactoryVersion, FactoryRule::Character, "版本第 2 个字符", 2},
+    {22, factory_window::kSetInnerSensorCalib, factory_window::kInnerSensorCalib, FactoryRule::Numeric, "内温度传感器标定"},
+    {23, factory_window::kSetOuterSensorCalib, factory_window::kOuterSensorCalib, FactoryRule::Numeric, "外温度传感器标定"},
+    {24, factory_window::kSetVoltageCalib, factory_window::kVoltageCalib, FactoryRule::Numeric, "直流电压标定"},
+    {25, factory_window::kSetCurrentCalib, factory_window::kCurrentCalib, FactoryRule::Numeric, "TEC电流标定"},
+    {26, factory_window::kSetCoolingOnly, factory_window::kCoolingOnly, FactoryRule::Flag, "单冷"},
+    {27, factory_window::kSetVentInterval, factory_window::kVentInterval, FactoryRule::Numeric, "排氢间隔时间"},
 }};
 
 // Offset of a factory parameter's byte in the 18-byte factory-data response.
 constexpr int ResponseOffset(int code) { return 5 + code - kFirstFactoryCode; }
 
-// The hydrogen-exhaust interval accepted on leaving S_H_Fan_Text.
+// The hydrogen-exhaust interval accepted on leaving kSetVentInterval.
 inline constexpr Range kHFanRange{0, 100, Range::Compare::Decimal};
 
 // What the send rule says for one setting, given the window's current contents.

@@ -10,9 +10,9 @@ class PasswordForm {
   explicit PasswordForm(MainForm& main) : main_(main) {}
   // The password window became the active window (from another window of the console):
   // every activation starts from an empty field.
-  void Form_Activate();
-  // The text of Password_TextBox changed (typed, deleted, pasted).
-  void Password_TextBox_Change();
+  void OnActivate();
+  // The text of kPasswordField changed (typed, deleted, pasted).
+  void OnPasswordEdited();
 
  private:
   MainForm& main_;
@@ -22,12 +22,12 @@ class FactoryForm {
  public:
   explicit FactoryForm(MainForm& main) : main_(main) {}
   // "发送设置" of the factory window: start (or restart) the factory transmission at code 16.
-  void F_Setup_Command_Click();
-  // Focus is about to leave S_H_Fan_Text for another control of the factory window.
-  void S_H_Fan_Text_Validate();
+  void OnSendFactorySettings();
+  // Focus is about to leave kSetVentInterval for another control of the factory window.
+  void OnVentIntervalLeft();
   // The close box: a running factory transmission ended, every field emptied, both check boxes
   // cleared, the window hidden.
-  void Form_Unload();
+  void OnClose();
   // The operator edited an edit field: a mark that it could not be sent goes.
   void EditedByOperator(std::string_view field);
 

@@ -34,55 +34,55 @@ bool IsRead(std::span<const std::uint8_t> frame, std::uint8_t subtype) {
 }  // namespace
 
 MainForm::MainForm(SerialPort& port, Panel& main, Panel& factory, Panel& password, MessageBox& box)
-    : MSComm1(port),
-      Main(main),
-      Factory(factory),
-      Password(password),
-      Box(box),
-      RunDataFreshness(RunDataDisplays(), MainFieldTip),
-      FactoryFreshness(FactoryReadBacks(), FactoryFieldTip),
+    : linePort(port),
+      mainPanel(main),
+      factoryPanel(factory),
+      passwordPanel(password),
+      messageBox(box),
+      runDataFreshness(RunDataDisplays(), MainFieldTip),
+      factoryFreshness(FactoryReadBacks(), FactoryFieldTip),
       clock_(&kSystemClock) {}
 
 void MainForm::Send(std::span<const std::uint8_t> frame) {
-  MSComm1.Output(frame);
-  Stats.Sent(frame, Time().NowMs());
-  if (IsRead(frame, kRunData)) SettingsCheck.ReportRequested();
-  if (IsRead(frame, kFactoryData)) FactoryCheck.ReportRequested();
+  linePort.Output(frame);
+  stats.Sent(frame, Time().NowMs());
+  if (IsRead(frame, kRunData)) settingsCheck.ReportRequested();
+  if (IsRead(frame, kFactoryData)) factoryCheck.ReportRequested();
 }
 
-void MainForm::Form_Load() {
-  Ring.m_ReceiveNo = 0;
-  Ring.m_DataNo = 0;
-  Ring.m_DataPointer = 0;
-  m_Address = 1;
-  RunData.FanSpeed.m_FanSpeedPointer = 0;
-  f_Command02 = true;
+void MainForm::OnStart() {
+  ring.writeIndex = 0;
+  ring.unreadCount = 0;
+  ring.readIndex = 0;
+  deviceAddress = 1;
+  runData.fanSpeed.nextSlot = 0;
+  pending.Add(PollRequest::BoardInfo);
   // The link starts closed; the caption is its state.
-  Main.SetText(CommPort_ToggleButton, kOpenPortCaption);
+  mainPanel.SetText(kPortToggle, kOpenPortCaption);
   for (const Control& c : kAll)
-    if (const std::string tip = MainFieldTip(c); !tip.empty()) Main.SetToolTip(c, tip);
+    if (const std::string tip = MainFieldTip(c); !tip.empty()) mainPanel.SetToolTip(c, tip);
   for (const Control& c : factory_window::kAll)
-    if (const std::string tip = FactoryFieldTip(c); !tip.empty()) Factory.SetToolTip(c, tip);
+    if (const std::string tip = FactoryFieldTip(c); !tip.empty()) factoryPanel.SetToolTip(c, tip);
 }
 
-void MainForm::Form_Unload() {
-  if (MSComm1.PortOpen()) MSComm1.SetPortOpen(false);
+void MainForm::OnClose() {
+  if (linePort.PortOpen()) linePort.SetPortOpen(false);
 }
 
-void MainForm::CommPortVScroll_Change() {
-  SelectPort(Main, MSComm1, Ports);
+void MainForm::OnNextPort() {
+  SelectPort(mainPanel, linePort, ports);
   lost_.reset();
 }
 
-void MainForm::CommPort_ToggleButton_Click() {
-  const bool wasOpen = MSComm1.PortOpen();
-  TogglePort(Main, MSComm1, Ports, Box);
-  if (!wasOpen && MSComm1.PortOpen()) Stats.Opened(Time().NowMs());
+void MainForm::OnTogglePort() {
+  const bool wasOpen = linePort.PortOpen();
+  TogglePort(mainPanel, linePort, ports, messageBox);
+  if (!wasOpen && linePort.PortOpen()) stats.Opened(Time().NowMs());
   lost_.reset();
   ShowLineState();
 }
 
-void MainForm::Timer1_Timer() {
+void MainForm::OnPollTick() {
   Poll();
   ShowLineState();
 }
@@ -92,193 +92,193 @@ void MainForm::Timer1_Timer() {
 // With it closed, the probe looks for ports not offered yet: at the first tick, then once a
 // second, so an adapter plugged in later is offered without a restart.
 void MainForm::Poll() {
-  if (!MSComm1.PortOpen()) {
-    if (auto lost = ClosePortIfLost(Main, MSComm1, Box)) {
-      if (PortLost) PortLost(*lost);
+  if (!linePort.PortOpen()) {
+    if (auto lost = ClosePortIfLost(mainPanel, linePort, messageBox)) {
+      if (portLost) portLost(*lost);
       lost_ = std::move(lost);
     }
-    if (Ports.m_CommPortNo == 0 || probeTicks_++ % kProbeEveryTicks == 0) ProbePorts(MSComm1, Ports);
-    ShowClosedPort(Main, MSComm1, Ports);
+    if (ports.portCount == 0 || probeTicks_++ % kProbeEveryTicks == 0) ProbePorts(linePort, ports);
+    ShowClosedPort(mainPanel, linePort, ports);
     return;
   }
-  const bool arrived = ReceiveData(MSComm1, Ring);
-  if (Incomplete.StaleAfter(arrived, ScanFrames(Ring, m_Address, *this))) DropIncompleteStart(Ring, *this);
+  const bool arrived = ReceiveData(linePort, ring);
+  if (incompleteFrame.StaleAfter(arrived, ScanFrames(ring, deviceAddress, *this))) DropIncompleteStart(ring, *this);
 
-  TickNo = NextTick(TickNo);
-  const int phase = TickNo % 4;
+  pollTick = NextTick(pollTick);
+  const int phase = pollTick % 4;
   if (phase == kCommandPhase) {
-    if (Ring.m_DataNo < kCommandSendLimit) CommandTick();
+    if (ring.unreadCount < kCommandSendLimit) CommandTick();
     return;
   }
   // Phases 0, 1, 3: a settings transmission takes every tick; otherwise phase 0 polls run data.
-  if (Ring.m_DataNo >= kSendLimit) return;
-  if (f_SetupButton) return SendSetupData();
-  if (phase == kRunDataPhase) Send(ReadRequest(static_cast<std::uint8_t>(m_Address), kRunData));
+  if (ring.unreadCount >= kSendLimit) return;
+  if (pending.Has(PollRequest::Settings)) return SendNextSetting();
+  if (phase == kRunDataPhase) Send(ReadRequest(static_cast<std::uint8_t>(deviceAddress), kRunData));
 }
 
 void MainForm::CommandTick() {
-  const auto address = static_cast<std::uint8_t>(m_Address);
-  if (f_SetupButton) return SendSetupData();
-  if (f_Addr_Command2) {
-    f_Addr_Command2 = false;
+  const auto address = static_cast<std::uint8_t>(deviceAddress);
+  if (pending.Has(PollRequest::Settings)) return SendNextSetting();
+  if (pending.Has(PollRequest::AddressRead)) {
+    pending.Remove(PollRequest::AddressRead);
     return Send(AddressReadRequest());
   }
-  if (f_Addr_Command1) {
-    f_Addr_Command1 = false;
+  if (pending.Has(PollRequest::AddressWrite)) {
+    pending.Remove(PollRequest::AddressWrite);
     return SendAddressWrite();
   }
-  if (f_Command02) {
+  if (pending.Has(PollRequest::BoardInfo)) {
     // Asked again on every command tick until the board model has arrived.
-    if (Main.Text(TextBox1).empty()) return Send(ReadRequest(address, kBoardInfo));
-    f_Command02 = false;
+    if (mainPanel.Text(kBoardModel).empty()) return Send(ReadRequest(address, kBoardInfo));
+    pending.Remove(PollRequest::BoardInfo);
   }
-  if (f_Command3) {
-    f_Command3 = false;
+  if (pending.Has(PollRequest::SimTemperature)) {
+    pending.Remove(PollRequest::SimTemperature);
     return SendSimTemperature();
   }
-  if (f_F_Setup_Command) return SendFSetupData();
-  if (Factory.Visible(factory_window::kWindow)) Send(ReadRequest(address, kFactoryData));
+  if (pending.Has(PollRequest::FactorySettings)) return SendNextFactorySetting();
+  if (factoryPanel.Visible(factory_window::kWindow)) Send(ReadRequest(address, kFactoryData));
 }
 
 void MainForm::ShowLineState() {
   const std::int64_t now = Time().NowMs();
   LinkView view;
-  view.open = MSComm1.PortOpen();
-  view.device = SelectedDevice(Main, MSComm1);
+  view.open = linePort.PortOpen();
+  view.device = SelectedDevice(mainPanel, linePort);
   view.lost = lost_;
-  view.probe = Ports.Outcomes;
+  view.probe = ports.outcomes;
   if (note_ && now - noteAt_ <= kNoteMs) view.note = note_->text;
-  const StatusLine line = LinkStatusLine(view, Stats, now);
-  Main.SetText(LinkStatus, line.text);
-  Main.SetToolTip(LinkStatus, view.note && !note_->tip.empty() ? note_->tip + "\n" + line.tip : line.tip);
-  Main.SetText(LinkStats, view.open ? LinkStatsText(Stats, now) : std::string());
-  RunDataFreshness.Check(Main, now, true);
-  FactoryFreshness.Check(Factory, now, Factory.Visible(factory_window::kWindow) && !f_F_Setup_Command);
+  const StatusLine line = LinkStatusLine(view, stats, now);
+  mainPanel.SetText(kLinkStatus, line.text);
+  mainPanel.SetToolTip(kLinkStatus, view.note && !note_->tip.empty() ? note_->tip + "\n" + line.tip : line.tip);
+  mainPanel.SetText(kLinkStats, view.open ? LinkStatsText(stats, now) : std::string());
+  runDataFreshness.Check(mainPanel, now, true);
+  factoryFreshness.Check(factoryPanel, now, factoryPanel.Visible(factory_window::kWindow) && !pending.Has(PollRequest::FactorySettings));
 }
 
 void MainForm::Validate(std::string_view field) {
   const Range* range = RangeOfMainField(field);
-  if (range && !InRange(Main.Text(field), *range)) Box.Show(kDataError);
+  if (range && !InRange(mainPanel.Text(field), *range)) messageBox.Show(kDataError);
 }
 
-// "发送设置": starts (or restarts from code 0) the walk that SendSetupData does one frame at
+// "发送设置": starts (or restarts from code 0) the walk that SendNextSetting does one frame at
 // a time. Nothing starts unless every setting that would go out has a wire form.
-void MainForm::Setup_Command_Click() {
-  if (!MSComm1.PortOpen()) return;
-  if (const auto refusal = CheckSetupStart(Main, m_Address)) {
-    Box.Show(refusal->message);
+void MainForm::OnSendSettings() {
+  if (!linePort.PortOpen()) return;
+  if (const auto refusal = CheckSetupStart(mainPanel, deviceAddress)) {
+    messageBox.Show(refusal->message);
     // The field that cannot be sent gets the focus and a mark until the operator edits it.
     if (!refusal->field.empty()) {
-      Main.SetFlag(refusal->field, kInvalid, true);
-      Main.SetFocus(refusal->field);
+      mainPanel.SetFlag(refusal->field, kInvalid, true);
+      mainPanel.SetFocus(refusal->field);
     }
     return;
   }
-  m_SetupNo = 0;
-  f_SetupButton = true;
-  SettingsCheck.Start();
+  nextSettingCode = 0;
+  pending.Add(PollRequest::Settings);
+  settingsCheck.Start();
 }
 
-void MainForm::SendSetupData() {
-  if (const auto frame = NextSettingWrite(Main, m_Address, m_SetupNo)) {
+void MainForm::SendNextSetting() {
+  if (const auto frame = NextSettingWrite(mainPanel, deviceAddress, nextSettingCode)) {
     Send(*frame);
-    SettingsCheck.Written(WrittenSetting(*frame));
+    settingsCheck.Written(WrittenSetting(*frame));
   }
-  if (SettingsWalkDone(m_SetupNo)) {
-    f_SetupButton = false;
-    SettingsCheck.Finish();
+  if (SettingsWalkDone(nextSettingCode)) {
+    pending.Remove(PollRequest::Settings);
+    settingsCheck.Finish();
   }
 }
 
-void MainForm::EditedByOperator(std::string_view field) { Main.SetFlag(field, kInvalid, false); }
+void MainForm::EditedByOperator(std::string_view field) { mainPanel.SetFlag(field, kInvalid, false); }
 
-void MainForm::Copy_Command_Click() { CopySettings(Main); }
+void MainForm::OnCopySettings() { CopySettings(mainPanel); }
 
 // "发送地址" and "获取地址": one write or read on the next free command tick.
-void MainForm::Addr_Command1_Click() {
-  if (MSComm1.PortOpen()) f_Addr_Command1 = true;
+void MainForm::OnSendAddress() {
+  if (linePort.PortOpen()) pending.Add(PollRequest::AddressWrite);
 }
 
-void MainForm::Addr_Command2_Click() {
-  if (MSComm1.PortOpen()) f_Addr_Command2 = true;
+void MainForm::OnReadAddress() {
+  if (linePort.PortOpen()) pending.Add(PollRequest::AddressRead);
 }
 
 // Every change of the new address is checked; a rejected text is replaced by "1" once the
 // operator has dismissed the message.
-void MainForm::AddrText1_Change() {
-  if (AcceptedAddress(Main.Text(AddrText1))) return;
-  Box.Show(kDataError);
-  Main.SetText(AddrText1, "1");
+void MainForm::OnNewAddressEdited() {
+  if (AcceptedAddress(mainPanel.Text(kNewAddress))) return;
+  messageBox.Show(kDataError);
+  mainPanel.SetText(kNewAddress, "1");
 }
 
 // The write with the field's text at sending time; nothing when it has no one-byte form.
 void MainForm::SendAddressWrite() {
-  if (const auto frame = AddressWrite(m_Address, Main.Text(AddrText1))) Send(*frame);
+  if (const auto frame = AddressWrite(deviceAddress, mainPanel.Text(kNewAddress))) Send(*frame);
 }
 
 // "发送模拟温度": one write on the next free command tick. A value with no wire form is refused
 // here with the data-error message instead of being sent wrapped.
-void MainForm::Command3_Click() {
-  if (!MSComm1.PortOpen()) return;
-  if (!SimTemperatureWrite(m_Address, Main.Text(SetupT_Text))) return Box.Show(kDataError);
-  f_Command3 = true;
+void MainForm::OnSendSimTemperature() {
+  if (!linePort.PortOpen()) return;
+  if (!SimTemperatureWrite(deviceAddress, mainPanel.Text(kSimTemperature))) return messageBox.Show(kDataError);
+  pending.Add(PollRequest::SimTemperature);
 }
 
 void MainForm::SendSimTemperature() {
-  if (const auto frame = SimTemperatureWrite(m_Address, Main.Text(SetupT_Text))) Send(*frame);
+  if (const auto frame = SimTemperatureWrite(deviceAddress, mainPanel.Text(kSimTemperature))) Send(*frame);
 }
 
 // "厂家设定": asks for the password unless the factory window is already open. The password
 // window is an ordinary window, so the poll cycle runs on behind it.
-void MainForm::F_Setup_Command_Click() {
-  if (Factory.Visible(factory_window::kWindow)) return;
-  Password.SetVisible(password_window::kWindow, true);
+void MainForm::OnOpenFactorySetup() {
+  if (factoryPanel.Visible(factory_window::kWindow)) return;
+  passwordPanel.SetVisible(password_window::kWindow, true);
 }
 
 // The call that finds the walk past code 27 ends the transmission without a frame.
-void MainForm::SendFSetupData() {
-  if (const auto frame = NextFactoryWrite(Factory, m_Address, m_F_SetupNo)) {
+void MainForm::SendNextFactorySetting() {
+  if (const auto frame = NextFactoryWrite(factoryPanel, deviceAddress, nextFactoryCode)) {
     Send(*frame);
-    FactoryCheck.Written(WrittenFactorySetting(*frame));
+    factoryCheck.Written(WrittenFactorySetting(*frame));
     return;
   }
-  f_F_Setup_Command = false;
-  FactoryCheck.Finish();
+  pending.Remove(PollRequest::FactorySettings);
+  factoryCheck.Finish();
 }
 
-void MainForm::FactoryTransmissionStarted() { FactoryCheck.Start(); }
+void MainForm::FactoryTransmissionStarted() { factoryCheck.Start(); }
 
-void MainForm::FactoryWindowClosed() { FactoryFreshness.Forget(Factory); }
+void MainForm::FactoryWindowClosed() { factoryFreshness.Forget(factoryPanel); }
 
 void MainForm::ShowRunData() {
-  kestrova::ShowRunData(Ring, Main, RunData);
+  kestrova::ShowRunData(ring, mainPanel, runData);
   const std::int64_t now = Time().NowMs();
-  RunDataFreshness.Confirmed(Main, now, Time().TimeOfDay());
-  if (auto result = SettingsCheck.Compare(Ring)) ShowWriteCheck(std::move(*result), now);
-  if (RunDataShown) RunDataShown(Ring);
+  runDataFreshness.Confirmed(mainPanel, now, Time().TimeOfDay());
+  if (auto result = settingsCheck.Compare(ring)) ShowWriteCheck(std::move(*result), now);
+  if (runDataShown) runDataShown(ring);
 }
 
 void MainForm::ShowWriteCheck(WriteCheckResult result, std::int64_t nowMs) {
-  if (WriteChecked) WriteChecked(result);
+  if (writeChecked) writeChecked(result);
   note_ = std::move(result);
   noteAt_ = nowMs;
 }
 
-void MainForm::ShowAddress() { m_Address = kestrova::ShowAddress(Ring, Main); }
-void MainForm::ShowBoardInfo() { kestrova::ShowBoardInfo(Ring, Main); }
+void MainForm::ShowAddress() { deviceAddress = kestrova::ShowAddress(ring, mainPanel); }
+void MainForm::ShowBoardInfo() { kestrova::ShowBoardInfo(ring, mainPanel); }
 
-void MainForm::ShowFSetupData() {
-  kestrova::ShowFSetupData(Ring, Factory);
+void MainForm::ShowFactoryData() {
+  kestrova::ShowFactoryData(ring, factoryPanel);
   const std::int64_t now = Time().NowMs();
-  FactoryFreshness.Confirmed(Factory, now, Time().TimeOfDay());
-  if (auto result = FactoryCheck.Compare(Ring)) ShowWriteCheck(std::move(*result), now);
-  if (FactoryDataShown) FactoryDataShown(Ring);
+  factoryFreshness.Confirmed(factoryPanel, now, Time().TimeOfDay());
+  if (auto result = factoryCheck.Compare(ring)) ShowWriteCheck(std::move(*result), now);
+  if (factoryDataShown) factoryDataShown(ring);
 }
 
 void MainForm::Consumed(const ReceiveRing& ring, int length, Piece piece) {
-  Stats.Received(ring, length, piece, Time().NowMs());
+  stats.Received(ring, length, piece, Time().NowMs());
 }
-void MainForm::LinkModeUpdate() { kestrova::LinkModeUpdate(Main); }
-void MainForm::SelectRS422() { kestrova::SelectRS422(Main); }
+void MainForm::LinkModeUpdate() { kestrova::LinkModeUpdate(mainPanel); }
+void MainForm::SelectRS422() { kestrova::SelectRS422(mainPanel); }
 
 }  // namespace kestrova

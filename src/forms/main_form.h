@@ -28,83 +28,77 @@ class MainForm final : public FrameSink {
   // main: the main window; factory: "F_Setup_Form"; password: "Password_Form".
   MainForm(SerialPort& port, Panel& main, Panel& factory, Panel& password, MessageBox& box);
 
-  SerialPort& MSComm1;
-  Panel& Main;
-  Panel& Factory;
-  Panel& Password;
-  MessageBox& Box;
+  SerialPort& linePort;
+  Panel& mainPanel;
+  Panel& factoryPanel;
+  Panel& passwordPanel;
+  MessageBox& messageBox;
 
   // Receive state and device address.
-  ReceiveRing Ring;
-  int m_Address = 1;
+  ReceiveRing ring;
+  int deviceAddress = 1;
 
-  // Ports found by the probe.
-  FoundPorts Ports;
+  // The ports the probe found.
+  FoundPorts ports;
   // A frame start that never completes is dropped once the line has stayed quiet.
-  IncompleteFrameWatch Incomplete;
+  IncompleteFrameWatch incompleteFrame;
 
   // Poll cycle: tick counter and request flags served by the chain of phase 2.
-  int TickNo = 0;
-  bool f_SetupButton = false;  // operating settings being written, next code m_SetupNo
-  int m_SetupNo = 0;
-  bool f_Addr_Command1 = false;  // write the device address once
-  bool f_Addr_Command2 = false;  // read the device address once
-  bool f_Command02 = false;      // read the board information until TextBox1 has text
-  bool f_Command3 = false;       // write the simulated temperature once
-  bool f_F_Setup_Command = false;  // factory settings being written, next code m_F_SetupNo
-  int m_F_SetupNo = 0;
+  int pollTick = 0;
+  int nextSettingCode = 0;
+  int nextFactoryCode = 0;
 
   // Monitoring: communication counter and fan-speed average.
-  RunDataCounters RunData;
+  RunDataCounters runData;
 
   // Around the original window: the line's counts for the status bar and the service tools,
   // the check of what a settings transmission wrote, and the marking of data gone stale.
-  LinkStatistics Stats;
-  WriteCheck SettingsCheck;
-  WriteCheck FactoryCheck;
-  Freshness RunDataFreshness;
-  Freshness FactoryFreshness;
+  LinkStatistics stats;
+  WriteCheck settingsCheck;
+  WriteCheck factoryCheck;
+  Freshness runDataFreshness;
+  Freshness factoryFreshness;
   // For the service tools: told after a good run-data or factory-data response has been
   // shown (the frame still at the ring's read index), and after a write check.
-  std::function<void(const ReceiveRing& frame)> RunDataShown;
-  std::function<void(const ReceiveRing& frame)> FactoryDataShown;
-  std::function<void(const WriteCheckResult& result)> WriteChecked;
+  std::function<void(const ReceiveRing& frame)> runDataShown;
+  std::function<void(const ReceiveRing& frame)> factoryDataShown;
+  std::function<void(const WriteCheckResult& result)> writeChecked;
   // Told when the port went away: "<device>（<reason>）".
-  std::function<void(const std::string& lost)> PortLost;
+  std::function<void(const std::string& lost)> portLost;
   // Time for the status bar; the machine's clocks unless a test gives its own.
   void UseClock(const Clock& clock) { clock_ = &clock; }
   const Clock& Time() const { return *clock_; }
 
-  void Form_Load();
-  void Form_Unload();
-  void CommPortVScroll_Change();
-  void CommPort_ToggleButton_Click();
-  void Timer1_Timer();
+  void OnStart();
+  void OnClose();
+  void OnNextPort();
+  void OnTogglePort();
+  void OnPollTick();
 
   // Range check of an edit field when the focus is about to leave it for another control of
-  // the window: the thirteen S_..._Text fields and SetupT_Text. Warns only.
+  // the window: the thirteen S_..._Text fields and kSimTemperature. Warns only.
   void Validate(std::string_view field);
-  void Setup_Command_Click();
-  void Copy_Command_Click();
-  void Addr_Command1_Click();
-  void Addr_Command2_Click();
-  void AddrText1_Change();
-  void Command3_Click();
-  void F_Setup_Command_Click();  // "厂家设定"
+  void OnSendSettings();
+  void OnCopySettings();
+  void OnSendAddress();
+  void OnReadAddress();
+  void OnNewAddressEdited();
+  void OnSendSimTemperature();
+  void OnOpenFactorySetup();  // "厂家设定"
   // The operator edited an edit field: a mark that it could not be sent goes.
   void EditedByOperator(std::string_view field);
 
   // The chain of the command tick, each sending at most one frame.
-  void SendSetupData();
-  void SendAddressWrite();    // f_Addr_Command1 (already cleared)
-  void SendSimTemperature();  // f_Command3 (already cleared)
-  void SendFSetupData();
+  void SendNextSetting();
+  void SendAddressWrite();    // pending.Has(PollRequest::AddressWrite) (already cleared)
+  void SendSimTemperature();  // pending.Has(PollRequest::SimTemperature) (already cleared)
+  void SendNextFactorySetting();
 
   // FrameSink: the decoders of the responses the frame analysis accepts.
   void ShowRunData() override;
   void ShowAddress() override;
   void ShowBoardInfo() override;
-  void ShowFSetupData() override;
+  void ShowFactoryData() override;
   void LinkModeUpdate() override;
   void SelectRS422() override;
   void Consumed(const ReceiveRing& ring, int length, Piece piece) override;

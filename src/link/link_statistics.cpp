@@ -49,7 +49,7 @@ void LinkStatistics::Received(const ReceiveRing& ring, int length, Piece piece, 
   while (static_cast<int>(recent_.size()) > kRecentResponses) recent_.pop_front();
   if (!observer_) return;
   // A write acknowledgement is consumed before all of it may be here: only what arrived.
-  const int here = std::clamp(std::min(length, ring.m_DataNo), 0, ReceiveRing::kSize);
+  const int here = std::clamp(std::min(length, ring.unreadCount), 0, ReceiveRing::kSize);
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(here));
   for (int k = 0; k < here; ++k) bytes[static_cast<std::size_t>(k)] = ring.At(k);
   Tell(LinkEvent::Direction::Received, piece, std::move(bytes), nowMs);

@@ -27,10 +27,10 @@ struct StatusLine {
   std::string tip;
 };
 
-// The sentence of LinkStatus and its tooltip (every probed device and its state).
+// The sentence of kLinkStatus and its tooltip (every probed device and its state).
 StatusLine LinkStatusLine(const LinkView& view, const LinkStatistics& stats, std::int64_t nowMs);
 
-// The counts of LinkStats since the port was opened.
+// The counts of kLinkStats since the port was opened.
 std::string LinkStatsText(const LinkStatistics& stats, std::int64_t nowMs);
 
 // The operator's words for why a port could not be opened or was lost.

@@ -13,8 +13,8 @@ using namespace main_window;
 
 // Every write of the selector text also names the device behind it in the tooltip.
 void ShowPortText(Panel& main, const SerialPort& port, const std::string& name) {
-  main.SetText(CommPortText, name);
-  main.SetToolTip(CommPortText, port.DeviceName(PortNumberOf(name)));
+  main.SetText(kPortName, name);
+  main.SetToolTip(kPortName, port.DeviceName(PortNumberOf(name)));
 }
 
 }  // namespace
@@ -27,62 +27,62 @@ int PortNumberOf(std::string_view text) {
 
 void ProbePorts(SerialPort& port, FoundPorts& found) {
   const int selected = port.CommPort();
-  found.Outcomes.clear();
+  found.outcomes.clear();
   for (int i = 1; i <= kProbedPorts; ++i) {
     const std::string name = PortName(i);
-    const auto end = found.CommPortList.begin() + found.m_CommPortNo;
-    const bool offered = std::find(found.CommPortList.begin(), end, name) != end;
+    const auto end = found.portNames.begin() + found.portCount;
+    const bool offered = std::find(found.portNames.begin(), end, name) != end;
     PortFault fault = PortFault::None;
     if (!offered) {
       port.SetCommPort(i);
       if (port.SetPortOpen(true) && port.PortOpen()) {
         port.SetPortOpen(false);
-        found.CommPortList[static_cast<std::size_t>(found.m_CommPortNo)] = name;
-        ++found.m_CommPortNo;
+        found.portNames[static_cast<std::size_t>(found.portCount)] = name;
+        ++found.portCount;
       } else {
         fault = port.Fault();
       }
     }
-    found.Outcomes.push_back({i, port.DeviceName(i), fault});
+    found.outcomes.push_back({i, port.DeviceName(i), fault});
   }
   // The operator's choice stands for the next open.
   if (selected > 0) port.SetCommPort(selected);
 }
 
 void ShowClosedPort(Panel& main, const SerialPort& port, const FoundPorts& found) {
-  if (found.m_CommPortNo > 1 && !main.Visible(CommPortVScroll)) main.SetVisible(CommPortVScroll, true);
+  if (found.portCount > 1 && !main.Visible(kPortScroll)) main.SetVisible(kPortScroll, true);
   // Afterwards the selector's text starts with "C" and is left as the selector sets it.
-  if (main.Text(CommPortText).starts_with('C') || found.m_CommPortNo <= 0) return;
-  ShowPortText(main, port, found.CommPortList[0]);
+  if (main.Text(kPortName).starts_with('C') || found.portCount <= 0) return;
+  ShowPortText(main, port, found.portNames[0]);
 }
 
 void SelectPort(Panel& main, SerialPort& port, const FoundPorts& found) {
   // Stepping past the last port found wraps to the first; the up arrow stops at the first
   // (the bar's minimum is 0).
-  int value = main.Number(CommPortVScroll);
-  if (value >= found.m_CommPortNo || value < 0) {
+  int value = main.Number(kPortScroll);
+  if (value >= found.portCount || value < 0) {
     value = 0;
-    main.SetNumber(CommPortVScroll, 0);
+    main.SetNumber(kPortScroll, 0);
   }
-  const std::string& name = found.CommPortList[static_cast<std::size_t>(value)];
+  const std::string& name = found.portNames[static_cast<std::size_t>(value)];
   ShowPortText(main, port, name);
   // Takes effect at the next open; an open port stays on its device until it is closed.
   port.SetCommPort(PortNumberOf(name));
 }
 
 void TogglePort(Panel& main, SerialPort& port, const FoundPorts& found, MessageBox& box) {
-  if (found.m_CommPortNo <= 0) return;
-  if (main.Text(CommPort_ToggleButton) != kOpenPortCaption) {
-    main.SetText(CommPort_ToggleButton, kOpenPortCaption);
+  if (found.portCount <= 0) return;
+  if (main.Text(kPortToggle) != kOpenPortCaption) {
+    main.SetText(kPortToggle, kOpenPortCaption);
     port.SetPortOpen(false);
     return;
   }
-  port.SetCommPort(PortNumberOf(main.Text(CommPortText)));
+  port.SetCommPort(PortNumberOf(main.Text(kPortName)));
   // The caption turns to "关闭串口" only once the port is really open: a port that vanished or
   // was taken by another program since the probe leaves the link closed, and the operator
   // learns why.
   if (port.SetPortOpen(true) && port.PortOpen()) {
-    main.SetText(CommPort_ToggleButton, kClosePortCaption);
+    main.SetText(kPortToggle, kClosePortCaption);
     return;
   }
   const std::string reason = port.ErrorText();
@@ -91,10 +91,10 @@ void TogglePort(Panel& main, SerialPort& port, const FoundPorts& found, MessageB
 }
 
 std::optional<std::string> ClosePortIfLost(Panel& main, SerialPort& port, MessageBox& box) {
-  if (main.Text(CommPort_ToggleButton) != kClosePortCaption) return std::nullopt;
+  if (main.Text(kPortToggle) != kClosePortCaption) return std::nullopt;
   const PortFault fault = port.Fault();
   port.SetPortOpen(false);
-  main.SetText(CommPort_ToggleButton, kOpenPortCaption);
+  main.SetText(kPortToggle, kOpenPortCaption);
   std::string device = port.DeviceName(port.CommPort());
   if (device.empty()) device = PortName(port.CommPort());
   const std::string lost = LostText(device, fault);
@@ -103,7 +103,7 @@ std::optional<std::string> ClosePortIfLost(Panel& main, SerialPort& port, Messag
 }
 
 std::string SelectedDevice(const Panel& main, const SerialPort& port) {
-  const std::string text = main.Text(CommPortText);
+  const std::string text = main.Text(kPortName);
   if (text.empty()) return {};
   const std::string device = port.DeviceName(PortNumberOf(text));
   return device.empty() ? text : device;

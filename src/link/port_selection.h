@@ -33,9 +33,9 @@ struct ProbeOutcome {
 // Ports found by the probe ("COM1".."COM3"), in the order they were found, and what the probe
 // found for each port number.
 struct FoundPorts {
-  std::array<std::string, 4> CommPortList{};
-  int m_CommPortNo = 0;
-  std::vector<ProbeOutcome> Outcomes;
+  std::array<std::string, 4> portNames{};
+  int portCount = 0;
+  std::vector<ProbeOutcome> outcomes;
 };
 
 // Tries those of COM1..COM3 not offered yet; a port that opens is closed again and offered

@@ -75,22 +75,22 @@ std::vector<std::string> OrderSerialDevices(std::vector<std::string> devices) {
   return devices;
 }
 
-std::vector<std::string> BuildPortTable(const char* ports_variable,
-                                        const std::function<std::vector<std::string>()>& list_system) {
+std::vector<std::string> BuildPortTable(const char* portsVariable,
+                                        const std::function<std::vector<std::string>()>& listSystem) {
 #ifdef _WIN32
-  (void)ports_variable;
-  (void)list_system;
+  (void)portsVariable;
+  (void)listSystem;
   std::vector<std::string> table;
   for (int n = 1; n <= kMaxPortNumber; ++n) table.push_back(PortName(n));
   return table;
 #else
-  if (ports_variable != nullptr) return ParsePortList(ports_variable);
-  return OrderSerialDevices(list_system ? list_system() : std::vector<std::string>{});
+  if (portsVariable != nullptr) return ParsePortList(portsVariable);
+  return OrderSerialDevices(listSystem ? listSystem() : std::vector<std::string>{});
 #endif
 }
 
-std::vector<std::string> CurrentPortTable(const std::function<std::vector<std::string>()>& list_system) {
-  return BuildPortTable(std::getenv(kPortsVariable), list_system);
+std::vector<std::string> CurrentPortTable(const std::function<std::vector<std::string>()>& listSystem) {
+  return BuildPortTable(std::getenv(kPortsVariable), listSystem);
 }
 
 std::vector<std::string> KeepNumbers(std::vector<std::string> earlier, const std::vector<std::string>& listing) {

@@ -24,13 +24,13 @@ std::vector<std::string> ParsePortList(std::string_view text);
 // group in natural order (ttyUSB2 before ttyUSB10).
 std::vector<std::string> OrderSerialDevices(std::vector<std::string> devices);
 
-// The table itself. ports_variable is the value of KESTROVA_PORTS (nullptr when unset);
-// list_system is called only when the variable is unset and returns the system's serial devices.
-std::vector<std::string> BuildPortTable(const char* ports_variable,
-                                        const std::function<std::vector<std::string>()>& list_system);
+// The table itself. portsVariable is the value of KESTROVA_PORTS (nullptr when unset);
+// listSystem is called only when the variable is unset and returns the system's serial devices.
+std::vector<std::string> BuildPortTable(const char* portsVariable,
+                                        const std::function<std::vector<std::string>()>& listSystem);
 
 // The table as the process environment gives it.
-std::vector<std::string> CurrentPortTable(const std::function<std::vector<std::string>()>& list_system);
+std::vector<std::string> CurrentPortTable(const std::function<std::vector<std::string>()>& listSystem);
 
 // The table after a new listing, with the numbers already given kept: every device of the
 // earlier table stays at its number (also while it is unplugged), and devices new in the

@@ -13,7 +13,7 @@ using namespace main_window;
 
 int ShowAddress(const ReceiveRing& frame, Panel& main) {
   const int address = frame.At(5);
-  main.SetText(AddrText2, WholeText(address));
+  main.SetText(kBoardAddress, WholeText(address));
   return address;
 }
 
@@ -22,20 +22,20 @@ void ShowBoardInfo(const ReceiveRing& frame, Panel& main) {
   std::vector<std::uint8_t> bytes(static_cast<std::size_t>(n));
   for (int k = 0; k < n; ++k) bytes[static_cast<std::size_t>(k)] = frame.At(5 + k);
   const BoardInfoFields fields = SplitBoardInfo(BytesToText(bytes));
-  main.SetText(TextBox1, fields.model);
-  main.SetText(TextBox2, fields.pcb);
-  main.SetText(TextBox3, fields.software);
-  if (IsThermoelectricVersion(main.Text(TextBox3))) main.SetText(TextBox4, kThermoelectricDescription);
+  main.SetText(kBoardModel, fields.model);
+  main.SetText(kPcbVersion, fields.pcb);
+  main.SetText(kSoftwareVersion, fields.software);
+  if (IsThermoelectricVersion(main.Text(kSoftwareVersion))) main.SetText(kVersionNote, kThermoelectricDescription);
 }
 
 void LinkModeUpdate(Panel& main) {
-  if (!main.Checked(RS422Option)) main.SetChecked(RS485Option, true);
+  if (!main.Checked(kRs422Mode)) main.SetChecked(kRs485Mode, true);
 }
 
 void SelectRS422(Panel& main) {
   // The two options form one group; both are set so the display never shows both selected.
-  main.SetChecked(RS422Option, true);
-  main.SetChecked(RS485Option, false);
+  main.SetChecked(kRs422Mode, true);
+  main.SetChecked(kRs485Mode, false);
 }
 
 }  // namespace kestrova

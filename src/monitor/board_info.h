@@ -5,12 +5,12 @@
 
 namespace kestrova {
 
-// The 7-byte address response at the read index: shows the address in AddrText2 and returns
+// The 7-byte address response at the read index: shows the address in kBoardAddress and returns
 // it; from then on every request goes to it and the address filter accepts it.
 int ShowAddress(const ReceiveRing& frame, Panel& main);
 
-// The n+6-byte board-information response: model, PCB and software version in TextBox1..3,
-// and the version description in TextBox4 for a thermoelectric board (only ever set).
+// The n+6-byte board-information response: model, PCB and software version in kBoardModel, kPcbVersion and kSoftwareVersion,
+// and the version description in kVersionNote for a thermoelectric board (only ever set).
 void ShowBoardInfo(const ReceiveRing& frame, Panel& main);
 
 // After a consumed response: select RS485 unless RS422 is already selected.

@@ -7,9 +7,9 @@
 namespace kestrova {
 
 struct BoardInfoFields {
-  std::string model;     // TextBox1
-  std::string pcb;       // TextBox2
-  std::string software;  // TextBox3
+  std::string model;     // kBoardModel
+  std::string pcb;       // kPcbVersion
+  std::string software;  // kSoftwareVersion
 };
 
 // Splits a UTF-8 text by characters (never inside a character):

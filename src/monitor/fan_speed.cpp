@@ -21,12 +21,12 @@ std::string AverageText(const std::array<std::uint32_t, 20>& samples, int count)
 
 FanSpeedTexts FanSpeedAverage::Add(std::uint8_t innerHigh, std::uint8_t innerLow,
                                    std::uint8_t outerHigh, std::uint8_t outerLow) {
-  const int k = m_FanSpeedPointer;
-  IntFanSamples[k] = innerHigh * 256u + innerLow;
-  ExtFanSamples[k] = outerHigh * 256u + outerLow;
-  m_FanSpeedPointer = k + 1 > kSlots - 1 ? 0 : k + 1;
-  m_FanSpeedNumber = std::min(m_FanSpeedNumber + 1, kSlots);
-  return {AverageText(IntFanSamples, m_FanSpeedNumber), AverageText(ExtFanSamples, m_FanSpeedNumber)};
+  const int k = nextSlot;
+  innerSamples[k] = innerHigh * 256u + innerLow;
+  outerSamples[k] = outerHigh * 256u + outerLow;
+  nextSlot = k + 1 > kSlots - 1 ? 0 : k + 1;
+  filledSlots = std::min(filledSlots + 1, kSlots);
+  return {AverageText(innerSamples, filledSlots), AverageText(outerSamples, filledSlots)};
 }
 
 }  // namespace kestrova

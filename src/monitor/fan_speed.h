@@ -9,16 +9,16 @@
 namespace kestrova {
 
 struct FanSpeedTexts {
-  std::string inner;  // IntFanSpeed_Text
-  std::string outer;  // ExtFanSpeed_Text
+  std::string inner;  // kInnerFanSpeed
+  std::string outer;  // kOuterFanSpeed
 };
 
 struct FanSpeedAverage {
   static constexpr int kSlots = 15;
-  std::array<std::uint32_t, 20> IntFanSamples{};  // slots 0..14 used
-  std::array<std::uint32_t, 20> ExtFanSamples{};
-  int m_FanSpeedPointer = 0;  // slot of the next sample, 0..14
-  int m_FanSpeedNumber = 0;   // samples taken so far, at most 15
+  std::array<std::uint32_t, 20> innerSamples{};  // slots 0..14 used
+  std::array<std::uint32_t, 20> outerSamples{};
+  int nextSlot = 0;  // slot of the next sample, 0..14
+  int filledSlots = 0;   // samples taken so far, at most 15
 
   // Stores one pair of samples (high, low bytes of each fan) and returns the two texts.
   FanSpeedTexts Add(std::uint8_t innerHigh, std::uint8_t innerLow,

@@ -17,17 +17,17 @@ struct Tip {
 };
 
 const std::array<Tip, 11> kMeasurementTips{{
-    {Temp1_Text, "内温度（°C），-40…86.5；开路/短路 为传感器故障"},
-    {Temp2_Text, "外温度（°C），-40…86.5；开路/短路 为传感器故障"},
-    {ControlTemp_Text, "控制温度（°C），-40…87.5"},
-    {TECcurrent_Text, "实时电流（A），0…25.5"},
-    {DCvoltage_Text, "直流电压（V），0…6553.5"},
-    {IntFanSpeed_Text, "内风机当前转速（r/min），最近 15 次的平均，0…65535"},
-    {ExtFanSpeed_Text, "外风机当前转速（r/min），最近 15 次的平均，0…65535"},
-    {CommCtr_Text, "通信计数：启动以来收到的运行数据帧数"},
-    {SetupT_Text, "模拟温度（°C），-40…80"},
-    {AddrText1, "新设备地址，1…20"},
-    {AddrText2, "控制板的设备地址（按“获取地址”读取）"},
+    {kInnerTemperature, "内温度（°C），-40…86.5；开路/短路 为传感器故障"},
+    {kOuterTemperature, "外温度（°C），-40…86.5；开路/短路 为传感器故障"},
+    {kControlTemperature, "控制温度（°C），-40…87.5"},
+    {kLiveCurrent, "实时电流（A），0…25.5"},
+    {kSupplyVoltage, "直流电压（V），0…6553.5"},
+    {kInnerFanSpeed, "内风机当前转速（r/min），最近 15 次的平均，0…65535"},
+    {kOuterFanSpeed, "外风机当前转速（r/min），最近 15 次的平均，0…65535"},
+    {kCommCounter, "通信计数：启动以来收到的运行数据帧数"},
+    {kSimTemperature, "模拟温度（°C），-40…80"},
+    {kNewAddress, "新设备地址，1…20"},
+    {kBoardAddress, "控制板的设备地址（按“获取地址”读取）"},
 }};
 
 std::string Quantity(const SettingPair& pair) {
@@ -52,8 +52,8 @@ const std::vector<std::string_view>& RunDataDisplays() {
   static const std::vector<std::string_view> displays = [] {
     std::vector<std::string_view> v;
     for (const SettingPair& pair : kSettingPairs) v.push_back(pair.readBack);
-    for (const Control& c : {TECcurrent_Text, IntFanSpeed_Text, ExtFanSpeed_Text, Temp1_Text, Temp2_Text,
-                             ControlTemp_Text, DCvoltage_Text, CommCtr_Text})
+    for (const Control& c : {kLiveCurrent, kInnerFanSpeed, kOuterFanSpeed, kInnerTemperature, kOuterTemperature,
+                             kControlTemperature, kSupplyVoltage, kCommCounter})
       v.push_back(c);
     for (const Control& c : kAll)
       if (c.kind == ControlKind::Lamp) v.push_back(c);

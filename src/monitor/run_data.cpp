@@ -31,7 +31,7 @@ constexpr std::array<LampBit, 4> kAlarmLamps2{{{0, 13, kLampAlarm}, {1, 14, kLam
                                                {3, 16, kLampAlarm}}};
 // Switch inputs (offset 24): bit 0 is "开关量4", bit 2 the door switch.
 constexpr std::array<LampBit, 3> kSwitchLamps{{{0, 22, kLampAlarm}, {1, 21, kLampAlarm}, {2, 20, kLampAlarm}}};
-// StatusBox18 and 19 stay hidden and are never written.
+// kSimTemperatureLamp and kSelfTestHiddenLamp stay hidden and are never written.
 constexpr int kHiddenLamps[] = {18, 19};
 
 bool Bit(std::uint8_t b, int bit) { return (b >> bit) & 1; }
@@ -54,9 +54,9 @@ std::string TemperatureText(Sensor sensor, double value) {
 
 const std::array<std::string_view, 22>& LampNames() {
   static const std::array<std::string_view, 22> names{
-      StatusBox1,  StatusBox2,  StatusBox3,  StatusBox4,  StatusBox5,  StatusBox6,  StatusBox7,  StatusBox8,
-      StatusBox9,  StatusBox10, StatusBox11, StatusBox12, StatusBox13, StatusBox14, StatusBox15, StatusBox16,
-      StatusBox17, StatusBox18, StatusBox19, StatusBox20, StatusBox21, StatusBox22};
+      kInnerFanLamp,  kOuterFanLamp,  kCoolingLamp,  kHeatingLamp,  kVentMotorLamp,  kSelfTestLamp,  kGeneralAlarmLamp,  kSensorAlarmLamp,
+      kInnerFanAlarmLamp,  kOuterFanAlarmLamp, kCurrentLowAlarmLamp, kCurrentHighAlarmLamp, kHighTempAlarmLamp, kLowTempAlarmLamp, kDcLowAlarmLamp, kDcHighAlarmLamp,
+      kAcPowerLossLamp, kSimTemperatureLamp, kSelfTestHiddenLamp, kDoorLamp, kSwitchInput3Lamp, kSwitchInput4Lamp};
   return names;
 }
 
@@ -93,18 +93,18 @@ void ShowRunData(const ReceiveRing& frame, Panel& main, RunDataCounters& counter
     const int box = static_cast<int>(i) + 1;
     if (box != kHiddenLamps[0] && box != kHiddenLamps[1]) main.SetNumber(LampNames()[i], v.lamps[i]);
   }
-  main.SetText(Temp1_Text, TemperatureText(v.innerSensor, v.innerTemp));
-  main.SetText(Temp2_Text, TemperatureText(v.outerSensor, v.outerTemp));
-  main.SetText(ControlTemp_Text, DecimalText(v.controlTemp));
-  main.SetText(TECcurrent_Text, DecimalText(v.moduleCurrent));
-  main.SetText(DCvoltage_Text, DecimalText(v.dcVoltage));
+  main.SetText(kInnerTemperature, TemperatureText(v.innerSensor, v.innerTemp));
+  main.SetText(kOuterTemperature, TemperatureText(v.outerSensor, v.outerTemp));
+  main.SetText(kControlTemperature, DecimalText(v.controlTemp));
+  main.SetText(kLiveCurrent, DecimalText(v.moduleCurrent));
+  main.SetText(kSupplyVoltage, DecimalText(v.dcVoltage));
 
-  const FanSpeedTexts fans = counters.FanSpeed.Add(frame.At(31), frame.At(32), frame.At(33), frame.At(34));
-  main.SetText(IntFanSpeed_Text, fans.inner);
-  main.SetText(ExtFanSpeed_Text, fans.outer);
+  const FanSpeedTexts fans = counters.fanSpeed.Add(frame.At(31), frame.At(32), frame.At(33), frame.At(34));
+  main.SetText(kInnerFanSpeed, fans.inner);
+  main.SetText(kOuterFanSpeed, fans.outer);
 
-  ++counters.CommCounter;
-  main.SetText(CommCtr_Text, WholeText(counters.CommCounter));
+  ++counters.commCounter;
+  main.SetText(kCommCounter, WholeText(counters.commCounter));
 }
 
 }  // namespace kestrova

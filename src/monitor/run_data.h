@@ -19,8 +19,8 @@ inline constexpr int kLampSelfTest = 3;
 
 // What the run data adds up over the run.
 struct RunDataCounters {
-  std::int64_t CommCounter = 0;  // decoded run-data responses since start; never wraps
-  FanSpeedAverage FanSpeed;
+  std::int64_t commCounter = 0;  // decoded run-data responses since start; never wraps
+  FanSpeedAverage fanSpeed;
 };
 
 // A temperature sensor's reading: a value, or the open or short circuit the board reports.
@@ -35,7 +35,7 @@ struct RunDataValues {
   double moduleCurrent = 0;             // A
   double dcVoltage = 0;                 // V
   int innerFanSpeed = 0, outerFanSpeed = 0;  // r/min as reported (the window shows averages)
-  // State of StatusBox1..22 (index 0 is StatusBox1); 18 and 19 are never lit.
+  // State of the 22 lamps (index 0 is kInnerFanLamp); the two hidden ones are never lit.
   std::array<int, 22> lamps{};
 };
 

@@ -23,7 +23,7 @@ void Take(ReceiveRing& ring, FrameSink& sink, int length, Piece piece) {
 // holds, consume it in either case. Returns false while it is still incomplete.
 template <typename Decode>
 bool TakeReadResponse(ReceiveRing& ring, FrameSink& sink, int length, Decode decode) {
-  if (ring.m_DataNo < length) return false;
+  if (ring.unreadCount < length) return false;
   const bool good = !ring.CheckSumError(length - 1);
   if (good) decode();
   Take(ring, sink, length, good ? Piece::Response : Piece::BadChecksum);
@@ -33,7 +33,7 @@ bool TakeReadResponse(ReceiveRing& ring, FrameSink& sink, int length, Decode dec
 }  // namespace
 
 bool ScanFrames(ReceiveRing& ring, int address, FrameSink& sink) {
-  while (ring.m_DataNo >= kShortestFrame) {
+  while (ring.unreadCount >= kShortestFrame) {
     const std::uint8_t b0 = ring.At(0);
     if (b0 == kNak) {
       Take(ring, sink, 2, Piece::Nak);  // a NAK takes its neighbour with it
@@ -55,7 +55,7 @@ bool ScanFrames(ReceiveRing& ring, int address, FrameSink& sink) {
       sink.SelectRS422();
     } else if (c == kParameterWrite) {
       const int length = ParameterWriteLength(ring);
-      if (ring.m_DataNo < length) return true;  // the rest comes with a later tick
+      if (ring.unreadCount < length) return true;  // the rest comes with a later tick
       Take(ring, sink, length, Piece::Echo);
       sink.SelectRS422();
     } else {
@@ -97,7 +97,7 @@ bool AnalyseFrame(ReceiveRing& ring, int address, FrameSink& sink) {
       }
       case kFactoryData:
         // The factory data never change the link-mode display.
-        return !TakeReadResponse(ring, sink, 18, [&] { sink.ShowFSetupData(); });
+        return !TakeReadResponse(ring, sink, 18, [&] { sink.ShowFactoryData(); });
       default:
         Take(ring, sink, 3, Piece::UnknownCommand);
         return false;

@@ -22,12 +22,12 @@ enum class Piece {
 };
 
 // Where the analysis hands complete, checksum-good responses and the link-mode changes.
-// Every Show... reads the frame at ring.m_DataPointer before it is consumed.
+// Every Show... reads the frame at ring.readIndex before it is consumed.
 class FrameSink {
  public:
   virtual ~FrameSink() = default;
   // Every consumed run of bytes, told before it is consumed: its bytes are ring.At(0) up to
-  // ring.At(length - 1), of which only the first ring.m_DataNo have arrived (a write
+  // ring.At(length - 1), of which only the first ring.unreadCount have arrived (a write
   // acknowledgement is consumed whole before all of it is here).
   virtual void Consumed(const ReceiveRing& ring, int length, Piece piece) {
     (void)ring, (void)length, (void)piece;
@@ -35,7 +35,7 @@ class FrameSink {
   virtual void ShowRunData() = 0;      // 36-byte run-data response
   virtual void ShowAddress() = 0;      // 7-byte address response
   virtual void ShowBoardInfo() = 0;    // n+6-byte board-information response
-  virtual void ShowFSetupData() = 0;   // 18-byte factory-data response
+  virtual void ShowFactoryData() = 0;   // 18-byte factory-data response
   // After a consumed response: select RS485 unless RS422 is already selected.
   virtual void LinkModeUpdate() = 0;
   // An echo of a console request was met in the input: the line is an RS-422 loop.
@@ -43,7 +43,7 @@ class FrameSink {
 };
 
 // One pass of the frame scan: skips noise, NAK pairs and echoed requests, and calls
-// AnalyseFrame on the first response it meets (then stops). Runs while m_DataNo >= 5.
+// AnalyseFrame on the first response it meets (then stops). Runs while unreadCount >= 5.
 // Returns true when it stopped at a frame start whose frame has not completely arrived.
 bool ScanFrames(ReceiveRing& ring, int address, FrameSink& sink);
 
@@ -51,7 +51,7 @@ bool ScanFrames(ReceiveRing& ring, int address, FrameSink& sink);
 // looks for the next start byte: the frame was no frame, or its rest is lost.
 void DropIncompleteStart(ReceiveRing& ring, FrameSink& sink);
 
-// Examines the response at m_DataPointer (start byte 0x06 and m_DataNo >= 5 are given):
+// Examines the response at readIndex (start byte 0x06 and unreadCount >= 5 are given):
 // address filter, completeness wait, checksum test, decoder, consume, link-mode update.
 // Returns true when it left an incomplete response in place.
 bool AnalyseFrame(ReceiveRing& ring, int address, FrameSink& sink);

@@ -11,27 +11,27 @@ int Wrap(int index) { return index >= ReceiveRing::kSize ? index - ReceiveRing::
 }  // namespace
 
 void ReceiveRing::Reset() {
-  ReceiveBuffer.fill(0);
-  m_ReceiveNo = 0;
-  m_DataNo = 0;
-  m_DataPointer = 0;
+  buffer.fill(0);
+  writeIndex = 0;
+  unreadCount = 0;
+  readIndex = 0;
 }
 
-std::uint8_t ReceiveRing::At(int k) const { return ReceiveBuffer[Wrap(m_DataPointer + k)]; }
+std::uint8_t ReceiveRing::At(int k) const { return buffer[Wrap(readIndex + k)]; }
 
 void ReceiveRing::Consume(int k) {
-  m_DataNo -= k;
-  m_DataPointer = Wrap(m_DataPointer + k);
+  unreadCount -= k;
+  readIndex = Wrap(readIndex + k);
 }
 
 void ReceiveRing::Store(std::span<const std::uint8_t> bytes) {
   for (std::uint8_t b : bytes) {
     // A full ring gives up its oldest unread byte rather than overwrite it unseen: the read
     // index moves past it, and the scan finds the next start byte from there.
-    if (m_DataNo >= kSize) Consume(1);
-    ReceiveBuffer[m_ReceiveNo] = b;
-    m_ReceiveNo = Wrap(m_ReceiveNo + 1);
-    ++m_DataNo;
+    if (unreadCount >= kSize) Consume(1);
+    buffer[writeIndex] = b;
+    writeIndex = Wrap(writeIndex + 1);
+    ++unreadCount;
   }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// The 128-byte receive ring. Bytes read from the serial port are appended at m_ReceiveNo;
-// the frame under analysis starts at m_DataPointer; m_DataNo counts the unread bytes between
-// them. m_DataNo is signed: a write acknowledgement is consumed by its full length even when
+// The 128-byte receive ring. Bytes read from the serial port are appended at writeIndex;
+// the frame under analysis starts at readIndex; unreadCount counts the unread bytes between
+// them. unreadCount is signed: a write acknowledgement is consumed by its full length even when
 // only five of its bytes have arrived, so the count can drop to -3 until the rest comes in.
 #include <array>
 #include <cstdint>
@@ -13,13 +13,13 @@ class ReceiveRing {
  public:
   static constexpr int kSize = 128;
 
-  std::array<std::uint8_t, kSize> ReceiveBuffer{};
-  int m_ReceiveNo = 0;    // write index, 0..127
-  int m_DataNo = 0;       // unread bytes, never above kSize
-  int m_DataPointer = 0;  // read index, 0..127
+  std::array<std::uint8_t, kSize> buffer{};
+  int writeIndex = 0;    // write index, 0..127
+  int unreadCount = 0;       // unread bytes, never above kSize
+  int readIndex = 0;  // read index, 0..127
 
   void Reset();
-  // Byte at offset k (0..127) of the frame that starts at m_DataPointer.
+  // Byte at offset k (0..127) of the frame that starts at readIndex.
   std::uint8_t At(int k) const;
   // Drops k bytes from the read side.
   void Consume(int k);

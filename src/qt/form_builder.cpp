@@ -7,6 +7,7 @@
 #include "qt/fonts.h"
 #include "qt/lamp.h"
 #include "qt/twips.h"
+#include "qt/text.h"
 
 namespace kestrova {
 
@@ -88,15 +89,15 @@ QLabel* NarrowCaption(QWidget* parent, const QString& name, const QString& text,
 
 }  // namespace
 
-QLabel* AddNarrowCaption(QWidget* parent, const QString& name, const QString& text, int field_left, int top,
+QLabel* AddNarrowCaption(QWidget* parent, const QString& name, const QString& text, int fieldLeft, int top,
                          int bottom) {
-  const int right = TwipsToPixels(field_left) - 5;
+  const int right = TwipsToPixels(fieldLeft) - 5;
   return NarrowCaption(parent, name, text, top, bottom, [right](int width) { return right - width; });
 }
 
-QLabel* AddNarrowCaptionAt(QWidget* parent, const QString& name, const QString& text, int caption_left, int top,
+QLabel* AddNarrowCaptionAt(QWidget* parent, const QString& name, const QString& text, int captionLeft, int top,
                            int bottom) {
-  const int left = TwipsToPixels(caption_left);
+  const int left = TwipsToPixels(captionLeft);
   return NarrowCaption(parent, name, text, top, bottom, [left](int) { return left; });
 }
 

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "panel/controls.h"
+#include "qt/text.h"
 
 class QGroupBox;
 
@@ -36,19 +37,18 @@ QLineEdit* AddField(QWidget* parent, const QString& name, Twips at, FieldKind ki
 // A one-line caption; a rectangle lower than the font's line grows about its centre.
 QLabel* AddCaption(QWidget* parent, const QString& name, const QString& text, Twips at,
                    Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter);
-// A caption two characters wide whose right edge stands just left of the field at field_left,
+// A caption two characters wide whose right edge stands just left of the field at fieldLeft,
 // centred on the band from top to bottom (twips): four characters take two lines.
-QLabel* AddNarrowCaption(QWidget* parent, const QString& name, const QString& text, int field_left,
+QLabel* AddNarrowCaption(QWidget* parent, const QString& name, const QString& text, int fieldLeft,
                          int top, int bottom);
-// The same caption with its left edge at caption_left (twips) instead.
-QLabel* AddNarrowCaptionAt(QWidget* parent, const QString& name, const QString& text, int caption_left,
+// The same caption with its left edge at captionLeft (twips) instead.
+QLabel* AddNarrowCaptionAt(QWidget* parent, const QString& name, const QString& text, int captionLeft,
                            int top, int bottom);
 QPushButton* AddButton(QWidget* parent, const QString& name, const QString& caption, Twips at);
 Lamp* AddLamp(QWidget* parent, const QString& name, const QString& caption, Twips at);
 
 // The objectName of a control, and of the caption label beside it ("Label_" + name).
-inline QString N(std::string_view name) { return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())); }
-inline QString LabelName(std::string_view control) { return QStringLiteral("Label_") + N(control); }
+inline QString LabelName(std::string_view control) { return QStringLiteral("Label_") + ToQString(control); }
 
 // The widget of a window built here; a missing one is a fault of the layout code.
 template <typename T>
@@ -59,7 +59,7 @@ T& Child(QWidget& window, const QString& name) {
 }
 template <typename T>
 T& Child(QWidget& window, std::string_view name) {
-  return Child<T>(window, N(name));
+  return Child<T>(window, ToQString(name));
 }
 
 }  // namespace kestrova

@@ -25,9 +25,9 @@ QString Lamp::StateName(int state) {
 
 void Lamp::SetState(int state) {
   if (state == state_) return;
-  const bool looks_different = Shown(state) != Shown(state_);
+  const bool looksDifferent = Shown(state) != Shown(state_);
   state_ = state;
-  if (looks_different) {
+  if (looksDifferent) {
     UpdateAccessibleName();
     update();
   }

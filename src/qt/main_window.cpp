@@ -8,24 +8,25 @@
 #include "qt/fonts.h"
 #include "qt/form_builder.h"
 #include "qt/twips.h"
+#include "qt/text.h"
 
 namespace kestrova {
 
-ToggleButton::ToggleButton(const QString& raised_caption, QWidget* parent)
-    : QPushButton(raised_caption, parent), raised_caption_(raised_caption) {
+ToggleButton::ToggleButton(const QString& raisedCaption, QWidget* parent)
+    : QPushButton(raisedCaption, parent), raisedCaption_(raisedCaption) {
   setCheckable(true);
   setAutoDefault(false);
 }
 
 void ToggleButton::SetCaption(const QString& caption) {
   setText(caption);
-  setChecked(caption != raised_caption_);
+  setChecked(caption != raisedCaption_);
 }
 
 MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
-  setObjectName(N(main_window::kWindow));
+  setObjectName(ToQString(main_window::kWindow));
   setWindowTitle(QStringLiteral("Kestrova后台软件_v2"));
   setFont(ConsoleFont());
   // Group captions sit on the frame line, as on the original forms. Values the board has not
@@ -42,22 +43,22 @@ MainWindow::MainWindow(QWidget* parent)
   form_->setFixedSize(TwipsToPixels(12630), TwipsToPixels(7425));
   BuildMainWindowLayout(*form_);
 
-  status_bar_ = new QStatusBar(this);
-  status_bar_->setSizeGripEnabled(false);
-  auto* status = new QLabel(status_bar_);
-  status->setObjectName(N(main_window::LinkStatus));
+  statusBar_ = new QStatusBar(this);
+  statusBar_->setSizeGripEnabled(false);
+  auto* status = new QLabel(statusBar_);
+  status->setObjectName(ToQString(main_window::kLinkStatus));
   status->setIndent(4);
-  status_bar_->addWidget(status, 1);
-  auto* stats = new QLabel(status_bar_);
-  stats->setObjectName(N(main_window::LinkStats));
-  status_bar_->addPermanentWidget(stats);
+  statusBar_->addWidget(status, 1);
+  auto* stats = new QLabel(statusBar_);
+  stats->setObjectName(ToQString(main_window::kLinkStats));
+  statusBar_->addPermanentWidget(stats);
 
   layout_ = new QVBoxLayout(this);
   layout_->setContentsMargins(0, 0, 0, 0);
   layout_->setSpacing(0);
   layout_->setSizeConstraint(QLayout::SetFixedSize);
   layout_->addWidget(form_);
-  layout_->addWidget(status_bar_);
+  layout_->addWidget(statusBar_);
   layout_->activate();
 }
 

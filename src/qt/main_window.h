@@ -19,14 +19,14 @@ namespace kestrova {
 class ToggleButton final : public QPushButton {
   Q_OBJECT
  public:
-  ToggleButton(const QString& raised_caption, QWidget* parent);
+  ToggleButton(const QString& raisedCaption, QWidget* parent);
   void SetCaption(const QString& caption);
 
  protected:
   void nextCheckState() override {}
 
  private:
-  QString raised_caption_;
+  QString raisedCaption_;
 };
 
 // An option button only the program selects: drawn like an enabled one, so the link mode
@@ -44,15 +44,15 @@ class DisplayOption final : public QRadioButton {
   void keyReleaseEvent(QKeyEvent* event) override { event->ignore(); }
 };
 
-// The original form keeps its fixed size; the window adds a status bar below it (LinkStatus,
-// LinkStats) and room for a menu bar above it.
+// The original form keeps its fixed size; the window adds a status bar below it (kLinkStatus,
+// kLinkStats) and room for a menu bar above it.
 class MainWindow final : public QWidget {
   Q_OBJECT
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
   QWidget& Form() const { return *form_; }
-  QStatusBar& StatusBar() const { return *status_bar_; }
+  QStatusBar& StatusBar() const { return *statusBar_; }
   void SetMenuBar(QWidget* bar);
 
  signals:
@@ -64,7 +64,7 @@ class MainWindow final : public QWidget {
 
  private:
   QWidget* form_;
-  QStatusBar* status_bar_;
+  QStatusBar* statusBar_;
   QVBoxLayout* layout_;
 };
 

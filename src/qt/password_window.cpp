@@ -11,6 +11,7 @@
 #include "qt/fonts.h"
 #include "qt/form_builder.h"
 #include "qt/twips.h"
+#include "qt/text.h"
 
 namespace kestrova {
 
@@ -38,13 +39,13 @@ bool IsConsoleWindow(const QWindow* window) {
 
 PasswordWindow::PasswordWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-  setObjectName(N(password_window::kWindow));
+  setObjectName(ToQString(password_window::kWindow));
   setWindowTitle(QStringLiteral("密码"));
   setFont(ConsoleFont());
   setFixedSize(TwipsToPixels(3750), TwipsToPixels(1035));
 
-  AddCaption(this, N(password_window::Label1), QStringLiteral("请输入密码"), {600, 480, 975, 200});
-  QLineEdit* field = AddField(this, N(password_window::Password_TextBox), {1680, 435, 1335, 255}, FieldKind::kEdit);
+  AddCaption(this, ToQString(password_window::kPasswordPrompt), QStringLiteral("请输入密码"), {600, 480, 975, 200});
+  QLineEdit* field = AddField(this, ToQString(password_window::kPasswordField), {1680, 435, 1335, 255}, FieldKind::kEdit);
   field->setMaxLength(10);
   field->setEchoMode(QLineEdit::Password);
   auto* style = new StarEchoStyle;
@@ -52,12 +53,12 @@ PasswordWindow::PasswordWindow(QWidget* parent)
   field->setStyle(style);
   field->setFocus();
 
-  last_focus_ = QGuiApplication::focusWindow();
-  connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) { last_focus_ = now; });
+  lastFocus_ = QGuiApplication::focusWindow();
+  connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* now) { lastFocus_ = now; });
 }
 
 bool PasswordWindow::event(QEvent* e) {
-  if (e->type() == QEvent::WindowActivate && IsConsoleWindow(last_focus_) && last_focus_ != windowHandle())
+  if (e->type() == QEvent::WindowActivate && IsConsoleWindow(lastFocus_) && lastFocus_ != windowHandle())
     emit activatedFromConsole();
   return QWidget::event(e);
 }

@@ -25,7 +25,7 @@ class PasswordWindow final : public QWidget {
  private:
   // The application's focus window before the current one; Qt announces the new focus window
   // only after the activated window has seen its WindowActivate event.
-  QPointer<QWindow> last_focus_;
+  QPointer<QWindow> lastFocus_;
 };
 
 }  // namespace kestrova

@@ -148,22 +148,22 @@ std::vector<std::string> QtSerialPort::PortTable() const {
 
 const std::vector<std::string>& QtSerialPort::SystemDevices() const {
   const auto now = std::chrono::steady_clock::now();
-  if (listed_at_ && now - *listed_at_ <= kListingLifetime) return system_devices_;
+  if (listedAt_ && now - *listedAt_ <= kListingLifetime) return systemDevices_;
   // The full listing reads thousands of files under /sys, too much for the once-a-second probe:
   // it is taken once, for the built-in ports (it leaves out ttyS entries without a UART behind
   // them), and the adapters that come and go are looked up in /dev each time.
-  if (!listed_at_) {
+  if (!listedAt_) {
     for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts())
-      built_in_.push_back(info.systemLocation().toStdString());
+      builtIn_.push_back(info.systemLocation().toStdString());
   }
-  system_devices_ = built_in_;
+  systemDevices_ = builtIn_;
 #ifndef Q_OS_WIN
   const QDir dev(QStringLiteral("/dev"));
   for (const QString& name : dev.entryList({QStringLiteral("ttyUSB*"), QStringLiteral("ttyACM*")}, QDir::System))
-    system_devices_.push_back(dev.filePath(name).toStdString());
+    systemDevices_.push_back(dev.filePath(name).toStdString());
 #endif
-  listed_at_ = now;
-  return system_devices_;
+  listedAt_ = now;
+  return systemDevices_;
 }
 
 std::string QtSerialPort::Label(const std::string& device) const {

@@ -44,10 +44,10 @@ class QtSerialPort final : public QObject, public SerialPort {
   std::string device_;  // the device opened last
   std::string error_;
   PortFault fault_ = PortFault::None;
-  mutable std::vector<std::string> system_devices_;
-  mutable std::vector<std::string> built_in_;  // listed once
+  mutable std::vector<std::string> systemDevices_;
+  mutable std::vector<std::string> builtIn_;  // listed once
   mutable std::vector<std::string> table_;     // the port table, numbers kept
-  mutable std::optional<std::chrono::steady_clock::time_point> listed_at_;
+  mutable std::optional<std::chrono::steady_clock::time_point> listedAt_;
 };
 
 }  // namespace kestrova

@@ -70,9 +70,9 @@ bool ValidateFilter::OnWindowPress(const QMouseEvent& press) {
 
   if (!Run(field, field)) {
     // Nothing came between: Qt moves the focus and delivers the press and its release.
-    checked_field_ = field;
-    checked_target_ = target;
-    QTimer::singleShot(0, this, [this] { checked_field_ = checked_target_ = nullptr; });
+    checkedField_ = field;
+    checkedTarget_ = target;
+    QTimer::singleShot(0, this, [this] { checkedField_ = checkedTarget_ = nullptr; });
     return false;
   }
   // A modal box was open in between and took the operator's release with it: finish the
@@ -86,8 +86,8 @@ void ValidateFilter::OnFocusOut(QWidget* field, const QFocusEvent& out) {
   if (busy_ || !IsLeaveReason(out.reason())) return;
   const QPointer<QWidget> now = QApplication::focusWidget();
   if (!now || now == field || now->window() != &window_) return;
-  const bool checked = checked_field_ == field && checked_target_ == now;
-  checked_field_ = checked_target_ = nullptr;
+  const bool checked = checkedField_ == field && checkedTarget_ == now;
+  checkedField_ = checkedTarget_ = nullptr;
   if (checked) return;
   if (Run(field, now)) Restore(now, out.reason());
 }

@@ -47,8 +47,8 @@ class ValidateFilter final : public QObject {
   bool busy_ = false;
   bool blocked_ = false;
   // A press already ran the check for the leave from field to target that follows it.
-  QPointer<QWidget> checked_field_;
-  QPointer<QWidget> checked_target_;
+  QPointer<QWidget> checkedField_;
+  QPointer<QWidget> checkedTarget_;
 };
 
 }  // namespace kestrova

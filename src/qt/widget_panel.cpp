@@ -13,18 +13,17 @@
 #include "qt/lamp.h"
 #include "qt/main_window.h"
 #include "qt/twips.h"
+#include "qt/text.h"
 
 namespace kestrova {
 
 namespace {
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-std::string S(const QString& text) { return text.toStdString(); }
 }  // namespace
 
 QtPanel::QtPanel(QWidget& window) : window_(window) {
-  controls_[S(window.objectName())] = &window;
+  controls_[ToUtf8(window.objectName())] = &window;
   for (QWidget* w : window.findChildren<QWidget*>()) {
-    const std::string name = S(w->objectName());
+    const std::string name = ToUtf8(w->objectName());
     if (name.empty() || name.rfind("qt_", 0) == 0) continue;  // Qt's own inner widgets
     if (!controls_.emplace(name, w).second)
       qCritical("window %s: two controls named %s", qUtf8Printable(window.objectName()), name.c_str());
@@ -34,7 +33,7 @@ QtPanel::QtPanel(QWidget& window) : window_(window) {
 QWidget* QtPanel::Find(std::string_view name) const {
   auto it = controls_.find(name);
   if (it == controls_.end() || !it->second) {
-    qCritical("window %s has no control named %s", qUtf8Printable(window_.objectName()), qUtf8Printable(Q(name)));
+    qCritical("window %s has no control named %s", qUtf8Printable(window_.objectName()), qUtf8Printable(ToQString(name)));
     return nullptr;
   }
   return it->second;
@@ -46,7 +45,7 @@ T* QtPanel::FindAs(std::string_view name, const char* what) const {
   if (!w) return nullptr;
   T* t = qobject_cast<T*>(w);
   if (!t)
-    qCritical("control %s of window %s has no %s", qUtf8Printable(Q(name)), qUtf8Printable(window_.objectName()),
+    qCritical("control %s of window %s has no %s", qUtf8Printable(ToQString(name)), qUtf8Printable(window_.objectName()),
               what);
   return t;
 }
@@ -54,18 +53,18 @@ T* QtPanel::FindAs(std::string_view name, const char* what) const {
 std::string QtPanel::Text(std::string_view name) const {
   QWidget* w = Find(name);
   if (!w) return {};
-  if (auto* edit = qobject_cast<QLineEdit*>(w)) return S(edit->text());
-  if (auto* label = qobject_cast<QLabel*>(w)) return S(label->text());
-  if (auto* button = qobject_cast<QAbstractButton*>(w)) return S(button->text());
-  if (auto* group = qobject_cast<QGroupBox*>(w)) return S(group->title());
-  qCritical("control %s of window %s has no text", qUtf8Printable(Q(name)), qUtf8Printable(window_.objectName()));
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) return ToUtf8(edit->text());
+  if (auto* label = qobject_cast<QLabel*>(w)) return ToUtf8(label->text());
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) return ToUtf8(button->text());
+  if (auto* group = qobject_cast<QGroupBox*>(w)) return ToUtf8(group->title());
+  qCritical("control %s of window %s has no text", qUtf8Printable(ToQString(name)), qUtf8Printable(window_.objectName()));
   return {};
 }
 
 void QtPanel::SetText(std::string_view name, std::string_view text) {
   QWidget* w = Find(name);
   if (!w) return;
-  const QString value = Q(text);
+  const QString value = ToQString(text);
   if (auto* edit = qobject_cast<QLineEdit*>(w)) {
     edit->setText(value);  // textEdited, the only signal the logic hears, is not raised
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
@@ -77,7 +76,7 @@ void QtPanel::SetText(std::string_view name, std::string_view text) {
   } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
     group->setTitle(value);
   } else {
-    qCritical("control %s of window %s has no text", qUtf8Printable(Q(name)), qUtf8Printable(window_.objectName()));
+    qCritical("control %s of window %s has no text", qUtf8Printable(ToQString(name)), qUtf8Printable(window_.objectName()));
   }
 }
 
@@ -103,7 +102,7 @@ int QtPanel::Number(std::string_view name) const {
   if (!w) return 0;
   if (auto* lamp = qobject_cast<Lamp*>(w)) return lamp->State();
   if (auto* slider = qobject_cast<QAbstractSlider*>(w)) return slider->value();
-  qCritical("control %s of window %s has no number", qUtf8Printable(Q(name)), qUtf8Printable(window_.objectName()));
+  qCritical("control %s of window %s has no number", qUtf8Printable(ToQString(name)), qUtf8Printable(window_.objectName()));
   return 0;
 }
 
@@ -116,7 +115,7 @@ void QtPanel::SetNumber(std::string_view name, int value) {
     const QSignalBlocker quiet(slider);
     slider->setValue(value);
   } else {
-    qCritical("control %s of window %s has no number", qUtf8Printable(Q(name)), qUtf8Printable(window_.objectName()));
+    qCritical("control %s of window %s has no number", qUtf8Printable(ToQString(name)), qUtf8Printable(window_.objectName()));
   }
 }
 
@@ -151,7 +150,7 @@ void QtPanel::SetVisible(std::string_view name, bool on) {
 
 void QtPanel::SetToolTip(std::string_view name, std::string_view tip) {
   QWidget* w = Find(name);
-  if (w && w->toolTip() != Q(tip)) w->setToolTip(Q(tip));
+  if (w && w->toolTip() != ToQString(tip)) w->setToolTip(ToQString(tip));
 }
 
 void QtPanel::SetFlag(std::string_view name, std::string_view flag, bool on) {

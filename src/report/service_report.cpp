@@ -46,7 +46,7 @@ std::vector<ReportRow> LampRows(const RunDataValues& values, std::size_t from, s
   return rows;
 }
 
-constexpr std::size_t kWorkLamps = 6;  // StatusBox1..6; the alarms follow
+constexpr std::size_t kWorkLamps = 6;  // kInnerFanLamp..6; the alarms follow
 
 }  // namespace
 

@@ -25,7 +25,7 @@ std::string ReadBackText(const SettingPair& pair, std::uint8_t high, std::uint8_
 }
 
 const Range* RangeOfMainField(std::string_view field) {
-  if (field == main_window::SetupT_Text.name) return &kSimTemperatureRange;
+  if (field == main_window::kSimTemperature.name) return &kSimTemperatureRange;
   if (const SettingPair* pair = PairForEdit(field)) return &pair->range;
   return nullptr;
 }

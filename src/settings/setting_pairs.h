@@ -33,19 +33,19 @@ inline constexpr Range::Compare kDecimal = Range::Compare::Decimal;
 
 // In the order the copy button fills the edit fields.
 inline constexpr std::array<SettingPair, 13> kSettingPairs{{
-    {main_window::S_TECcoolStart_Text, main_window::TECcoolStart_Text, {20, 45, kDecimal}, 0, 1, 1, 40, "制冷开启温度", "°C"},
-    {main_window::S_TECcoolStop_Text, main_window::TECcoolStop_Text, {10, 35, kDecimal}, 1, 1, 1, 40, "制冷停止温度", "°C"},
-    {main_window::S_TECheatStart_Text, main_window::TECheatStart_Text, {0, 15, kDecimal}, 2, 1, 1, 40, "制热开启温度", "°C"},
-    {main_window::S_TECheatStop_Text, main_window::TECheatStop_Text, {10, 20, kDecimal}, 3, 1, 1, 40, "制热停止温度", "°C"},
-    {main_window::S_TECcurrL_Text, main_window::TECcurrL_Text, {0.1, 10, kDecimal}, 14, 1, 10, 0, "电流低限", "A"},
-    {main_window::S_TECcurrH_Text, main_window::TECcurrH_Text, {2, 20, kDecimal}, 15, 1, 10, 0, "电流高限", "A"},
-    {main_window::S_IntFanPulse_Text, main_window::IntFanPulse_Text, {2, 3, kWhole}, 4, 1, 1, 0, "内风机每转脉冲", ""},
-    {main_window::S_IntFanLowS_Text, main_window::IntFanLowS_Text, {600, 5500, kDecimal}, 5, 2, 1, 0, "内风机低速转速", "r/min"},
-    {main_window::S_IntFanHighS_Text, main_window::IntFanHighS_Text, {1500, 5500, kDecimal}, 7, 2, 1, 0, "内风机高速转速", "r/min"},
-    {main_window::S_ExtFanPulse_Text, main_window::ExtFanPulse_Text, {2, 3, kWhole}, 9, 1, 1, 0, "外风机每转脉冲", ""},
-    {main_window::S_ExtFanHighS_Text, main_window::ExtFanHighS_Text, {2000, 5500, kWhole}, 10, 2, 1, 0, "外风机高速转速", "r/min"},
-    {main_window::S_TempMax_Text, main_window::TempMax_Text, {30, 80, kDecimal}, 12, 1, 1, 40, "高温报警", "°C"},
-    {main_window::S_TempMin_Text, main_window::TempMin_Text, {-40, 30, kDecimal}, 13, 1, 1, 40, "低温报警", "°C"},
+    {main_window::kSetCoolStart, main_window::kCoolStart, {20, 45, kDecimal}, 0, 1, 1, 40, "制冷开启温度", "°C"},
+    {main_window::kSetCoolStop, main_window::kCoolStop, {10, 35, kDecimal}, 1, 1, 1, 40, "制冷停止温度", "°C"},
+    {main_window::kSetHeatStart, main_window::kHeatStart, {0, 15, kDecimal}, 2, 1, 1, 40, "制热开启温度", "°C"},
+    {main_window::kSetHeatStop, main_window::kHeatStop, {10, 20, kDecimal}, 3, 1, 1, 40, "制热停止温度", "°C"},
+    {main_window::kSetCurrentLow, main_window::kCurrentLow, {0.1, 10, kDecimal}, 14, 1, 10, 0, "电流低限", "A"},
+    {main_window::kSetCurrentHigh, main_window::kCurrentHigh, {2, 20, kDecimal}, 15, 1, 10, 0, "电流高限", "A"},
+    {main_window::kSetInnerFanPulses, main_window::kInnerFanPulses, {2, 3, kWhole}, 4, 1, 1, 0, "内风机每转脉冲", ""},
+    {main_window::kSetInnerFanLowSpeed, main_window::kInnerFanLowSpeed, {600, 5500, kDecimal}, 5, 2, 1, 0, "内风机低速转速", "r/min"},
+    {main_window::kSetInnerFanHighSpeed, main_window::kInnerFanHighSpeed, {1500, 5500, kDecimal}, 7, 2, 1, 0, "内风机高速转速", "r/min"},
+    {main_window::kSetOuterFanPulses, main_window::kOuterFanPulses, {2, 3, kWhole}, 9, 1, 1, 0, "外风机每转脉冲", ""},
+    {main_window::kSetOuterFanHighSpeed, main_window::kOuterFanHighSpeed, {2000, 5500, kWhole}, 10, 2, 1, 0, "外风机高速转速", "r/min"},
+    {main_window::kSetHighTempAlarm, main_window::kHighTempAlarm, {30, 80, kDecimal}, 12, 1, 1, 40, "高温报警", "°C"},
+    {main_window::kSetLowTempAlarm, main_window::kLowTempAlarm, {-40, 30, kDecimal}, 13, 1, 1, 40, "低温报警", "°C"},
 }};
 
 // Parameter codes of the operating settings: 0..15, where 6, 8 and 11 are the low bytes of
@@ -70,11 +70,11 @@ const SettingPair* PairForEdit(std::string_view edit);
 // form; nothing is ever wrapped or clamped.
 std::optional<Frame> SettingWrite(int address, const SettingPair& pair, std::string_view text);
 
-// The simulated temperature accepted on leaving SetupT_Text (it is sent as 2v + 80).
+// The simulated temperature accepted on leaving kSimTemperature (it is sent as 2v + 80).
 inline constexpr Range kSimTemperatureRange{-40, 80, kDecimal};
 
 // The range checked when the focus leaves this edit field of the main window: the thirteen
-// S_..._Text fields and SetupT_Text; nullptr for any other control.
+// S_..._Text fields and kSimTemperature; nullptr for any other control.
 const Range* RangeOfMainField(std::string_view field);
 
 // "复制设置": every edit field takes the text of its read-back field, character for character

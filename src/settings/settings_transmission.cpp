@@ -12,7 +12,7 @@ bool Changed(const Panel& main, const SettingPair& pair) { return main.Text(pair
 }  // namespace
 
 std::optional<SetupRefusal> CheckSetupStart(const Panel& main, int address) {
-  if (main.Text(main_window::S_TECcoolStart_Text).empty() || main.Text(main_window::S_TempMin_Text).empty())
+  if (main.Text(main_window::kSetCoolStart).empty() || main.Text(main_window::kSetLowTempAlarm).empty())
     return SetupRefusal{kNoData, {}};
   for (const SettingPair& pair : kSettingPairs) {
     if (Changed(main, pair) && !SettingWrite(address, pair, main.Text(pair.edit)))

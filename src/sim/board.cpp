@@ -14,8 +14,8 @@ std::uint8_t Low(int v) { return static_cast<std::uint8_t>(v & 0xFF); }
 
 }  // namespace
 
-Board::Board(int address, std::string info, std::mt19937& random, std::set<int> ignored_writes)
-    : address_(address), info_(std::move(info)), ignored_writes_(std::move(ignored_writes)), model_(random),
+Board::Board(int address, std::string info, std::mt19937& random, std::set<int> ignoredWrites)
+    : address_(address), info_(std::move(info)), ignoredWrites_(std::move(ignoredWrites)), model_(random),
       last_(Clock::now()) {}
 
 Bytes Board::Frame(std::uint8_t address, Bytes body) const {
@@ -52,9 +52,9 @@ Bytes Board::RunData() {
   const Measurements m = model_.Measure(params_, simulated_);
   Bytes body{kRead, 0x00, 30};
   body.insert(body.end(), params_.bytes.begin(), params_.bytes.begin() + 16);
-  const Bytes live{m.work_state, m.alarms1, m.alarms2, m.inputs, m.inner, m.outer, m.control,
-                   m.current, High(m.voltage), Low(m.voltage), High(m.inner_fan), Low(m.inner_fan),
-                   High(m.outer_fan), Low(m.outer_fan)};
+  const Bytes live{m.workState, m.alarms1, m.alarms2, m.inputs, m.inner, m.outer, m.control,
+                   m.current, High(m.voltage), Low(m.voltage), High(m.innerFan), Low(m.innerFan),
+                   High(m.outerFan), Low(m.outerFan)};
   body.insert(body.end(), live.begin(), live.end());
   return Frame(static_cast<std::uint8_t>(address_), std::move(body));
 }
@@ -78,7 +78,7 @@ Bytes Board::Acknowledge(const Bytes& request) {
   const Bytes ack = Frame(static_cast<std::uint8_t>(address_),
                           Bytes(request.begin() + 2, request.end() - 1));
   const int code = request[3];
-  if (ignored_writes_.contains(code)) return ack;
+  if (ignoredWrites_.contains(code)) return ack;
   const auto data = std::span(request).subspan(5, request.size() - 6);
   if (code == kAddressCode) {
     if (data[0] != 0) address_ = data[0];  // address 0 is kept for the address read

@@ -16,8 +16,8 @@ class Board {
  public:
   using Clock = std::chrono::steady_clock;
 
-  // Writes of the codes in ignored_writes are acknowledged but change nothing.
-  Board(int address, std::string info, std::mt19937& random, std::set<int> ignored_writes = {});
+  // Writes of the codes in ignoredWrites are acknowledged but change nothing.
+  Board(int address, std::string info, std::mt19937& random, std::set<int> ignoredWrites = {});
 
   // The answer to one request with a good checksum, or nothing when the request is not meant for
   // this board (another address; address 0 is answered only for the address read) or has no
@@ -37,7 +37,7 @@ class Board {
 
   int address_;
   std::string info_;
-  std::set<int> ignored_writes_;
+  std::set<int> ignoredWrites_;
   Parameters params_;
   std::optional<std::uint8_t> simulated_;
   ClimateModel model_;

@@ -56,7 +56,7 @@ Measurements ClimateModel::Measure(const Parameters& p, std::optional<std::uint8
   const bool module = cooling_ || heating_;
   const int interval = p.bytes[27] * 60;
   const bool exhaust = interval > 0 && std::fmod(time_, interval) >= interval - kExhaustRun;
-  m.work_state = static_cast<std::uint8_t>(1 | (module ? 2 : 0) | (cooling_ ? 4 : 0) |
+  m.workState = static_cast<std::uint8_t>(1 | (module ? 2 : 0) | (cooling_ ? 4 : 0) |
                                            (heating_ ? 8 : 0) | (exhaust ? 16 : 0));
 
   const double current = module ? kNominalCurrent + Jitter(0.1) : 0;
@@ -75,8 +75,8 @@ Measurements ClimateModel::Measure(const Parameters& p, std::optional<std::uint8
   const auto near = [&](int speed) {
     return std::clamp(static_cast<int>(std::lround(speed * (1 + Jitter(0.01)))), 0, 65535);
   };
-  m.inner_fan = near(module ? p.Word(7) : p.Word(5));
-  m.outer_fan = module ? near(p.Word(10)) : 0;
+  m.innerFan = near(module ? p.Word(7) : p.Word(5));
+  m.outerFan = module ? near(p.Word(10)) : 0;
   return m;
 }
 

@@ -33,7 +33,7 @@ struct Parameters {
 
 // Live measurements in the encodings of run-data bytes 21..34.
 struct Measurements {
-  std::uint8_t work_state = 0;   // bit 0 inner fan, 1 outer fan, 2 cooling, 3 heating, 4 exhaust
+  std::uint8_t workState = 0;   // bit 0 inner fan, 1 outer fan, 2 cooling, 3 heating, 4 exhaust
   std::uint8_t alarms1 = 0;      // bit 0 any alarm, 6 module current low, 7 module current high
   std::uint8_t alarms2 = 0;      // bit 0 high temperature, 1 low temperature
   std::uint8_t inputs = 0;       // door and switch inputs: all quiet
@@ -42,8 +42,8 @@ struct Measurements {
   std::uint8_t control = 0;
   std::uint8_t current = 0;      // tenths of an ampere
   int voltage = 0;               // tenths of a volt
-  int inner_fan = 0;             // revolutions per minute
-  int outer_fan = 0;
+  int innerFan = 0;             // revolutions per minute
+  int outerFan = 0;
 };
 
 class ClimateModel {

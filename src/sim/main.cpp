@@ -35,18 +35,18 @@ class Server {
  public:
   Server(const Options& options, PtyLine& line)
       : options_(options), line_(line), random_(options.seed ? *options.seed : std::random_device{}()),
-        board_(options.address, options.info, random_, options.ignored_writes), start_(Clock::now()) {}
+        board_(options.address, options.info, random_, options.ignoredWrites), start_(Clock::now()) {}
 
   void Run() {
-    auto last_byte = Clock::now();
+    auto lastByte = Clock::now();
     while (!g_stop) {
       const Bytes bytes = line_.Read(20ms);
       const auto now = Clock::now();
       if (!bytes.empty()) {
         if (options_.echo) line_.Write(bytes);  // the loop carries the request back at once
         reader_.Append(bytes);
-        last_byte = now;
-      } else if (reader_.Pending() && now - last_byte > 200ms) {
+        lastByte = now;
+      } else if (reader_.Pending() && now - lastByte > 200ms) {
         reader_.DropStalled();  // a frame that stopped half-way is given up
       }
       while (auto received = reader_.Next()) Serve(*received);
@@ -65,7 +65,7 @@ class Server {
   }
 
   void Serve(const Received& received) {
-    if (!received.checksum_ok) return Log("<-", received.frame, "  (bad checksum, ignored)");
+    if (!received.checksumOk) return Log("<-", received.frame, "  (bad checksum, ignored)");
     if (Chance(options_.drop)) return Log("<-", received.frame, "  (lost)");
     Log("<-", received.frame);
     std::optional<Bytes> answer = board_.Answer(received.frame, Clock::now());

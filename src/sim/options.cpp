@@ -83,7 +83,7 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
     } else if (arg == "--ignore-writes") {
       const char* v = value();
       if (v == nullptr) return false;
-      if (!ParseCodes(v, options.ignored_writes)) {
+      if (!ParseCodes(v, options.ignoredWrites)) {
         error = std::string("--ignore-writes: comma-separated parameter codes 0..255, not '") + v + "'";
         return false;
       }

@@ -19,7 +19,7 @@ struct Options {
   bool log = false;                 // requests and answers in hex on stderr
   bool help = false;
   bool version = false;
-  std::set<int> ignored_writes;     // parameter codes whose writes are acknowledged but not applied
+  std::set<int> ignoredWrites;     // parameter codes whose writes are acknowledged but not applied
   std::optional<std::uint32_t> seed;
 };
 

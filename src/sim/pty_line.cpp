@@ -47,7 +47,7 @@ bool PtyLine::Open(std::string& error) {
     error = std::string("ttyname: ") + std::strerror(errno);
     return false;
   }
-  slave_path_ = name;
+  slavePath_ = name;
   return true;
 }
 

@@ -18,7 +18,7 @@ class PtyLine {
 
   // Creates the pseudo-terminal; false with a message in error when that fails.
   bool Open(std::string& error);
-  const std::string& SlavePath() const { return slave_path_; }
+  const std::string& SlavePath() const { return slavePath_; }
 
   // Waits up to timeout for bytes from the console; returns what arrived (possibly nothing, also
   // when a signal interrupted the wait).
@@ -31,7 +31,7 @@ class PtyLine {
   int master_ = -1;
   // Kept open so that the line does not hang up while no console has the device open.
   int slave_ = -1;
-  std::string slave_path_;
+  std::string slavePath_;
 };
 
 }  // namespace kestrova::sim

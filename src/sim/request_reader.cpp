@@ -42,9 +42,9 @@ std::optional<Received> RequestReader::Next() {
     if (buffer_.size() < length) return std::nullopt;
     Received received;
     received.frame.assign(buffer_.begin(), buffer_.begin() + static_cast<long>(length));
-    received.checksum_ok =
+    received.checksumOk =
         SumOf(std::span(received.frame).first(length - 1)) == received.frame.back();
-    if (received.checksum_ok) {
+    if (received.checksumOk) {
       buffer_.erase(buffer_.begin(), buffer_.begin() + static_cast<long>(length));
     } else {
       buffer_.pop_front();

@@ -15,7 +15,7 @@ using Bytes = std::vector<std::uint8_t>;
 
 struct Received {
   Bytes frame;
-  bool checksum_ok = false;
+  bool checksumOk = false;
 };
 
 // Sum of the bytes modulo 256.

@@ -22,11 +22,11 @@ std::string FrameMeaning(const LinkEvent& event);
 // The request frame the console sends, in words.
 std::string RequestMeaning(std::span<const std::uint8_t> frame);
 
-// The captions beside StatusBox1..22 (index 0 is StatusBox1).
+// The captions beside the 22 lamps (index 0 is kInnerFanLamp).
 const std::array<std::string_view, 22>& LampCaptions();
 // "灭", "工作", "告警", "自检".
 std::string_view LampStateText(int state);
-// StatusBox18 and 19 are never shown.
+// kSimTemperatureLamp and kSelfTestHiddenLamp are never shown.
 bool LampShown(std::size_t index);
 
 // "内温度 25 外温度 开路 控制温度 24.5 电流 1.2 电压 53.5 内风机 1500 外风机 3000", then the lit lamps.

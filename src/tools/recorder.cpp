@@ -26,9 +26,9 @@ struct Column {
 
 // The measurements in the order of the window's right column and module group.
 constexpr Column kMeasurements[] = {
-    {Temp1_Text, "内温度(°C)"},         {Temp2_Text, "外温度(°C)"},          {ControlTemp_Text, "控制温度(°C)"},
-    {TECcurrent_Text, "实时电流(A)"},   {DCvoltage_Text, "直流电压(V)"},     {IntFanSpeed_Text, "内风机转速(r/min)"},
-    {ExtFanSpeed_Text, "外风机转速(r/min)"}, {CommCtr_Text, "通信计数"}};
+    {kInnerTemperature, "内温度(°C)"},         {kOuterTemperature, "外温度(°C)"},          {kControlTemperature, "控制温度(°C)"},
+    {kLiveCurrent, "实时电流(A)"},   {kSupplyVoltage, "直流电压(V)"},     {kInnerFanSpeed, "内风机转速(r/min)"},
+    {kOuterFanSpeed, "外风机转速(r/min)"}, {kCommCounter, "通信计数"}};
 
 std::string Trimmed(std::string text) {
   const auto first = text.find_first_not_of(' ');

@@ -10,7 +10,7 @@ namespace kestrova {
 namespace {
 
 using namespace main_window;
-constexpr Control kBoardFields[] = {TextBox1, TextBox2, TextBox3, TextBox4};
+constexpr Control kBoardFields[] = {kBoardModel, kPcbVersion, kSoftwareVersion, kVersionNote};
 
 // Whether two numeric texts hold the same number ("25" and "25.0").
 bool SameNumber(const std::string& a, const std::string& b) {

@@ -16,7 +16,7 @@ inline constexpr int kProfileVersion = 1;
 
 struct SettingProfile {
   std::string date;                  // ISO 8601
-  std::array<std::string, 4> board;  // model, PCB, software version, description (TextBox1..4)
+  std::array<std::string, 4> board;  // model, PCB, software version, description (kBoardModel to kVersionNote)
   std::array<std::string, 13> values;  // in the order of kSettingPairs, as the window writes them
 };
 

@@ -20,7 +20,7 @@ TEST(DeviceAddress, EveryChangeIsCheckedAndNoAddressBecomesOne) {
                                        {"1e400", false}}) {
     ConsoleFixture f;
     f.main.SetText("AddrText1", text);
-    f.form.AddrText1_Change();
+    f.form.OnNewAddressEdited();
     EXPECT_EQ(f.box.shown.size(), accepted ? 0u : 1u) << text;
     EXPECT_EQ(f.main.Text("AddrText1"), accepted ? text : "1") << text;
   }
@@ -34,10 +34,10 @@ TEST(CommandWrites, AddressAndSimulatedTemperature) {
       {1, "2.5", "05 01 1E 1C 01 02 43"}, {255, "5", "05 FF 1E 1C 01 05 44"}, {1, "-3", ""}, {1, "256", ""}};
   for (const auto& [address, text, frame] : addresses) {
     ConsoleFixture f;
-    f.form.m_Address = address;
+    f.form.deviceAddress = address;
     f.main.SetText("AddrText1", text);
     EXPECT_EQ(Sent(f, &MainForm::SendAddressWrite), frame) << text;
-    EXPECT_EQ(f.form.m_Address, address);  // kept until the board reports its new address
+    EXPECT_EQ(f.form.deviceAddress, address);  // kept until the board reports its new address
   }
   const std::pair<const char*, const char*> temperatures[] = {
       {"25", "05 01 1E 32 01 82 D9"},    {"-40", "05 01 1E 32 01 00 57"}, {"25.25", "05 01 1E 32 01 82 D9"},
@@ -47,8 +47,8 @@ TEST(CommandWrites, AddressAndSimulatedTemperature) {
     ConsoleFixture f;
     f.port.open = true;
     f.main.SetText("SetupT_Text", text);
-    f.form.Command3_Click();
-    EXPECT_EQ(f.form.f_Command3, *frame != '\0') << text;
+    f.form.OnSendSimTemperature();
+    EXPECT_EQ(f.form.pending.Has(PollRequest::SimTemperature), *frame != '\0') << text;
     EXPECT_EQ(f.box.shown.size(), *frame ? 0u : 1u) << text;
     EXPECT_EQ(Sent(f, &MainForm::SendSimTemperature), frame) << text;
   }
@@ -58,8 +58,8 @@ TEST(CommandButtons, RaiseTheirRequestOnlyWhileThePortIsOpen) {
   ConsoleFixture f;
   for (const bool open : {false, true}) {
     f.port.open = open;
-    f.form.Addr_Command1_Click(), f.form.Addr_Command2_Click(), f.form.Command3_Click();
-    EXPECT_EQ((std::vector<bool>{f.form.f_Addr_Command1, f.form.f_Addr_Command2, f.form.f_Command3}),
+    f.form.OnSendAddress(), f.form.OnReadAddress(), f.form.OnSendSimTemperature();
+    EXPECT_EQ((std::vector<bool>{f.form.pending.Has(PollRequest::AddressWrite), f.form.pending.Has(PollRequest::AddressRead), f.form.pending.Has(PollRequest::SimTemperature)}),
               std::vector<bool>(3, open));
   }
   EXPECT_TRUE(f.port.written.empty() && f.box.shown.empty());

@@ -20,11 +20,11 @@ struct FactoryFixture : ConsoleFixture {
   void Fill(const Texts& texts) {
     for (const auto& [name, text] : texts) factory.SetText(name, text);
   }
-  // Calls SendFSetupData until it drops the flag (at most 20 calls); the frames in order.
+  // Calls SendNextFactorySetting until it drops the flag (at most 20 calls); the frames in order.
   std::vector<std::string> Walk() {
     std::vector<std::string> frames;
-    for (int i = 0; i < 20 && form.f_F_Setup_Command; ++i) {
-      form.SendFSetupData();
+    for (int i = 0; i < 20 && form.pending.Has(PollRequest::FactorySettings); ++i) {
+      form.SendNextFactorySetting();
       for (const Frame& f : port.TakeWritten()) frames.push_back(ToHex(f));
     }
     return frames;

@@ -38,7 +38,7 @@ TEST(FactoryTransmission, SendsTheDifferingSettingsInCodeOrder) {
     f.Fill(edits);
     f.factory.SetChecked("CheckBox1", operatorBox);
     f.factory.SetChecked("CheckBox2", boardBox);
-    f.window.F_Setup_Command_Click();
+    f.window.OnSendFactorySettings();
     EXPECT_EQ(f.Walk(), frames) << ::testing::PrintToString(edits);
     EXPECT_TRUE(f.box.shown.empty()) << ::testing::PrintToString(edits);
   }
@@ -50,10 +50,10 @@ TEST(FactoryTransmission, SendsTheDifferingSettingsInCodeOrder) {
 TEST(FactoryTransmission, RestartsAndValuesWithoutAByte) {
   FactoryFixture f;
   f.Fill({{"S_Ver_Text", "A2"}, {"S_H_Fan_Text", "30"}});
-  f.form.m_Address = 0x20;
-  f.window.F_Setup_Command_Click();
-  f.form.SendFSetupData();
-  f.window.F_Setup_Command_Click();
+  f.form.deviceAddress = 0x20;
+  f.window.OnSendFactorySettings();
+  f.form.SendNextFactorySetting();
+  f.window.OnSendFactorySettings();
   EXPECT_EQ(f.Walk(), (Frames{"05 20 1E 14 01 41 99", "05 20 1E 14 01 41 99", "05 20 1E 15 01 32 8B",
                               "05 20 1E 1B 01 1E 7D"}));
   for (const auto& edit : Texts{{"S_Temp1Calib_Text", "-1"}, {"S_DCVlow_Text", "256"}, {"S_DCVcalib_Text", "255.5"},
@@ -61,17 +61,17 @@ TEST(FactoryTransmission, RestartsAndValuesWithoutAByte) {
     FactoryFixture g;
     g.Fill(kBoard);
     g.Fill({edit});
-    g.window.F_Setup_Command_Click();
+    g.window.OnSendFactorySettings();
     EXPECT_EQ(g.box.shown, std::vector<std::string>{"数据错误！"}) << edit.second;
-    EXPECT_FALSE(g.form.f_F_Setup_Command) << edit.second;
+    EXPECT_FALSE(g.form.pending.Has(PollRequest::FactorySettings)) << edit.second;
   }
   FactoryFixture h;
   h.Fill(kBoard);
   h.Fill({{"S_DCVlow_Text", "50"}, {"S_DCVhigh_Text", "230"}, {"S_Temp1Calib_Text", "13"}, {"S_H_Fan_Text", "30"}});
-  h.window.F_Setup_Command_Click();
-  h.form.SendFSetupData();
+  h.window.OnSendFactorySettings();
+  h.form.SendNextFactorySetting();
   h.Fill({{"S_DCVhigh_Text", "-5"}});  // code 18 has no byte now
-  h.form.SendFSetupData();
+  h.form.SendNextFactorySetting();
   EXPECT_EQ(h.port.TakeWritten(), (std::vector<Frame>{Hex("05 01 1E 10 01 32 67"), Hex("05 01 1E 16 01 0D 48")}));
 }
 
@@ -89,8 +89,8 @@ TEST(FactoryClose, SendPressedAndWindowClosedInOneTickWritesNothingAfterALateRes
   f.Fill({{"S_H_Fan_Text", "30"}});
   f.factory.SetChecked("CheckBox1", true);
   f.port.Feed(response);  // read back again, not yet taken
-  f.window.F_Setup_Command_Click();
-  f.window.Form_Unload();
+  f.window.OnSendFactorySettings();
+  f.window.OnClose();
   for (const Frame& sent : f.Ticks(12)) EXPECT_NE(sent.at(2), kParameterWrite) << ToHex(sent);
   EXPECT_TRUE(f.factory.Checked("CheckBox2"));  // the late response did arrive
 }
@@ -101,10 +101,10 @@ TEST(FactoryReadback, FillsTheReadBackSideOnly) {
   FactoryFixture f;
   f.Fill({{"S_DCVlow_Text", "40"}});
   f.factory.SetChecked("CheckBox1", true);
-  f.form.Ring.Store(Frame(120, 0));  // the response wraps past the end of the ring
-  f.form.Ring.Consume(120);
-  f.form.Ring.Store(Hex(kFactoryDataHex));
-  f.form.ShowFSetupData();
+  f.form.ring.Store(Frame(120, 0));  // the response wraps past the end of the ring
+  f.form.ring.Consume(120);
+  f.form.ring.Store(Hex(kFactoryDataHex));
+  f.form.ShowFactoryData();
   const Texts expected = {
       {"DCVlow_Text", "180"},      {"DCVlowOffset_Text", "5"}, {"DCVhigh_Text", "220"},  {"DCVhighOffset_Text", "5"},
       {"Ver_Text", "A2"},          {"Temp1Calib_Text", "100"}, {"Temp2Calib_Text", "100"}, {"DCVcalib_Text", "100"},
@@ -113,9 +113,9 @@ TEST(FactoryReadback, FillsTheReadBackSideOnly) {
   EXPECT_TRUE(f.factory.Checked("CheckBox2") && f.factory.Checked("CheckBox1"));
   using Edge = std::tuple<std::uint8_t, std::uint8_t, std::uint8_t, std::string>;  // low, version, flag, shown
   for (const auto& [b, ver, flag, text] : {Edge{0, 'A', 0, "0/Ax"}, {255, 0xE9, 2, "255/éx"}, {1, '1', 255, "1/1x"}}) {
-    f.form.Ring.Reset();
-    f.form.Ring.Store(FactoryFixture::Response({b, 0, 0, 0, ver, 'x', 0, 0, 0, 0, flag, 0}));
-    f.form.ShowFSetupData();
+    f.form.ring.Reset();
+    f.form.ring.Store(FactoryFixture::Response({b, 0, 0, 0, ver, 'x', 0, 0, 0, 0, flag, 0}));
+    f.form.ShowFactoryData();
     EXPECT_EQ(f.factory.Text("DCVlow_Text") + "/" + f.factory.Text("Ver_Text"), text);
     EXPECT_FALSE(f.factory.Checked("CheckBox2")) << int(flag);
   }
@@ -125,11 +125,11 @@ struct Gate : FactoryFixture {
   bool Open() const { return factory.Visible("F_Setup_Form"); }
   void Type(const std::string& text) {  // typed, deleted or pasted: the field's new text
     password.SetText("Password_TextBox", text);
-    gate.Password_TextBox_Change();
+    gate.OnPasswordEdited();
   }
   void Ask() {
-    form.F_Setup_Command_Click();
-    gate.Form_Activate();
+    form.OnOpenFactorySetup();
+    gate.OnActivate();
   }
 };
 
@@ -157,20 +157,20 @@ TEST(PasswordGate, ActivationTheButtonAndTheCloseBox) {
   Gate g;
   g.Ask();
   g.Type("KT90");
-  g.gate.Form_Activate();
+  g.gate.OnActivate();
   EXPECT_EQ(g.password.Text("Password_TextBox"), "");
   g.password.SetVisible("Password_Form", false);
   g.Type("KT907");
   EXPECT_FALSE(g.Open());
   g.Ask();
   g.Type("KT907");
-  g.form.F_Setup_Command_Click();
+  g.form.OnOpenFactorySetup();
   EXPECT_FALSE(g.password.Visible("Password_Form"));
-  g.form.Ring.Store(Hex(kFactoryDataHex));
-  g.form.ShowFSetupData();
+  g.form.ring.Store(Hex(kFactoryDataHex));
+  g.form.ShowFactoryData();
   g.Fill({{"S_DCVlow_Text", "7"}, {"S_Ver_Text", "B1"}, {"S_H_Fan_Text", "30"}});
   g.factory.SetChecked("CheckBox1", true);
-  g.window.Form_Unload();
+  g.window.OnClose();
   EXPECT_EQ(g.factory.texts.size(), 20u);  // ten edit and ten read-back fields, all emptied
   for (const auto& [name, text] : g.factory.texts) EXPECT_EQ(text, "") << name;
   EXPECT_FALSE(g.factory.Checked("CheckBox1") || g.factory.Checked("CheckBox2"));
@@ -183,7 +183,7 @@ TEST(FactoryWindow, IntervalCheckWarnsOutside0To100AndKeepsTheText) {
                                        {"-0.1", false}, {"1e400", false}}) {
     FactoryFixture f;
     f.Fill({{"S_H_Fan_Text", text}});
-    f.window.S_H_Fan_Text_Validate();
+    f.window.OnVentIntervalLeft();
     EXPECT_EQ(f.box.shown.empty(), accepted) << text;
     EXPECT_EQ(f.factory.Text("S_H_Fan_Text"), text);
   }

@@ -1,6 +1,6 @@
 #pragma once
 // The main window's logic on fake windows, a fake serial port and a fake message box.
-// Form_Load has run; port 1 exists. OpenPort() probes and presses the toggle.
+// OnStart has run; port 1 exists. OpenPort() probes and presses the toggle.
 #include "forms/main_form.h"
 #include "fakes/fakes.h"
 
@@ -16,12 +16,12 @@ struct ConsoleFixture {
 
   ConsoleFixture() {
     port.available = {1};
-    form.Form_Load();
+    form.OnStart();
   }
   // One tick (probes if needed), then the toggle: the port is open afterwards.
   void OpenPort() {
-    form.Timer1_Timer();
-    form.CommPort_ToggleButton_Click();
+    form.OnPollTick();
+    form.OnTogglePort();
     port.TakeWritten();
   }
   // Opens the port and takes the response with the next tick.
@@ -32,13 +32,13 @@ struct ConsoleFixture {
   }
   // Runs n ticks and returns every frame written during them.
   std::vector<Frame> Ticks(int n) {
-    for (int i = 0; i < n; ++i) form.Timer1_Timer();
+    for (int i = 0; i < n; ++i) form.OnPollTick();
     return port.TakeWritten();
   }
   // Runs ticks until the next tick is of the given phase (TickNo advances before the phase
   // is taken, so the next tick's phase is (TickNo + 1) mod 4).
   void AdvanceToPhase(int phase) {
-    while ((form.TickNo + 1) % 4 != phase) form.Timer1_Timer();
+    while ((form.pollTick + 1) % 4 != phase) form.OnPollTick();
     port.TakeWritten();
   }
 };

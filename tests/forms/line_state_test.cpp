@@ -22,7 +22,7 @@ struct Line : FactoryFixture {
   void Run(int ticks) {
     for (int i = 0; i < ticks; ++i) {
       clock.now += 250;
-      form.Timer1_Timer();
+      form.OnPollTick();
     }
     port.TakeWritten();
   }
@@ -72,8 +72,8 @@ TEST(LineState, AnswersForAnotherAddressCountAsNoReplyAndDiscardedBytes) {
     c.Run(4);
   }
   EXPECT_EQ(c.Status().rfind("控制板无应答 3 秒", 0), 0u) << c.Status();
-  EXPECT_EQ(c.form.Stats.GoodResponses(), 0);
-  EXPECT_GE(c.form.Stats.DiscardedBytes(), 3 * 30);
+  EXPECT_EQ(c.form.stats.GoodResponses(), 0);
+  EXPECT_GE(c.form.stats.DiscardedBytes(), 3 * 30);
 }
 
 TEST(LineState, MoreThanOneBadChecksumInTenIsInterference) {
@@ -119,7 +119,7 @@ TEST(LineState, FactoryDataGoStaleWhileTheWindowIsShownAndAreForgottenWithIt) {
   c.Answer(factoryData);
   EXPECT_FALSE(c.factory.Flag("DCVlow_Text", kStale));
   c.Run(21);
-  c.window.Form_Unload();
+  c.window.OnClose();
   EXPECT_TRUE(c.factory.flags.empty());
   c.Run(40);
   EXPECT_TRUE(c.factory.flags.empty());
@@ -136,9 +136,9 @@ TEST(LineState, WriteCheckComparesTheNextRunDataWithWhatWasSent) {
     Line c;
     c.OpenPort();
     c.Answer(before);
-    c.form.Copy_Command_Click();
+    c.form.OnCopySettings();
     c.main.SetText(field, text);
-    c.form.Setup_Command_Click();
+    c.form.OnSendSettings();
     c.Run(8);  // the write, then the run-data read after it
     EXPECT_NE(c.Status(), status) << "no verdict before the board has reported";
     c.Answer(board);
@@ -150,9 +150,9 @@ TEST(LineState, AValueThatCannotBeSentIsMarkedAndFocusedUntilEdited) {
   Line c;
   c.OpenPort();
   c.Answer(kRunData);
-  c.form.Copy_Command_Click();
+  c.form.OnCopySettings();
   c.main.SetText("S_IntFanLowS_Text", "70000");
-  c.form.Setup_Command_Click();
+  c.form.OnSendSettings();
   EXPECT_EQ(c.box.shown, std::vector<std::string>{"数据错误！"});
   EXPECT_EQ(c.main.focus, "S_IntFanLowS_Text");
   EXPECT_TRUE(c.main.Flag("S_IntFanLowS_Text", kInvalid));
@@ -160,7 +160,7 @@ TEST(LineState, AValueThatCannotBeSentIsMarkedAndFocusedUntilEdited) {
   EXPECT_FALSE(c.main.Flag("S_IntFanLowS_Text", kInvalid));
 
   c.factory.SetText("S_Temp1Calib_Text", "300");
-  c.window.F_Setup_Command_Click();
+  c.window.OnSendFactorySettings();
   EXPECT_EQ(c.factory.focus, "S_Temp1Calib_Text");
   EXPECT_TRUE(c.factory.Flag("S_Temp1Calib_Text", kInvalid));
 }

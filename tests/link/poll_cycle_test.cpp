@@ -36,7 +36,7 @@ TEST(PollCycle, PhasesWithNothingPending) {
   EXPECT_EQ(TickFrames(c, 4), (Frames{kRun, "", "", ""}));
   c.main.SetText("TextBox1", "");  // once the model has arrived it is never asked for again
   c.factory.SetVisible("F_Setup_Form", true);
-  c.form.TickNo = 31999;
+  c.form.pollTick = 31999;
   EXPECT_EQ(TickFrames(c, 3), (Frames{kRun, "", "05 01 0F 03 18"}));
 }
 
@@ -46,8 +46,8 @@ TEST(PollCycle, CommandTicksServeOneRequestEachInPriorityOrder) {
   c.main.SetText("AddrText1", "5");
   c.factory.SetVisible("F_Setup_Form", true);
   c.Fill({{"S_H_Fan_Text", "30"}});
-  c.form.Addr_Command1_Click(), c.form.Addr_Command2_Click(), c.form.Command3_Click();
-  c.window.F_Setup_Command_Click();
+  c.form.OnSendAddress(), c.form.OnReadAddress(), c.form.OnSendSimTemperature();
+  c.window.OnSendFactorySettings();
   Frames sent;
   for (int i = 0; i < 8; ++i) {
     if (i == 4) c.main.SetText("TextBox1", "M1");  // the board information holds back the rest
@@ -63,7 +63,7 @@ TEST(PollCycle, ASettingsTransmissionTakesEveryTickBeforeAnythingElse) {
   c.OpenPort();
   c.main.SetText("S_TECcoolStart_Text", "30"), c.main.SetText("S_TempMin_Text", "-10");
   c.AdvanceToPhase(1);
-  c.form.Setup_Command_Click(), c.form.Addr_Command2_Click();
+  c.form.OnSendSettings(), c.form.OnReadAddress();
   EXPECT_EQ(TickFrames(c, 6), (Frames{"05 01 1E 00 01 46 6B", "05 01 1E 0D 01 1E 50", "", kRun, "", kAddressRead}));
 }
 
@@ -84,10 +84,10 @@ TEST(PollCycle, BacklogWithholdsRequestsUntilAStalledFrameStartIsDropped) {
   for (const auto& [bytes, frames] : cases) {
     ConsoleFixture c;
     c.OpenPort();
-    c.form.f_Addr_Command2 = true;
+    c.form.pending.Add(PollRequest::AddressRead);
     c.port.Feed(bytes);
     EXPECT_EQ(TickFrames(c, 6), frames) << ToHex(bytes).substr(0, 20) << " .. " << bytes.size();
-    EXPECT_EQ(c.form.Ring.m_DataNo, 4);
+    EXPECT_EQ(c.form.ring.unreadCount, 4);
   }
 }
 
@@ -101,7 +101,7 @@ TEST(PollCycle, FrameArrivingInPiecesWithQuietTicksBetweenIsTakenWhole) {
     c.Ticks(3);
   }
   EXPECT_EQ(c.main.Text("CommCtr_Text") + " " + c.main.Text("DCvoltage_Text"), "1 53.5");
-  EXPECT_EQ(c.form.Ring.m_DataNo, 0);
+  EXPECT_EQ(c.form.ring.unreadCount, 0);
 }
 
 }  // namespace

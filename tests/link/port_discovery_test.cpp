@@ -26,9 +26,9 @@ TEST(PortDiscovery, ProbeListsFreePortsOfCom1ToCom3AndShowsTheFirst) {
     ConsoleFixture c;
     c.port.available = free;
     c.port.devices[*free.begin()] = "/dev/ttyUSB0";
-    c.form.Timer1_Timer();
-    const FoundPorts& found = c.form.Ports;
-    EXPECT_EQ(Texts(found.CommPortList.begin(), found.CommPortList.begin() + found.m_CommPortNo), listed);
+    c.form.OnPollTick();
+    const FoundPorts& found = c.form.ports;
+    EXPECT_EQ(Texts(found.portNames.begin(), found.portNames.begin() + found.portCount), listed);
     EXPECT_EQ(c.main.Text("CommPortText") + " " + c.main.tips["CommPortText"], listed[0] + " /dev/ttyUSB0");
     EXPECT_EQ(c.main.Visible("CommPortVScroll"), arrows);
     EXPECT_FALSE(c.port.open);
@@ -36,13 +36,13 @@ TEST(PortDiscovery, ProbeListsFreePortsOfCom1ToCom3AndShowsTheFirst) {
   ConsoleFixture c;
   c.port.available = {};
   c.Ticks(3);
-  c.form.CommPort_ToggleButton_Click();  // nothing to open
+  c.form.OnTogglePort();  // nothing to open
   EXPECT_EQ(c.main.Text("CommPort_ToggleButton") + c.main.Text("CommPortText"), kOpen);
   c.port.available = {3};
   c.Ticks(1);
   c.port.available = {1, 3};
   c.Ticks(4);  // a port plugged in later is offered within a second, after the ones offered
-  EXPECT_EQ(Texts(c.form.Ports.CommPortList.begin(), c.form.Ports.CommPortList.begin() + 2), (Texts{"COM3", "COM1"}));
+  EXPECT_EQ(Texts(c.form.ports.portNames.begin(), c.form.ports.portNames.begin() + 2), (Texts{"COM3", "COM1"}));
   EXPECT_EQ(c.main.Text("CommPortText"), "COM3");
   EXPECT_TRUE(c.main.Visible("CommPortVScroll") && c.box.shown.empty());
 }
@@ -56,24 +56,24 @@ TEST(PortDiscovery, SelectorWrapsAndTheToggleOpensAndClosesTheChosenPort) {
   c.Ticks(1);
   for (auto [value, name] : {std::pair{1, "COM2"}, {2, "COM3"}}) {
     c.main.SetNumber("CommPortVScroll", value);
-    c.form.CommPortVScroll_Change();
+    c.form.OnNextPort();
     EXPECT_EQ(c.main.Text("CommPortText"), name);
   }
   c.Ticks(1);
   EXPECT_EQ(c.main.Text("CommPortText") + " " + c.main.tips["CommPortText"], "COM3 /dev/ttyUSB2");
   EXPECT_EQ(c.port.opens, 3);  // only the probe opened anything
-  c.form.CommPort_ToggleButton_Click();
+  c.form.OnTogglePort();
   EXPECT_EQ(c.main.Text("CommPort_ToggleButton"), kClose);
   EXPECT_TRUE(c.port.open && c.port.number == 3);
-  c.form.CommPort_ToggleButton_Click();
+  c.form.OnTogglePort();
   EXPECT_EQ(c.main.Text("CommPort_ToggleButton"), kOpen);
   EXPECT_FALSE(c.port.open);
   c.main.SetNumber("CommPortVScroll", 3);
-  c.form.CommPortVScroll_Change();
+  c.form.OnNextPort();
   EXPECT_EQ(c.main.Number("CommPortVScroll"), 0);
-  c.form.CommPort_ToggleButton_Click();
+  c.form.OnTogglePort();
   EXPECT_TRUE(c.port.open && c.port.number == 1);
-  c.form.Form_Unload();
+  c.form.OnClose();
   EXPECT_FALSE(c.port.open);
 }
 
@@ -83,18 +83,18 @@ TEST(PortDiscovery, FailedOpenAndLostPort) {
   ConsoleFixture c;
   c.Ticks(1);
   c.port.available = {};
-  c.form.CommPort_ToggleButton_Click();
+  c.form.OnTogglePort();
   EXPECT_FALSE(c.port.open);
   EXPECT_EQ(c.main.Text("CommPort_ToggleButton"), kOpen);
   EXPECT_EQ(c.box.shown, Texts{"无法打开串口：port 1 missing"});
   c.port.available = {1};
-  c.form.CommPort_ToggleButton_Click();
+  c.form.OnTogglePort();
   c.port.Unplug("gone");
   EXPECT_TRUE(c.Ticks(8).empty());
   EXPECT_EQ(c.box.posted, Texts{"串口已断开：COM1（设备已拔出或断电）"});
   EXPECT_EQ(c.main.Text("CommPort_ToggleButton"), kOpen);
   c.port.available.insert(1);  // the adapter is back
-  c.form.CommPort_ToggleButton_Click();
+  c.form.OnTogglePort();
   EXPECT_EQ(c.Ticks(4).size(), 2u);  // run-data read and board-information read
   EXPECT_EQ(c.box.shown.size() + c.box.posted.size(), 2u);
 }

@@ -22,8 +22,8 @@ Frame RunFrame(const std::map<int, std::uint8_t>& changes) { return Resealed(kWo
 
 // Decodes a frame placed at the read index, without the port.
 void Decode(ConsoleFixture& c, const Frame& f) {
-  c.form.Ring.Reset();
-  c.form.Ring.Store(f);
+  c.form.ring.Reset();
+  c.form.ring.Store(f);
   c.form.ShowRunData();
 }
 
@@ -89,7 +89,7 @@ TEST(RunData, LampOfEveryStatusBit) {
 // The average of the last 15 fan speeds, remainder dropped, held in full; the counter never wraps.
 TEST(RunData, FanSpeedAverageAndCommunicationCounter) {
   ConsoleFixture c;
-  c.form.RunData.CommCounter = 32767;
+  c.form.runData.commCounter = 32767;
   for (int i = 0; i < 15; ++i) Decode(c, RunFrame({{31, 0x04}, {32, 0xB0}, {33, 0xFF}, {34, 0xFF}}));  // 1200
   EXPECT_EQ(c.main.Text("CommCtr_Text"), "32782");
   Decode(c, RunFrame({{31, 0x05}, {32, 0xDC}, {33, 0xFF}, {34, 0xFF}}));  // 1500
@@ -141,7 +141,7 @@ TEST(BoardInfo, ResponsesFillTheFieldsAndTheLinkMode) {
 TEST(BoardInfo, AddressResponseFromAddressZeroRedirectsThePolls) {
   ConsoleFixture c;
   c.Shown(Hex(kAddressHex));
-  EXPECT_EQ(c.form.m_Address, 18);
+  EXPECT_EQ(c.form.deviceAddress, 18);
   EXPECT_EQ(c.main.Text("AddrText2") + "|" + c.main.Text("AddrText1"), "18|");
   c.AdvanceToPhase(0);
   EXPECT_EQ(c.Ticks(1), std::vector<Frame>{Hex("05 12 0F 00 26")});

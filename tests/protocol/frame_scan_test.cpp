@@ -27,12 +27,12 @@ TEST(ProtocolFrames, TextBytesAreAsciiThenLatin1) {
 // The checksum holds for a frame as stored across the wrap, and fails with any one bit changed.
 TEST(ReceiveRing, ChecksumAcrossTheWrap) {
   ReceiveRing ring;
-  ring.m_ReceiveNo = ring.m_DataPointer = 120;
+  ring.writeIndex = ring.readIndex = 120;
   ring.Store(Hex(kRunDataHex));
   EXPECT_FALSE(ring.CheckSumError(35));
   for (int k = 0; k <= 35; ++k) {
     ReceiveRing bad = ring;
-    bad.ReceiveBuffer[(120 + k) % ReceiveRing::kSize] ^= 0x01;
+    bad.buffer[(120 + k) % ReceiveRing::kSize] ^= 0x01;
     EXPECT_TRUE(bad.CheckSumError(35)) << "byte " << k;
   }
 }
@@ -90,7 +90,7 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       ScanFrames(ring, c.address, sink);
     }
     EXPECT_EQ(sink.calls, c.calls);
-    EXPECT_EQ(ring.m_DataNo, c.unread);
+    EXPECT_EQ(ring.unreadCount, c.unread);
   }
 }
 
@@ -101,12 +101,12 @@ TEST(FrameScan, OverrunKeepsTheNewestBytesAndResynchronises) {
   ReceiveRing ring;
   RecordingSink sink{ring};
   ring.Store(bytes);
-  EXPECT_EQ(ring.m_DataNo, 128);
+  EXPECT_EQ(ring.unreadCount, 128);
   for (int k = 0; k < 128; ++k) ASSERT_EQ(ring.At(k), bytes[72 + k]) << k;
   for (int pass = 0; pass < 4; ++pass) ScanFrames(ring, 1, sink);
   // The first response and most of the second are gone; the last three are whole.
   EXPECT_EQ(sink.calls, (Calls{kShown, "Link", kShown, "Link", kShown, "Link"}));
-  EXPECT_EQ(ring.m_DataNo, 4);
+  EXPECT_EQ(ring.unreadCount, 4);
 }
 
 }  // namespace

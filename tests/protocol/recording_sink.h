@@ -17,7 +17,7 @@ class RecordingSink : public FrameSink {
   void ShowRunData() override { Log("RunData", 36); }
   void ShowAddress() override { Log("Address", 7); }
   void ShowBoardInfo() override { Log("BoardInfo", ring_.At(4) + 6); }
-  void ShowFSetupData() override { Log("FactoryData", 18); }
+  void ShowFactoryData() override { Log("FactoryData", 18); }
   void LinkModeUpdate() override { calls.push_back("Link"); }
   void SelectRS422() override { calls.push_back("RS422"); }
 

@@ -67,7 +67,7 @@ TEST(Windows, MainWindowGeometryAt96Dpi) {
   }
 }
 
-// Display fields take no typing and no focus; the link options and Option2 only the program
+// Display fields take no typing and no focus; the link options and kCoolingOnlyLower only the program
 // selects, and the link options stay legible. The password shows as stars, ten at most; the
 // board's cooling-only box only the program sets.
 TEST(Windows, WhatTheOperatorCannotChange) {

@@ -36,8 +36,8 @@ struct Shown {
     console.Shown(frame);
     snapshot = SnapshotRunData(
         1000, RingOf(frame),
-        {console.main.Text(main_window::IntFanSpeed_Text), console.main.Text(main_window::ExtFanSpeed_Text)},
-        console.form.RunData.CommCounter);
+        {console.main.Text(main_window::kInnerFanSpeed), console.main.Text(main_window::kOuterFanSpeed)},
+        console.form.runData.commCounter);
   }
 };
 
@@ -52,7 +52,7 @@ TEST(ServiceReportContent, MeasurementsAndReadBackAreTheWindowsTexts) {
   // A shorted inner sensor and a 16-bit voltage.
   Shown shorted(Resealed(Hex(kRunDataHex), {{25, 255}, {29, 0x12}, {30, 0x34}}));
   EXPECT_EQ(MeasurementRows(shorted.snapshot)[0], (ReportRow{"内温度", "短路", ""}));
-  EXPECT_EQ(MeasurementRows(shorted.snapshot)[4][1], shorted.console.main.Text(main_window::DCvoltage_Text));
+  EXPECT_EQ(MeasurementRows(shorted.snapshot)[4][1], shorted.console.main.Text(main_window::kSupplyVoltage));
 }
 
 TEST(ServiceReportContent, LampsInWords) {

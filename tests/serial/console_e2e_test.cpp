@@ -68,7 +68,7 @@ TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindow) {
   Find<QLineEdit>(c.Main(), "AddrText1").clear();
   QTest::keyClicks(&Find<QLineEdit>(c.Main(), "AddrText1"), "7");
   c.Click(c.Main(), "Addr_Command1");
-  ASSERT_TRUE(WaitFor([&] { return !c.windows.Form().f_Addr_Command1; }));
+  ASSERT_TRUE(WaitFor([&] { return !c.windows.Form().pending.Has(PollRequest::AddressWrite); }));
   QTest::qWait(300);  // the acknowledgement comes back before the board takes its new address
   c.Click(c.Main(), "Addr_Command2");
   ASSERT_TRUE(c.WaitText("AddrText2", "7"));
@@ -81,7 +81,7 @@ TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindow) {
   ASSERT_TRUE(c.WaitText("DCVlow_Text", "180", &c.Factory()));
   EXPECT_EQ(c.Text("Ver_Text", &c.Factory()) + " " + c.Text("H_Fan_Text", &c.Factory()), "A2 10");
   EXPECT_TRUE(boardFlag());
-  c.Type(c.Factory(), "S_H_Fan_Text", "30");  // and the cooling-only flag cleared: CheckBox1 stays off
+  c.Type(c.Factory(), "S_H_Fan_Text", "30");  // and the cooling-only flag cleared: kSetCoolingOnly stays off
   c.Click(c.Factory(), "F_Setup_Command");
   EXPECT_TRUE(c.WaitText("H_Fan_Text", "30", &c.Factory()));
   EXPECT_TRUE(WaitFor([&] { return !boardFlag(); }));

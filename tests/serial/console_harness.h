@@ -38,7 +38,7 @@ struct Console {
   std::string Status() { return windows.MainPanel().Text("LinkStatus"); }
   void Click(QWidget& window, std::string_view name) { Find<QPushButton>(window, name).click(); }
   bool OpenPort() {
-    if (!WaitFor([&] { return windows.Form().Ports.m_CommPortNo > 0; })) return false;
+    if (!WaitFor([&] { return windows.Form().ports.portCount > 0; })) return false;
     Click(Main(), "CommPort_ToggleButton");
     return port.PortOpen();
   }

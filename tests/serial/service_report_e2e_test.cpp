@@ -23,7 +23,7 @@ struct ReportConsole : Console {
   ReportConsole() {
     tools.AskFile = [this](const QString&, const QString& suggested, const QString&, bool) {
       this->suggested = suggested;
-      return next_file;
+      return nextFile;
     };
   }
   void Trigger(const char* action) { Find<QAction>(windows.MainView(), action).trigger(); }
@@ -35,7 +35,7 @@ struct ReportConsole : Console {
     return false;
   }
   ToolsMenu tools{windows};
-  QString next_file, suggested;
+  QString nextFile, suggested;
 };
 
 // What a poppler tool prints for the file.
@@ -82,7 +82,7 @@ TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAndAWrittenSetting) {
   ASSERT_TRUE(c.RunData(2));
   if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
 
-  c.next_file = dir.filePath(QStringLiteral("visit.pdf"));
+  c.nextFile = dir.filePath(QStringLiteral("visit.pdf"));
   c.Trigger("Action_Report");
   // No event was processed since: the window still shows the report's run data.
   std::vector<std::string> rows{"控制板型号 M1", "软件版本 VA2.3", "版本说明 半导体制冷制热", "通信方式 RS485",
@@ -98,16 +98,16 @@ TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAndAWrittenSetting) {
   ASSERT_TRUE(c.box.shown.empty()) << c.box.shown.front();
   EXPECT_TRUE(c.suggested.endsWith(QStringLiteral(".pdf")));
   EXPECT_TRUE(QFileInfo(c.suggested).fileName().startsWith(QStringLiteral("kestrova-report-M1-1-")));
-  if (const char* keep = std::getenv("KESTROVA_KEEP_REPORT")) QFile::copy(c.next_file, QString::fromLocal8Bit(keep));
+  if (const char* keep = std::getenv("KESTROVA_KEEP_REPORT")) QFile::copy(c.nextFile, QString::fromLocal8Bit(keep));
 
-  const QString text = ToolOutput("pdftotext", {"-layout", c.next_file, "-"});
+  const QString text = ToolOutput("pdftotext", {"-layout", c.nextFile, "-"});
   ASSERT_FALSE(text.isEmpty()) << "pdftotext (Debian poppler-utils) gave no text";
   for (const std::string& row : rows) EXPECT_TRUE(HasRow(text, row)) << row;
   for (const char* event : {"串口已打开", "高温告警 告警", "总告警 告警", "高温告警 解除", "设置已写入，读回一致（1 项）"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(event))) << event;
 
   // Every font is embedded: the "emb" column of pdffonts says yes on every font's line.
-  const QStringList fonts = ToolOutput("pdffonts", {c.next_file}).split('\n', Qt::SkipEmptyParts);
+  const QStringList fonts = ToolOutput("pdffonts", {c.nextFile}).split('\n', Qt::SkipEmptyParts);
   ASSERT_GT(fonts.size(), 2);  // the heading, the rule and at least one font
   const qsizetype emb = fonts[0].indexOf("emb");
   for (qsizetype i = 2; i < fonts.size(); ++i) EXPECT_EQ(fonts[i].mid(emb, 3), "yes") << fonts[i].toStdString();
@@ -116,12 +116,12 @@ TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAndAWrittenSetting) {
 TEST(ServiceReportEndToEnd, NothingWrittenWithoutRunDataOrWhereTheFileCannotBe) {
   ReportConsole c;
   QTemporaryDir dir;
-  c.next_file = dir.filePath(QStringLiteral("early.pdf"));
+  c.nextFile = dir.filePath(QStringLiteral("early.pdf"));
   c.Trigger("Action_Report");
   ASSERT_EQ(c.box.shown.size(), 1u);
   EXPECT_EQ(c.box.shown[0].rfind("还没有运行数据", 0), 0u) << c.box.shown[0];
   EXPECT_TRUE(c.suggested.isEmpty());  // not even asked for a file
-  EXPECT_FALSE(QFile::exists(c.next_file));
+  EXPECT_FALSE(QFile::exists(c.nextFile));
 
   ASSERT_TRUE(c.OpenPort());
   ASSERT_TRUE(c.RunData());
@@ -131,7 +131,7 @@ TEST(ServiceReportEndToEnd, NothingWrittenWithoutRunDataOrWhereTheFileCannotBe) 
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.pdf")));
   for (const QString& path : {missing, folder}) {
     c.box.shown.clear();
-    c.next_file = path;
+    c.nextFile = path;
     c.Trigger("Action_Report");
     ASSERT_EQ(c.box.shown.size(), 1u);
     EXPECT_EQ(c.box.shown[0].rfind("无法写入服务报告 " + path.toStdString() + "：", 0), 0u) << c.box.shown[0];

@@ -18,11 +18,11 @@ namespace {
 
 struct ToolsConsole : Console {
   ToolsConsole() {
-    tools.AskFile = [this](const QString&, const QString&, const QString&, bool) { return next_file; };
+    tools.AskFile = [this](const QString&, const QString&, const QString&, bool) { return nextFile; };
   }
   void Trigger(const char* action) { Find<QAction>(windows.MainView(), action).trigger(); }
   ToolsMenu tools{windows};
-  QString next_file;
+  QString nextFile;
 };
 
 std::string Temperature(std::uint8_t b) {
@@ -32,15 +32,15 @@ std::string Temperature(std::uint8_t b) {
 TEST(ServiceToolsEndToEnd, RecordedRowsAreWhatTheBoardSent) {
   ToolsConsole c;
   std::vector<std::vector<std::uint8_t>> frames;
-  auto shown = c.windows.Form().RunDataShown;
-  c.windows.Form().RunDataShown = [&](const ReceiveRing& ring) {
+  auto shown = c.windows.Form().runDataShown;
+  c.windows.Form().runDataShown = [&](const ReceiveRing& ring) {
     shown(ring);  // the row is written first, as in the console
     std::vector<std::uint8_t> f(36);
     for (int k = 0; k < 36; ++k) f[static_cast<std::size_t>(k)] = ring.At(k);
     if (c.tools.Recording().Active()) frames.push_back(f);
   };
   QTemporaryDir dir;
-  c.next_file = dir.filePath(QStringLiteral("record.csv"));
+  c.nextFile = dir.filePath(QStringLiteral("record.csv"));
   ASSERT_TRUE(c.OpenPort());
   c.Trigger("Action_Record");
   ASSERT_TRUE(c.tools.Recording().Active());
@@ -50,7 +50,7 @@ TEST(ServiceToolsEndToEnd, RecordedRowsAreWhatTheBoardSent) {
   EXPECT_FALSE(c.tools.Recording().Active());
   EXPECT_EQ(Find<QAction>(c.Main(), "Action_Record").text().toStdString(), "开始记录…");
 
-  QFile file(c.next_file);
+  QFile file(c.nextFile);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QList<QByteArray> lines = file.readAll().split('\n');
   ASSERT_EQ(static_cast<std::size_t>(lines.size()), frames.size() + 2);  // header, rows, empty after the last
@@ -74,7 +74,7 @@ TEST(ServiceToolsEndToEnd, ProfilesRoundTripAndABadFileChangesNothing) {
   ASSERT_TRUE(c.WaitText("TempMax_Text", "45"));
   // Listen to the line while the profile goes out and comes back.
   c.tools.Traffic().show();
-  c.next_file = dir.filePath(QStringLiteral("p.json"));
+  c.nextFile = dir.filePath(QStringLiteral("p.json"));
   c.Trigger("Action_SaveProfile");
   c.Trigger("Action_LoadProfile");
   EXPECT_TRUE(c.box.shown.empty());
@@ -83,14 +83,14 @@ TEST(ServiceToolsEndToEnd, ProfilesRoundTripAndABadFileChangesNothing) {
     EXPECT_FALSE(Find<QLineEdit>(c.Main(), pair.edit).property("differs").toBool()) << pair.caption;
   }
 
-  QFile file(c.next_file);
+  QFile file(c.nextFile);
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const QByteArray saved = file.readAll().replace("\"value\": 45", "\"value\": 50");  // refused: stays 45
   file.close();
   for (const QByteArray& refused : {QByteArray(saved).replace("\"value\": 50", "\"value\": 300"), QByteArray("{ not json"),
                                     QByteArray(saved).replace("kestrova-setting-profile", "other-tool"),
                                     QByteArray(saved).replace("\"code\": 12", "\"code\": 99")}) {
-    QFile f(c.next_file);
+    QFile f(c.nextFile);
     f.open(QIODevice::WriteOnly | QIODevice::Truncate);
     f.write(refused);
     f.close();

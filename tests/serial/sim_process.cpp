@@ -19,11 +19,11 @@ ScopedPorts::~ScopedPorts() {
   else unsetenv(kPortsVariable);
 }
 
-SimProcess::SimProcess(std::vector<std::string> options, const std::string& stderr_file) {
+SimProcess::SimProcess(std::vector<std::string> options, const std::string& stderrFile) {
   QStringList args;
   for (const std::string& o : options) args << QString::fromStdString(o);
-  if (stderr_file.empty()) process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  else process_.setStandardErrorFile(QString::fromStdString(stderr_file));
+  if (stderrFile.empty()) process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  else process_.setStandardErrorFile(QString::fromStdString(stderrFile));
   process_.start(QStringLiteral(KESTROVA_SIM_PATH), args);
   // The first line the simulator prints is the device path.
   while (!process_.canReadLine() && process_.waitForReadyRead(5000)) continue;
@@ -41,8 +41,8 @@ void SimProcess::Stop(bool now) {
   process_.waitForFinished();
 }
 
-bool WaitFor(const std::function<bool()>& done, int deadline_ms) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadline_ms);
+bool WaitFor(const std::function<bool()>& done, int deadlineMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadlineMs);
   while (!done()) {
     if (std::chrono::steady_clock::now() >= deadline) return false;
     QTest::qWait(10);

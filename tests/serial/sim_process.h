@@ -24,11 +24,11 @@ class ScopedPorts {
 };
 
 // Starts kestrova-board-sim with the given options, reads the device path it prints and makes
-// it port 1 of the table. Stops the simulator on destruction. With stderr_file, what the
+// it port 1 of the table. Stops the simulator on destruction. With stderrFile, what the
 // simulator prints on stderr (its --log of requests and answers) goes to that file.
 class SimProcess {
  public:
-  explicit SimProcess(std::vector<std::string> options = {}, const std::string& stderr_file = {});
+  explicit SimProcess(std::vector<std::string> options = {}, const std::string& stderrFile = {});
   ~SimProcess() { Stop(false); }
 
   // "" when the simulator did not start.
@@ -56,6 +56,6 @@ struct SimLink {
 };
 
 // Processes Qt events in small steps until done() holds or the deadline has passed.
-bool WaitFor(const std::function<bool()>& done, int deadline_ms = 4000);
+bool WaitFor(const std::function<bool()>& done, int deadlineMs = 4000);
 
 }  // namespace kestrova::testing

@@ -1,4 +1,4 @@
-// "发送设置" with the walk of SendSetupData, and "复制设置", through the real handlers.
+// "发送设置" with the walk of SendNextSetting, and "复制设置", through the real handlers.
 #include <gtest/gtest.h>
 
 #include "fakes/console_fixture.h"
@@ -19,10 +19,10 @@ struct Settings : ConsoleFixture {
   // Presses the button (unless told not to), then calls the walk until it ends; its frames as
   // hex, "-" for a call that sent none.
   Texts Walk(bool press = true) {
-    if (press) form.Setup_Command_Click();
+    if (press) form.OnSendSettings();
     Texts out;
-    for (int i = 0; i < 20 && form.f_SetupButton; ++i) {
-      form.SendSetupData();
+    for (int i = 0; i < 20 && form.pending.Has(PollRequest::Settings); ++i) {
+      form.SendNextSetting();
       const auto written = port.TakeWritten();
       out.push_back(written.empty() ? "-" : ToHex(written.at(0)));
     }
@@ -70,10 +70,10 @@ TEST(SettingsTransmission, WhatThePressRefusesAndWhatTheWalkPassesOver) {
   f.port.open = false;
   EXPECT_EQ(f.Walk(), Texts{});
   f.port.open = true;
-  f.form.Setup_Command_Click();
-  f.form.SendSetupData();
+  f.form.OnSendSettings();
+  f.form.SendNextSetting();
   EXPECT_EQ(f.port.TakeWritten().size(), 1u);
-  f.form.Setup_Command_Click();              // restarts at code 0
+  f.form.OnSendSettings();              // restarts at code 0
   f.main.SetText("S_TempMin_Text", "-41");  // no wire form now: passed over
   EXPECT_EQ(f.Walk(false), (Texts{"05 01 1E 00 01 46 6B", "-"}));
   EXPECT_TRUE(f.box.shown.empty());
@@ -85,7 +85,7 @@ TEST(CopySettings, EveryEditFieldTakesItsReadBackText) {
   Settings f;
   for (const SettingPair& p : kSettingPairs) f.main.SetText(p.readBack, " 2" + std::to_string(p.code) + ".50");
   f.port.open = false;
-  f.form.Copy_Command_Click();
+  f.form.OnCopySettings();
   for (const SettingPair& p : kSettingPairs) EXPECT_EQ(f.main.Text(p.edit), f.main.Text(p.readBack));
   f.port.open = true;
   EXPECT_EQ(f.Walk(), Texts{"-"});

@@ -79,9 +79,9 @@ Measurements FromWindow(Panel& main) {
     if (text == "短路") return 255;
     return static_cast<int>(std::lround(std::stod(text) * scale + offset));
   };
-  return {number(main_window::Temp1_Text, 2, 80), number(main_window::Temp2_Text, 2, 80),
-          number(main_window::ControlTemp_Text, 2, 80), number(main_window::TECcurrent_Text, 10, 0),
-          number(main_window::DCvoltage_Text, 10, 0)};
+  return {number(main_window::kInnerTemperature, 2, 80), number(main_window::kOuterTemperature, 2, 80),
+          number(main_window::kControlTemperature, 2, 80), number(main_window::kLiveCurrent, 10, 0),
+          number(main_window::kSupplyVoltage, 10, 0)};
 }
 
 // The simulator's log so far: the requests it read (and how many had a bad checksum) and the
@@ -128,14 +128,14 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
   FakeMessageBox box;
   ConsoleWindows windows{port, box};
   Requests sent;  // as the console hands them to the port
-  windows.Form().Stats.SetObserver([&](const LinkEvent& e) { sent.Sent(e); });
+  windows.Form().stats.SetObserver([&](const LinkEvent& e) { sent.Sent(e); });
   Panel& main = windows.MainPanel();
 
   int displayed = 0;
   std::string counter;
   QObject::connect(&windows.PollTimer(), &QTimer::timeout, [&] {  // after the console's own tick
-    if (main.Text(main_window::CommCtr_Text) == counter) return;
-    counter = main.Text(main_window::CommCtr_Text);
+    if (main.Text(main_window::kCommCounter) == counter) return;
+    counter = main.Text(main_window::kCommCounter);
     ++displayed;
     const std::vector<Measurements> sets = ReadSimLog(logPath).answers;  // a display comes from the latest few
     const Measurements shown = FromWindow(main);
@@ -144,8 +144,8 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
   });
   windows.Load();
   windows.ShowMain();
-  ASSERT_TRUE(WaitFor([&] { return windows.Form().Ports.m_CommPortNo > 0; }));
-  windows.Form().CommPort_ToggleButton_Click();
+  ASSERT_TRUE(WaitFor([&] { return windows.Form().ports.portCount > 0; }));
+  windows.Form().OnTogglePort();
   ASSERT_TRUE(port.PortOpen()) << port.ErrorText();
 
   const auto start = Clock::now();
@@ -159,10 +159,10 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
     // answers share the faulty line with the polling.
     if (displayed > 0 && Clock::now() - pressed > std::chrono::seconds(10)) {
       pressed = Clock::now();
-      windows.Form().Copy_Command_Click();
-      main.SetText(main_window::S_TempMax_Text, main.Text(main_window::TempMax_Text) == "45" ? "46" : "45");
-      windows.Form().Setup_Command_Click();
-      windows.Form().Addr_Command2_Click();
+      windows.Form().OnCopySettings();
+      main.SetText(main_window::kSetHighTempAlarm, main.Text(main_window::kHighTempAlarm) == "45" ? "46" : "45");
+      windows.Form().OnSendSettings();
+      windows.Form().OnReadAddress();
     }
     if (!settledMiB && Clock::now() - start >= std::chrono::seconds(60)) settledMiB = ResidentMiB();
     if (settledMiB) peakMiB = std::max(peakMiB, ResidentMiB());

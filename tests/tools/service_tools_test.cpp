@@ -205,17 +205,17 @@ TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   EXPECT_EQ(ProfileRefusal(p), std::nullopt);
 
   for (const SettingPair& pair : kSettingPairs) c.main.SetText(pair.edit, c.main.Text(pair.readBack));
-  c.main.SetText(main_window::S_TempMax_Text, "50");
+  c.main.SetText(main_window::kSetHighTempAlarm, "50");
   p = ProfileFromWindow(c.main, "2024-05-01");
   EXPECT_EQ(p.values[11], "50");  // all thirteen edit fields filled: they are taken
 
   FakePanel other{main_window::kWindow, main_window::kAll};
-  other.SetText(main_window::TempMax_Text, "45");
-  other.SetText(main_window::TempMin_Text, "-10");
+  other.SetText(main_window::kHighTempAlarm, "45");
+  other.SetText(main_window::kLowTempAlarm, "-10");
   LoadProfile(p, other);
-  EXPECT_EQ(other.Text(main_window::S_TempMax_Text), "50");
-  EXPECT_TRUE(other.Flag(main_window::S_TempMax_Text, kDiffers));
-  EXPECT_FALSE(other.Flag(main_window::S_TempMin_Text, kDiffers));
+  EXPECT_EQ(other.Text(main_window::kSetHighTempAlarm), "50");
+  EXPECT_TRUE(other.Flag(main_window::kSetHighTempAlarm, kDiffers));
+  EXPECT_FALSE(other.Flag(main_window::kSetLowTempAlarm, kDiffers));
 
   p.values[11] = "90";  // outside the edit field's range, but the board takes it
   EXPECT_EQ(ProfileRefusal(p), std::nullopt);

@@ -12,15 +12,15 @@
 #include <cmath>
 
 #include "qt/fonts.h"
+#include "qt/text.h"
 
 namespace kestrova {
 
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 // An empty cell holds a no-break space: a table whose last row ends in an empty cell would
 // otherwise lose the space below it.
-QString Cell(const std::string& s) { return s.empty() ? QStringLiteral("&nbsp;") : Q(s).toHtmlEscaped(); }
+QString Cell(const std::string& s) { return s.empty() ? QStringLiteral("&nbsp;") : ToQString(s).toHtmlEscaped(); }
 
 // A section's heading; a new page when asked (the settings start the second page).
 QString Heading(const QString& title, bool newPage = false) {
@@ -63,7 +63,7 @@ void DrawPanel(QPainter& p, const QRectF& box, const TrendPanel& panel, const Se
 
   p.setFont(ConsoleFont(8));
   p.setPen(Qt::black);
-  p.drawText(QPointF(box.left(), box.top() + 4 * mm), Q(panel.title));
+  p.drawText(QPointF(box.left(), box.top() + 4 * mm), ToQString(panel.title));
   double legendX = box.left() + 40 * mm;
   for (int q : panel.quantities) {
     p.setPen(QPen(kSeriesColours[q], 0.6 * mm));
@@ -142,7 +142,7 @@ QString ServiceReportPdf::Html(const ServiceReport& r) {
                  {t(tr("通信方式")), shown(r.linkMode), t(tr("控制板地址")), std::to_string(r.address)}});
 
   // Tables follow their heading directly; a note goes below its table.
-  html += Heading(tr("运行数据（%1）").arg(Q(ReportTime(r.latest.atMs))));
+  html += Heading(tr("运行数据（%1）").arg(ToQString(ReportTime(r.latest.atMs))));
   html += Table({tr("项目"), tr("数值"), tr("单位")}, MeasurementRows(r.latest));
 
   html += Heading(tr("工作状态与告警"));
@@ -213,7 +213,7 @@ std::optional<QString> ServiceReportPdf::Write(const ServiceReport& report, cons
     p.setPen(Qt::black);
     p.drawText(QRectF(0, page.height() - footer + 2 * mm, page.width(), footer - 2 * mm), Qt::AlignCenter,
                tr("%1 · %2 · 第 %3 页，共 %4 页")
-                   .arg(Q(report.board[0].empty() ? "—" : report.board[0]), Q(ReportTime(report.createdAtMs)))
+                   .arg(ToQString(report.board[0].empty() ? "—" : report.board[0]), ToQString(ReportTime(report.createdAtMs)))
                    .arg(number)
                    .arg(pages));
   };
@@ -231,7 +231,7 @@ std::optional<QString> ServiceReportPdf::Write(const ServiceReport& report, cons
   p.setPen(Qt::black);
   const std::int64_t fromMs = report.trend.empty() ? report.latest.atMs : report.trend.front().atMs;
   const std::int64_t toMs = report.trend.empty() ? report.latest.atMs : report.trend.back().atMs;
-  p.drawText(QPointF(0, 6 * mm), tr("趋势图：%1 至 %2").arg(Q(ReportTime(fromMs)), Q(ReportTime(toMs))));
+  p.drawText(QPointF(0, 6 * mm), tr("趋势图：%1 至 %2").arg(ToQString(ReportTime(fromMs)), ToQString(ReportTime(toMs))));
   p.setFont(ConsoleFont(8));
   p.drawText(QPointF(0, 11 * mm), tr("红色虚线：告警出现或解除；灰色虚线：工作状态变化。"));
   if (report.trend.empty()) {
@@ -250,7 +250,7 @@ std::optional<QString> ServiceReportPdf::Write(const ServiceReport& report, cons
     for (const TimeTick& tick : TimeTicks(fromMs, toMs)) {
       const double x = plot.left() + plot.width() * static_cast<double>(tick.atMs - fromMs) / span;
       p.drawLine(QPointF(x, bottom), QPointF(x, bottom + 0.8 * mm));
-      p.drawText(QRectF(x - 12 * mm, bottom + 0.8 * mm, 24 * mm, 4 * mm), Qt::AlignCenter, Q(tick.label));
+      p.drawText(QRectF(x - 12 * mm, bottom + 0.8 * mm, 24 * mm, 4 * mm), Qt::AlignCenter, ToQString(tick.label));
     }
   }
   footerText(pages);

@@ -7,6 +7,7 @@
 #include "settings/setting_pairs.h"
 #include "values/leading_number.h"
 #include "values/number_text.h"
+#include "qt/text.h"
 
 namespace kestrova {
 
@@ -14,7 +15,6 @@ namespace {
 
 const char* const kBoardKeys[] = {"model", "pcb", "software", "description"};
 
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 }  // namespace
 
@@ -26,13 +26,13 @@ QByteArray ProfileJson(const SettingProfile& p) {
     const SettingPair& pair = kSettingPairs[i];
     QJsonObject s;
     s["code"] = pair.code;
-    s["caption"] = Q(pair.caption);
-    s["unit"] = Q(pair.unit);
+    s["caption"] = ToQString(pair.caption);
+    s["unit"] = ToQString(pair.unit);
     s["value"] = ParseLeadingNumber(p.values[i]).value_or(0);
     settings.append(s);
   }
   QJsonObject root;
-  root["format"] = Q(kProfileFormat);
+  root["format"] = ToQString(kProfileFormat);
   root["version"] = kProfileVersion;
   root["date"] = QString::fromStdString(p.date);
   root["board"] = board;
@@ -46,7 +46,7 @@ std::variant<SettingProfile, QString> ProfileFromJson(const QByteArray& json) {
   if (error.error != QJsonParseError::NoError || !doc.isObject())
     return QStringLiteral("文件不是有效的设置档案（格式错误）");
   const QJsonObject root = doc.object();
-  if (root["format"].toString() != Q(kProfileFormat)) return QStringLiteral("文件不是 Kestrova 设置档案");
+  if (root["format"].toString() != ToQString(kProfileFormat)) return QStringLiteral("文件不是 Kestrova 设置档案");
   if (root["version"].toInt() != kProfileVersion)
     return QStringLiteral("不支持的设置档案版本 %1").arg(root["version"].toVariant().toString());
 
@@ -60,13 +60,13 @@ std::variant<SettingProfile, QString> ProfileFromJson(const QByteArray& json) {
     const QJsonObject s = v.toObject();
     for (std::size_t i = 0; i < kSettingPairs.size(); ++i) {
       if (!s["code"].isDouble() || s["code"].toInt() != kSettingPairs[i].code) continue;
-      if (!s["value"].isDouble()) return QStringLiteral("设置档案中 %1 的值不是数字").arg(Q(kSettingPairs[i].caption));
+      if (!s["value"].isDouble()) return QStringLiteral("设置档案中 %1 的值不是数字").arg(ToQString(kSettingPairs[i].caption));
       p.values[i] = DecimalText(s["value"].toDouble());
       seen[i] = true;
     }
   }
   for (std::size_t i = 0; i < kSettingPairs.size(); ++i)
-    if (!seen[i]) return QStringLiteral("设置档案缺少 %1").arg(Q(kSettingPairs[i].caption));
+    if (!seen[i]) return QStringLiteral("设置档案缺少 %1").arg(ToQString(kSettingPairs[i].caption));
   if (auto refusal = ProfileRefusal(p)) return QStringLiteral("设置档案中 ") + QString::fromStdString(*refusal);
   return p;
 }

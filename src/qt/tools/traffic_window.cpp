@@ -15,12 +15,12 @@
 #include "qt/tools/log_table.h"
 #include "tools/frame_meaning.h"
 #include "tools/wall_time.h"
+#include "qt/text.h"
 
 namespace kestrova {
 
 namespace {
 
-QString U(const std::string& s) { return QString::fromStdString(s); }
 
 bool Discarded(const LinkEvent& e) {
   return e.direction == LinkEvent::Direction::Received && e.piece != Piece::Response && e.piece != Piece::WriteAck &&
@@ -43,13 +43,13 @@ TrafficWindow::TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* pa
         if (role == Qt::ForegroundRole)
           return Discarded(e) ? QVariant(QColor(0xb0, 0x30, 0x30))
                               : e.direction == LinkEvent::Direction::Sent ? QVariant(QColor(0x20, 0x40, 0x90)) : QVariant();
-        if (role == Qt::ToolTipRole && column >= 2) return column == 2 ? U(HexText(e.bytes)) : U(FrameMeaning(e));
+        if (role == Qt::ToolTipRole && column >= 2) return column == 2 ? ToQString(HexText(e.bytes)) : ToQString(FrameMeaning(e));
         if (role != Qt::DisplayRole) return {};
         switch (column) {
-          case 0: return U(ClockTime(e.atMs));
+          case 0: return ToQString(ClockTime(e.atMs));
           case 1: return e.direction == LinkEvent::Direction::Sent ? QStringLiteral("发送") : QStringLiteral("接收");
-          case 2: return U(HexText(e.bytes));
-          default: return U(FrameMeaning(e));
+          case 2: return ToQString(HexText(e.bytes));
+          default: return ToQString(FrameMeaning(e));
         }
       },
       this);
@@ -119,9 +119,9 @@ void TrafficWindow::Beat(int ms) {
 
 QString TrafficWindow::Line(std::size_t i) const {
   const LinkEvent& e = log_.At(i);
-  return U(ClockTime(e.atMs)) + '\t' +
+  return ToQString(ClockTime(e.atMs)) + '\t' +
          (e.direction == LinkEvent::Direction::Sent ? QStringLiteral("发送") : QStringLiteral("接收")) + '\t' +
-         U(HexText(e.bytes)) + '\t' + U(FrameMeaning(e));
+         ToQString(HexText(e.bytes)) + '\t' + ToQString(FrameMeaning(e));
 }
 
 QString TrafficWindow::SelectionText() const {
@@ -145,7 +145,7 @@ QString TrafficWindow::AllText() const {
 void TrafficWindow::SaveAs() {
   const QString path = QFileDialog::getSaveFileName(
       this, QStringLiteral("保存通信记录"),
-      QStringLiteral("kestrova-traffic-%1.txt").arg(U(FileTime(QDateTime::currentMSecsSinceEpoch()))),
+      QStringLiteral("kestrova-traffic-%1.txt").arg(ToQString(FileTime(QDateTime::currentMSecsSinceEpoch()))),
       QStringLiteral("文本文件 (*.txt)"));
   if (path.isEmpty()) return;
   QFile file(path);
