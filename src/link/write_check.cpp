@@ -22,12 +22,14 @@ void WriteCheck::ReportRequested() {
 std::optional<WriteCheckResult> WriteCheck::Compare(const ReceiveRing& report) {
   if (stage_ != Stage::AwaitReport) return std::nullopt;
   stage_ = Stage::Idle;
-  WriteCheckResult result{true, {}, {}};
+  WriteCheckResult result{true, {}, {}, {}};
   for (const WrittenValue& v : written_) {
     const std::uint8_t high = report.At(v.offset);
     const std::uint8_t low = v.width == 2 ? report.At(v.offset + 1) : 0;
-    if (high == v.sent[0] && (v.width == 1 || low == v.sent[1])) continue;
-    const std::string line = v.caption + " 写入 " + v.text(v.sent[0], v.sent[1]) + "，读回 " + v.text(high, low);
+    const bool same = high == v.sent[0] && (v.width == 1 || low == v.sent[1]);
+    result.values.push_back({v.caption, v.text(v.sent[0], v.sent[1]), v.text(high, low), same});
+    if (same) continue;
+    const std::string line = v.caption + " 写入 " + result.values.back().sent + "，读回 " + result.values.back().readBack;
     if (result.matches) result.text = "设置未生效：" + line;
     result.matches = false;
     result.tip += (result.tip.empty() ? "" : "\n") + line;

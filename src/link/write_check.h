@@ -22,10 +22,19 @@ struct WrittenValue {
   std::function<std::string(std::uint8_t high, std::uint8_t low)> text;
 };
 
+// One written value beside what the board reported for it afterwards.
+struct CheckedValue {
+  std::string caption;   // "高温报警"
+  std::string sent;      // "50"
+  std::string readBack;  // "45"
+  bool matches;
+};
+
 struct WriteCheckResult {
   bool matches;
   std::string text;  // for the status bar
   std::string tip;   // every difference, one per line
+  std::vector<CheckedValue> values;  // every written value, in the order written
 };
 
 class WriteCheck {
