@@ -146,6 +146,29 @@ TEST(LineState, WriteCheckComparesTheNextRunDataWithWhatWasSent) {
   }
 }
 
+// The factory transmission is checked against the next factory data, down to its last setting
+// (code 27, the venting interval, the report's last parameter byte).
+TEST(LineState, WriteCheckComparesTheNextFactoryDataWithWhatWasSent) {
+  const auto report = [](std::uint8_t interval) {
+    return FactoryFixture::Response({180, 5, 220, 5, 'A', '2', 100, 100, 100, 100, 1, interval});
+  };
+  for (const auto& [board, status] : {std::pair{report(30), "设置已写入，读回一致（1 项）"},
+                                      {report(10), "设置未生效：排氢间隔时间 写入 30，读回 10"}}) {
+    Line c;
+    c.OpenPort();
+    c.main.SetText("TextBox1", "M1");
+    c.factory.SetVisible("F_Setup_Form", true);
+    c.Answer(report(10));
+    c.Fill({{"S_H_Fan_Text", "30"}});
+    c.factory.SetChecked("CheckBox1", true);  // as the board has it: not sent
+    c.window.OnSendFactorySettings();
+    c.Run(12);  // the write, the end of the walk, then the factory-data read after it
+    EXPECT_NE(c.Status(), status) << "no verdict before the board has reported";
+    c.Answer(board);
+    EXPECT_EQ(c.Status(), status);
+  }
+}
+
 TEST(LineState, AValueThatCannotBeSentIsMarkedAndFocusedUntilEdited) {
   Line c;
   c.OpenPort();
