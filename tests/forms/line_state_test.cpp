@@ -81,10 +81,30 @@ TEST(LineState, MoreThanOneBadChecksumInTenIsInterference) {
   c.OpenPort();
   Frame bad = kRunData;
   bad.back() ^= 0xFF;
-  for (int i = 0; i < 9; ++i) c.Answer(i % 4 == 1 ? bad : kRunData);
-  EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 2 帧校验错误");
-  for (int i = 0; i < 12; ++i) c.Answer(kRunData);
-  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 1 of the last 20
+  for (int i = 0; i < 9; ++i) c.Answer(i == 1 ? bad : kRunData);
+  EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 1 帧校验错误");
+  c.Answer(kRunData);
+  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 1 in 10 is not more
+  c.Answer(bad);
+  for (int i = 0; i < 9; ++i) c.Answer(kRunData);
+  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 2 in 20
+}
+
+// The service tools see every frame as it came over the line; a write acknowledgement that is
+// consumed before all of it has arrived shows only what did.
+TEST(LineState, TheToolsSeeEachFrameAsItWasOnTheLine) {
+  Line c;
+  c.OpenPort();
+  std::vector<std::string> seen;
+  c.form.stats.SetObserver([&](const LinkEvent& e) {
+    if (e.direction == LinkEvent::Direction::Received) seen.push_back("< " + ToHex(e.bytes));
+  });
+  c.Answer(Hex("AA " + std::string(kRunDataHex)));
+  c.Answer(Hex("06 01 1E 0C 01"));
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], "< AA");
+  EXPECT_EQ(seen[1], "< " + std::string(kRunDataHex));
+  EXPECT_EQ(seen[2], "< 06 01 1E 0C 01");
 }
 
 TEST(LineState, RunDataGoStaleAfterFiveSecondsAndLiveAgainWithTheNextResponse) {
