@@ -24,6 +24,18 @@ int FreePort() {
   return ntohs(address.sin_port);
 }
 
+// A socket connected to 127.0.0.1:port, -1 when nothing listens there.
+int ConnectLoopback(int port) {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<std::uint16_t>(port));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
+  close(fd);
+  return -1;
+}
+
 bool WaitUntil(const std::function<bool()>& done, int deadlineMs) {
   const auto end = Clock::now() + std::chrono::milliseconds(deadlineMs);
   while (!done()) {
@@ -45,14 +57,9 @@ bool Broker::Start() {
   process_.start("mosquitto", {"-c", dir_.filePath("mosquitto.conf")});
   if (!process_.waitForStarted(5000)) return false;
   return WaitUntil([&] {
-    const int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<std::uint16_t>(port_));
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    const bool up = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    close(fd);
-    return up;
+    const int fd = ConnectLoopback(port_);
+    if (fd >= 0) close(fd);
+    return fd >= 0;
   }, 5000);
 }
 
@@ -78,8 +85,7 @@ Subscriber::Subscriber(int port, const std::string& filter) : client_(nullptr) {
   mosquitto_message_callback_set(client_, [](mosquitto*, void* self, const mosquitto_message* m) {
     auto* s = static_cast<Subscriber*>(self);
     std::lock_guard lock(s->mutex_);
-    s->messages_.push_back({m->topic, std::string(static_cast<const char*>(m->payload), m->payloadlen), m->retain,
-                            Clock::now()});
+    s->messages_.push_back({m->topic, std::string(static_cast<const char*>(m->payload), m->payloadlen), m->retain});
   });
   mosquitto_connect(client_, "127.0.0.1", port, 30);
   mosquitto_loop_start(client_);
@@ -165,23 +171,14 @@ bool SimLine::Start(const std::vector<std::string>& options) {
   return symlink(pty.c_str(), fresh.c_str()) == 0 && rename(fresh.c_str(), link_.c_str()) == 0;
 }
 
-}  // namespace kestrova::agent::testing
-
-namespace kestrova::agent::testing {
-
 std::string HttpGet(int port, const std::string& path) {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<std::uint16_t>(port));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  const int fd = ConnectLoopback(port);
+  if (fd < 0) return "";
   std::string response;
-  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
-    const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
-    if (write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
-      char buffer[4096];
-      for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) response.append(buffer, static_cast<std::size_t>(n));
-    }
+  const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
+  if (write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
+    char buffer[4096];
+    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) response.append(buffer, static_cast<std::size_t>(n));
   }
   close(fd);
   const auto body = response.find("\r\n\r\n");

@@ -40,10 +40,9 @@ class Broker {
 struct Received {
   std::string topic, payload;
   bool retain;
-  Clock::time_point at;
 };
 
-// An MQTT client subscribed to a filter; every message is kept with its arrival time.
+// An MQTT client subscribed to a filter; every message is kept.
 class Subscriber {
  public:
   Subscriber(int port, const std::string& filter);
@@ -98,10 +97,6 @@ class SimLine {
   Child sim_;
   std::string link_, log_;
 };
-
-}  // namespace kestrova::agent::testing
-
-namespace kestrova::agent::testing {
 
 // The body of an HTTP GET of path from 127.0.0.1:port, "" when nothing answered.
 std::string HttpGet(int port, const std::string& path);
