@@ -84,10 +84,10 @@ TEST_F(BusTest, InformationThatFailsIsAskedAfterTheNextRunData) {
 
 TEST_F(BusTest, ThreeSilentPollsMakeABoardOfflineThenPausesGrowToAMinute) {
   BusMaster single({9}, kInterval, events, 0);
-  single.Next(0);
-  single.Answered(RunDataFrame(9), 0);
-  single.Next(0);
-  single.Answered(BoardInfoFrame(), 0);
+  for (const Frame& answer : {RunDataFrame(9), BoardInfoFrame()}) {  // online, its information known
+    single.Next(0);
+    single.Answered(answer, 0);
+  }
   std::vector<std::int64_t> asked;
   for (int poll = 0; poll < 9; ++poll) {
     const std::int64_t now = single.WakeMs();
