@@ -69,7 +69,6 @@ TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
       {In(Piece::Response, Hex("06 01 0F 02 09 4D 31 33")), "板信息 地址 1 M1"},  // shorter than it says
       {In(Piece::Response, Hex("06 01 0F 02 04 1F 20 7E 7F 41 00")), "板信息 地址 1 ? ~?"}};
   for (const auto& [event, meaning] : cases) EXPECT_EQ(FrameMeaning(event), meaning) << HexText(event.bytes);
-  EXPECT_EQ(HexText(Hex("05 01 0f 00 15")), "05 01 0F 00 15");
 }
 
 TEST(TrafficMonitor, KeepsTheLastTenThousandEntriesNumbered) {
