@@ -112,13 +112,6 @@ TEST(BoardInfo, SplitsByCharactersAndDropsTheLastOne) {
   }
 }
 
-Frame BoardInfoFrame(const std::vector<std::uint8_t>& text) {
-  Frame f{0x06, 0x01, 0x0F, 0x02, static_cast<std::uint8_t>(text.size())};
-  f.insert(f.end(), text.begin(), text.end());
-  f.push_back(0);
-  return Resealed(f);
-}
-
 // The fields fill (that the requests stop is the poll cycle's business); the description is only ever set. Each response
 // selects RS485 unless an echo of the console's own request has shown an RS-422 loop.
 TEST(BoardInfo, ResponsesFillTheFieldsAndTheLinkMode) {
@@ -130,7 +123,7 @@ TEST(BoardInfo, ResponsesFillTheFieldsAndTheLinkMode) {
   EXPECT_EQ(shown(), (Texts{"M1", "P2", "VA2.3", "半导体制冷制热"}));
   EXPECT_TRUE(c.main.Checked("RS485Option"));
   c.port.Feed(Hex("05 01 0F 00 15"));  // our own request back
-  c.port.Feed(BoardInfoFrame({'M', 0xE9, '/', 0xB5, 'P', '/', 'v', 'a', '2', 'X'}));  // Latin-1 from 0x80
+  c.port.Feed(Resealed(Hex("06 01 0F 02 0A 4D E9 2F B5 50 2F 76 61 32 58 00")));  // "Mé/µP/va2X": Latin-1 from 0x80
   c.Ticks(1);
   EXPECT_EQ(shown(), (Texts{"Mé", "µP", "va2", "半导体制冷制热"}));
   c.port.Feed(Hex(kBoardInfoHex));
