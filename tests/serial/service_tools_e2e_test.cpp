@@ -29,7 +29,7 @@ std::string Temperature(std::uint8_t b) {
   return b == 254 ? "开路" : b == 255 ? "短路" : QString::number((b - 80) / 2.0).toStdString();
 }
 
-TEST(ServiceToolsEndToEnd, RecordedRowsAreWhatTheBoardSent) {
+TEST(ServiceToolsEndToEnd, RecordingProfilesAndTheTrafficMonitorOnOneVisit) {
   ToolsConsole c;
   std::vector<std::vector<std::uint8_t>> frames;
   auto shown = c.windows.Form().runDataShown;
@@ -50,9 +50,9 @@ TEST(ServiceToolsEndToEnd, RecordedRowsAreWhatTheBoardSent) {
   EXPECT_FALSE(c.tools.Recording().Active());
   EXPECT_EQ(Find<QAction>(c.Main(), "Action_Record").text().toStdString(), "开始记录…");
 
-  QFile file(c.nextFile);
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QList<QByteArray> lines = file.readAll().split('\n');
+  QFile record(c.nextFile);
+  ASSERT_TRUE(record.open(QIODevice::ReadOnly));
+  const QList<QByteArray> lines = record.readAll().split('\n');
   ASSERT_EQ(static_cast<std::size_t>(lines.size()), frames.size() + 2);  // header, rows, empty after the last
   const QList<QByteArray> header = lines[0].trimmed().mid(3).split(',');
   for (std::size_t r = 0; r < frames.size(); ++r) {
@@ -65,14 +65,9 @@ TEST(ServiceToolsEndToEnd, RecordedRowsAreWhatTheBoardSent) {
     EXPECT_EQ(at("直流电压(V)"), QString::number((f[29] * 256 + f[30]) / 10.0).toStdString());
     EXPECT_EQ(at("高温报警(°C)"), std::to_string(f[17] - 40));
   }
-}
 
-TEST(ServiceToolsEndToEnd, ProfilesRoundTripAndABadFileChangesNothing) {
-  ToolsConsole c;
-  QTemporaryDir dir;
-  ASSERT_TRUE(c.OpenPort());
+  // Profiles: saved and loaded back while the traffic monitor listens to the line.
   ASSERT_TRUE(c.WaitText("TempMax_Text", "45"));
-  // Listen to the line while the profile goes out and comes back.
   c.tools.Traffic().show();
   c.nextFile = dir.filePath(QStringLiteral("p.json"));
   c.Trigger("Action_SaveProfile");
