@@ -55,9 +55,18 @@ bool HasRow(const QString& text, const std::string& row) {
                                           QRegularExpression::MultilineOption));
 }
 
-TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAndAWrittenSetting) {
+TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAWrittenSettingAndRefusedReports) {
   ReportConsole c;
   QTemporaryDir dir;
+  // Before any run data the report is refused without a file asked for or written.
+  c.nextFile = dir.filePath(QStringLiteral("early.pdf"));
+  c.Trigger("Action_Report");
+  ASSERT_EQ(c.box.shown.size(), 1u);
+  EXPECT_EQ(c.box.shown[0].rfind("还没有运行数据", 0), 0u) << c.box.shown[0];
+  EXPECT_TRUE(c.suggested.isEmpty());
+  EXPECT_FALSE(QFile::exists(c.nextFile));
+  c.box.shown.clear();
+
   ASSERT_TRUE(c.OpenPort());
   ASSERT_TRUE(c.WaitText("TempMax_Text", "45"));
   ASSERT_TRUE(c.WaitText("TextBox1", "M1"));
@@ -111,21 +120,8 @@ TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAndAWrittenSetting) {
   ASSERT_GT(fonts.size(), 2);  // the heading, the rule and at least one font
   const qsizetype emb = fonts[0].indexOf("emb");
   for (qsizetype i = 2; i < fonts.size(); ++i) EXPECT_EQ(fonts[i].mid(emb, 3), "yes") << fonts[i].toStdString();
-}
 
-TEST(ServiceReportEndToEnd, NothingWrittenWithoutRunDataOrWhereTheFileCannotBe) {
-  ReportConsole c;
-  QTemporaryDir dir;
-  c.nextFile = dir.filePath(QStringLiteral("early.pdf"));
-  c.Trigger("Action_Report");
-  ASSERT_EQ(c.box.shown.size(), 1u);
-  EXPECT_EQ(c.box.shown[0].rfind("还没有运行数据", 0), 0u) << c.box.shown[0];
-  EXPECT_TRUE(c.suggested.isEmpty());  // not even asked for a file
-  EXPECT_FALSE(QFile::exists(c.nextFile));
-
-  ASSERT_TRUE(c.OpenPort());
-  ASSERT_TRUE(c.RunData());
-  // A folder that does not exist; a file name that is a folder already.
+  // A folder that does not exist; a file name that is a folder already: nothing is left behind.
   const QString missing = dir.filePath(QStringLiteral("gone/report.pdf"));
   const QString folder = dir.filePath(QStringLiteral("taken.pdf"));
   ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.pdf")));
@@ -137,7 +133,7 @@ TEST(ServiceReportEndToEnd, NothingWrittenWithoutRunDataOrWhereTheFileCannotBe) 
     EXPECT_EQ(c.box.shown[0].rfind("无法写入服务报告 " + path.toStdString() + "：", 0), 0u) << c.box.shown[0];
   }
   EXPECT_FALSE(QFile::exists(missing));
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"taken.pdf"});
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), (QStringList{"taken.pdf", "visit.pdf"}));
 }
 
 }  // namespace
