@@ -45,17 +45,13 @@ bool WellFormedRequest(std::span<const std::uint8_t> f) {
 // Every request the console writes to the port, checked and timed.
 struct Requests {
   int count = 0;
-  int malformed = 0;
   std::optional<Clock::time_point> last;
   Clock::duration maxGap{};
 
   Clock::duration SinceLast() const { return last ? Clock::now() - *last : Clock::duration{}; }
   void Sent(const LinkEvent& e) {
     if (e.direction != LinkEvent::Direction::Sent) return;
-    if (!WellFormedRequest(e.bytes)) {
-      ++malformed;
-      ADD_FAILURE() << "malformed request " << ToHex(e.bytes);
-    }
+    if (!WellFormedRequest(e.bytes)) ADD_FAILURE() << "malformed request " << ToHex(e.bytes);
     maxGap = std::max(maxGap, SinceLast());
     last = Clock::now();
     ++count;
@@ -177,7 +173,6 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
   EXPECT_TRUE(port.PortOpen());
   EXPECT_LE(Seconds(sent.maxGap), 2.0);
   EXPECT_LE(sinceLast, 2.0);
-  EXPECT_EQ(sent.malformed, 0);
   EXPECT_GE(sent.count, log.requests);
   EXPECT_EQ(log.badRequests, 0);
   EXPECT_GT(displayed, g_seconds / 4);  // one set a second is polled; most answers survive the faults
