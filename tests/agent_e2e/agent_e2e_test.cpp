@@ -148,9 +148,16 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   EXPECT_EQ(client->Last(p + "/board/1/availability"), "offline");
 }
 
-TEST_F(AgentE2E, RecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill) {
+TEST_F(AgentE2E, RefusesABadOptionThenRecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill) {
+  client = std::make_unique<Subscriber>(broker.Port(), "#");
+  // A bad option ends with status 2 before anything is sent.
+  StartAgent("1", {"--interval", "0"});
+  EXPECT_EQ(agent.Wait(5000), 2);
+  EXPECT_NE(agent.Errors().find("--interval: '0' is not a whole number of seconds"), std::string::npos);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_TRUE(client->Messages().empty());
+
   ASSERT_TRUE(line.Start({"--address", "1"}));
-  client = std::make_unique<Subscriber>(broker.Port(), p + "/#");
   StartAgent("1");
   ASSERT_TRUE(client->WaitForCount(p + "/board/1/state", 1, 5000));
   // The adapter pulled and plugged back in under the same name: polling resumes by itself.
@@ -172,15 +179,6 @@ TEST_F(AgentE2E, RecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill
 
   kill(static_cast<pid_t>(agent.Pid()), SIGKILL);
   EXPECT_TRUE(client->WaitFor(p + "/agent/status", "offline", 5000));
-}
-
-TEST_F(AgentE2E, ABadOptionEndsWithStatus2BeforeAnythingIsSent) {
-  client = std::make_unique<Subscriber>(broker.Port(), "#");
-  StartAgent("1", {"--interval", "0"});
-  EXPECT_EQ(agent.Wait(5000), 2);
-  EXPECT_NE(agent.Errors().find("--interval: '0' is not a whole number of seconds"), std::string::npos);
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  EXPECT_TRUE(client->Messages().empty());
 }
 
 }  // namespace
