@@ -56,9 +56,8 @@ TEST(BusScanEndToEnd, ListsTheAnsweringBoardsAndWatchesTheChosenOne) {
 
   auto& table = Find<QTableWidget>(c.Scan(), "ScanResults");
   ASSERT_EQ(table.rowCount(), 3);
-  EXPECT_EQ(c.Row(0), (std::vector<std::string>{"1", "M1", "VA2.3"}));
-  EXPECT_EQ(c.Row(1), (std::vector<std::string>{"5", "M5", "VA2.3"}));
-  EXPECT_EQ(c.Row(2), (std::vector<std::string>{"9", "M9", "VA2.3"}));
+  EXPECT_EQ((std::vector{c.Row(0), c.Row(1), c.Row(2)}),
+            (std::vector<std::vector<std::string>>{{"1", "M1", "VA2.3"}, {"5", "M5", "VA2.3"}, {"9", "M9", "VA2.3"}}));
   EXPECT_EQ(Find<QProgressBar>(c.Scan(), "ScanProgress").value(), 20);
   EXPECT_TRUE(c.InTraffic(LinkEvent::Direction::Sent, Hex("05 02 0F 02 18")));
   EXPECT_TRUE(c.InTraffic(LinkEvent::Direction::Sent, Hex("05 14 0F 02 2A")));
