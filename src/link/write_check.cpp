@@ -1,9 +1,19 @@
 #include "link/write_check.h"
 
+#include <algorithm>
+
 namespace kestrova {
+
+std::string NotTakenSentence(const std::vector<NotTaken>& values) {
+  std::string text;
+  for (const NotTaken& v : values) text += (text.empty() ? "设置未生效：" : "；") + v.caption + " " + v.Difference();
+  return text;
+}
 
 void WriteCheck::Start() {
   written_.clear();
+  untaken_.clear();
+  outstanding_.clear();
   stage_ = Stage::Writing;
 }
 
@@ -19,21 +29,44 @@ void WriteCheck::ReportRequested() {
   if (stage_ == Stage::AwaitRequest) stage_ = Stage::AwaitReport;
 }
 
-std::optional<WriteCheckResult> WriteCheck::Compare(const ReceiveRing& report) {
-  if (stage_ != Stage::AwaitReport) return std::nullopt;
-  stage_ = Stage::Idle;
-  WriteCheckResult result{true, {}, {}};
-  for (const WrittenValue& v : written_) {
+std::vector<NotTaken> WriteCheck::Differences(const std::vector<WrittenValue>& values, const ReceiveRing& report) {
+  std::vector<NotTaken> differences;
+  for (const WrittenValue& v : values) {
     const std::uint8_t high = report.At(v.offset);
     const std::uint8_t low = v.width == 2 ? report.At(v.offset + 1) : 0;
     if (high == v.sent[0] && (v.width == 1 || low == v.sent[1])) continue;
-    const std::string line = v.caption + " 写入 " + v.text(v.sent[0], v.sent[1]) + "，读回 " + v.text(high, low);
-    if (result.matches) result.text = "设置未生效：" + line;
-    result.matches = false;
-    result.tip += (result.tip.empty() ? "" : "\n") + line;
+    differences.push_back({v.field, v.caption, v.text(v.sent[0], v.sent[1]), v.text(high, low)});
   }
-  if (result.matches) result.text = "设置已写入，读回一致（" + std::to_string(written_.size()) + " 项）";
-  return result;
+  return differences;
+}
+
+std::optional<WriteCheckResult> WriteCheck::Compare(const ReceiveRing& report) {
+  if (stage_ != Stage::AwaitReport) {
+    if (stage_ == Stage::Idle && !untaken_.empty()) {
+      outstanding_ = Differences(untaken_, report);
+      std::erase_if(untaken_, [this](const WrittenValue& v) {
+        return std::none_of(outstanding_.begin(), outstanding_.end(), [&v](const NotTaken& n) {
+          return n.field == v.field && n.caption == v.caption;
+        });
+      });
+    }
+    return std::nullopt;
+  }
+  stage_ = Stage::Idle;
+  outstanding_ = Differences(written_, report);
+  untaken_.clear();
+  for (const WrittenValue& v : written_)
+    if (std::any_of(outstanding_.begin(), outstanding_.end(),
+                    [&v](const NotTaken& n) { return n.field == v.field && n.caption == v.caption; }))
+      untaken_.push_back(v);
+  if (outstanding_.empty())
+    return WriteCheckResult{true, "设置已写入，读回一致（" + std::to_string(written_.size()) + " 项）", {}};
+  return WriteCheckResult{false, NotTakenSentence(outstanding_), outstanding_};
+}
+
+void WriteCheck::Edited(std::string_view field) {
+  std::erase_if(untaken_, [field](const WrittenValue& v) { return v.field == field; });
+  std::erase_if(outstanding_, [field](const NotTaken& n) { return n.field == field; });
 }
 
 }  // namespace kestrova

@@ -136,14 +136,13 @@ TEST(EventLog, LinkEventsWriteChecksAndCsv) {
   stats.Opened(3500);
   log.LinkTick(600, true, stats, 3500);
   log.LinkTick(700, false, stats, 3600);
-  log.WriteChecked(800, {false, "设置未生效：高温报警 写入 50，读回 45", "高温报警 写入 50，读回 45\n低温报警 写入 1，读回 0"});
+  log.WriteChecked(800, {false, "设置未生效：高温报警 写入 50，读回 45；低温报警 写入 1，读回 0", {}});
 
   std::vector<std::string> texts;
   for (std::size_t i = 0; i < log.Size(); ++i) texts.push_back(log.At(i).text);
   EXPECT_EQ(texts, (std::vector<std::string>{"串口已打开", "无应答", "校验错 2 帧", "通信恢复",
                                              "串口已断开：/dev/ttyUSB0（串口已断开）", "串口已打开", "串口已关闭",
-                                             "设置未生效：高温报警 写入 50，读回 45：高温报警 写入 50，读回 45;"
-                                             "低温报警 写入 1，读回 0"}));
+                                             "设置未生效：高温报警 写入 50，读回 45；低温报警 写入 1，读回 0"}));
   const std::string csv = log.Csv();
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "时间,类别,事件");
   EXPECT_NE(csv.find(",通信,串口已打开\r\n"), std::string::npos);
