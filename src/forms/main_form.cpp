@@ -166,7 +166,9 @@ void MainForm::ShowLineState() {
   mainPanel.SetToolTip(kLinkStatus, line.tip);
   mainPanel.SetState(kLinkStatus, kLinkState, LinkStateName(line.state));
   mainPanel.SetState(kLinkStatus, kNotice, StatusNoticeName(line.notice));
-  mainPanel.SetText(kLinkStats, view.open ? LinkStatsText(stats, now) : std::string());
+  // The counts of an open port; closed, the sentence has the whole status bar.
+  mainPanel.SetVisible(kLinkStats, view.open);
+  if (view.open) mainPanel.SetText(kLinkStats, LinkStatsText(stats, now));
   runDataFreshness.Check(mainPanel, now, true);
   factoryFreshness.Check(factoryPanel, now, factoryPanel.Visible(factory_window::kWindow) && !pending.Has(PollRequest::FactorySettings));
 }

@@ -112,14 +112,16 @@ std::string_view StatusNoticeName(StatusNotice notice) {
   return "";
 }
 
-// The line's own sentence gives way to an explanation of a box the operator just saw, and,
-// while the line is sound, to settings the board did not take (they stay until resolved)
-// and to a recent write check that found everything taken.
+// The line's own sentence gives way to an explanation of a box the operator just saw unless
+// the line has just failed, and, while the line is sound, to settings the board did not take
+// (they stay until resolved) and to a recent write check that found everything taken.
 StatusLine LinkStatusLine(const LinkView& view, const LinkStatistics& stats, std::int64_t nowMs) {
   const Line line = view.open ? OpenLine(view, stats, nowMs) : ClosedLine(view);
   const bool sound = line.state == LinkState::Ok || line.state == LinkState::Waiting;
+  const bool failing = line.state == LinkState::NoReply || line.state == LinkState::Interference ||
+                       line.state == LinkState::Lost;
   StatusLine status{line.state, StatusNotice::None, line.text, {}};
-  if (view.hint) {
+  if (view.hint && !failing) {
     status.notice = StatusNotice::Hint;
     status.text = *view.hint;
   } else if (view.open && sound && view.notTaken) {

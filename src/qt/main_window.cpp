@@ -40,7 +40,7 @@ MainWindow::MainWindow(QWidget* parent)
       "QLineEdit[notTaken=\"true\"] { border: 2px solid #d08000; }"
       // The status sentence in the colour of the line's state, a bar at its left for a glance:
       // green when the board answers, amber for what needs a look, red when nothing gets through.
-      "QLabel#LinkStatus { border-left: 6px solid transparent; padding-left: 2px; }"
+      "QLabel#LinkStatus { border: 0px solid transparent; border-left: 5px solid transparent; padding-left: 3px; }"
       "QLabel#LinkStatus[linkState=\"ok\"] { color: #16692b; border-left-color: #22a344; }"
       "QLabel#LinkStatus[linkState=\"waiting\"], QLabel#LinkStatus[linkState=\"closed\"],"
       " QLabel#LinkStatus[linkState=\"interference\"], QLabel#LinkStatus[linkState=\"busy\"]"
@@ -64,8 +64,9 @@ MainWindow::MainWindow(QWidget* parent)
   statusBar_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   auto* status = new ElidedLabel(statusBar_);
   status->setObjectName(ToQString(main_window::kLinkStatus));
+  status->setFrameShape(QFrame::StyledPanel);  // its border is the style sheet's colour bar
   statusBar_->addWidget(status, 1);
-  auto* stats = new FixedWidthLabel(QStringLiteral("发送 000000  应答 000000  校验错 0000  丢弃 00000 字节  运行数据 00 分钟前"),
+  auto* stats = new FixedWidthLabel(QStringLiteral("发送 00000  应答 00000  校验错 000  丢弃 0000 字节  运行数据 00 分钟前"),
                                     statusBar_);
   stats->setObjectName(ToQString(main_window::kLinkStats));
   statusBar_->addPermanentWidget(stats);

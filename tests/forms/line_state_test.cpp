@@ -56,6 +56,7 @@ TEST(LineState, ClosedPortSaysWhyNothingCanBeOpened) {
     EXPECT_EQ(c.Status(), status);
     EXPECT_EQ(c.State(), state);
     EXPECT_EQ(c.main.tips["LinkStatus"].rfind(status, 0), 0u) << "the whole sentence leads the tooltip";
+    EXPECT_FALSE(c.main.Visible("LinkStats")) << "no counts without an open port";
     EXPECT_EQ(c.main.tips["LinkStatus"].find("COM1 /dev/ttyUSB0：无访问权限") != std::string::npos,
               fault == PortFault::NoPermission);
   }
@@ -74,6 +75,7 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");
   EXPECT_EQ(c.State(), "ok");
   EXPECT_EQ(c.main.Text("LinkStats"), "发送 6  应答 1  校验错 0  丢弃 0 字节  运行数据 0 秒前");
+  EXPECT_TRUE(c.main.Visible("LinkStats"));
   c.Run(3);
   EXPECT_TRUE(c.main.Text("LinkStats").ends_with("运行数据 0 秒前")) << "the age moves once a second";
   c.Run(1);
@@ -238,21 +240,24 @@ TEST(LineState, AValueNotTakenStaysMarkedUntilTakenEditedOrSentAgain) {
 TEST(LineState, BoxesAreExplainedInTheStatusBar) {
   Line c;
   c.OpenPort();
+  c.form.OnSendSettings();  // nothing typed, nothing from the board yet
+  EXPECT_EQ(c.box.shown.back(), "无数据！");
+  EXPECT_EQ(c.Status().rfind("未填写：制冷开启温度、制冷停止温度、", 0), 0u) << c.Status();
+  EXPECT_TRUE(c.Status().ends_with("；收到控制板的运行数据后，按“复制设置”从读回值填入")) << c.Status();
+
   c.main.SetText("S_TempMax_Text", "90");
   c.form.Validate("S_TempMax_Text");
-  EXPECT_EQ(c.box.shown, std::vector<std::string>{"数据错误！"});
+  EXPECT_EQ(c.box.shown.back(), "数据错误！");
   EXPECT_EQ(c.Status(), "高温报警：30…80 °C");
   EXPECT_EQ(c.Notice(), "hint");
   c.main.SetText("S_IntFanPulse_Text", "4");
   c.form.Validate("S_IntFanPulse_Text");
   EXPECT_EQ(c.Status(), "内风机每转脉冲：2…3 的整数");
-  c.Run(41);
+  c.Run(13);
+  EXPECT_EQ(c.State(), "noReply") << "a line that fails meanwhile comes first";
+  EXPECT_EQ(c.Notice(), "");
+  c.Run(28);
   EXPECT_EQ(c.Notice(), "") << "an explanation goes after 10 s";
-
-  c.form.OnSendSettings();  // nothing typed, nothing from the board yet
-  EXPECT_EQ(c.box.shown.back(), "无数据！");
-  EXPECT_EQ(c.Status().rfind("未填写：制冷开启温度、制冷停止温度、", 0), 0u) << c.Status();
-  EXPECT_TRUE(c.Status().ends_with("；收到控制板的运行数据后，按“复制设置”从读回值填入")) << c.Status();
 
   c.Answer(kRunData);
   c.main.SetText("S_TempMax_Text", "50");
