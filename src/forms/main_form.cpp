@@ -26,6 +26,8 @@ namespace {
 // How long a write check that found everything taken, and the explanation of a box, stay in
 // the status bar (a value not taken stays until resolved).
 constexpr std::int64_t kNoteMs = 10000;
+// How often the counts of the status bar are written when no run data come.
+constexpr std::int64_t kStatsEveryMs = 1000;
 // While the port is closed the probe looks for new ports once a second.
 constexpr int kProbeEveryTicks = 1000 / kPollIntervalMs;
 
@@ -81,7 +83,10 @@ void MainForm::OnNextPort() {
 void MainForm::OnTogglePort() {
   const bool wasOpen = linePort.PortOpen();
   TogglePort(mainPanel, linePort, ports, messageBox);
-  if (!wasOpen && linePort.PortOpen()) stats.Opened(Time().NowMs());
+  if (!wasOpen && linePort.PortOpen()) {
+    stats.Opened(Time().NowMs());
+    statsAt_ = Time().NowMs() - kStatsEveryMs;  // the counts at once
+  }
   lost_.reset();
   ShowLineState();
 }
@@ -166,9 +171,15 @@ void MainForm::ShowLineState() {
   mainPanel.SetToolTip(kLinkStatus, line.tip);
   mainPanel.SetState(kLinkStatus, kLinkState, LinkStateName(line.state));
   mainPanel.SetState(kLinkStatus, kNotice, StatusNoticeName(line.notice));
-  // The counts of an open port; closed, the sentence has the whole status bar.
+  // The counts of an open port; closed, the sentence has the whole status bar. They are written
+  // with the run data they count, or once a second when none come, so a healthy line repaints
+  // the window once a second, not once for the request and again for its answer.
   mainPanel.SetVisible(kLinkStats, view.open);
-  if (view.open) mainPanel.SetText(kLinkStats, LinkStatsText(stats, now));
+  if (view.open && (runDataThisTick_ || now - statsAt_ >= kStatsEveryMs)) {
+    mainPanel.SetText(kLinkStats, LinkStatsText(stats, now));
+    statsAt_ = now;
+  }
+  runDataThisTick_ = false;
   runDataFreshness.Check(mainPanel, now, true);
   factoryFreshness.Check(factoryPanel, now, factoryPanel.Visible(factory_window::kWindow) && !pending.Has(PollRequest::FactorySettings));
 }
@@ -302,6 +313,7 @@ void MainForm::ShowRunData() {
   kestrova::ShowRunData(ring, mainPanel, runData);
   const std::int64_t now = Time().NowMs();
   runDataFreshness.Confirmed(mainPanel, now, Time().TimeOfDay());
+  runDataThisTick_ = true;
   if (auto result = settingsCheck.Compare(ring)) ShowWriteCheck(*result, now);
   MarkNotTaken(mainPanel, settingsCheck, settingsMarked_, MainFieldTip);
   if (runDataShown) runDataShown(ring);

@@ -138,6 +138,8 @@ class MainForm final : public FrameSink {
   std::optional<std::string> hint_;  // the explanation of the last box
   std::int64_t hintAt_ = 0;
   std::vector<std::string> settingsMarked_, factoryMarked_;
+  bool runDataThisTick_ = false;  // run data were shown by this tick
+  std::int64_t statsAt_ = 0;      // when the counts were last written
 };
 
 }  // namespace kestrova
