@@ -1,7 +1,8 @@
 // The service tools' stores after a day: 24 hours of run data at one response a second (and
 // the request before each) fed at full speed into the trend store, the event log (a lamp
-// changing every ten minutes) and the traffic monitor. Prints the points and entries held, the
-// heap in use before and after, and the feeding rate.
+// changing every ten minutes, a burst of interference every minute) and the traffic monitor.
+// Prints the points and entries held, the heap the three stores hold against the budget of
+// 2 MiB, and the feeding rate.
 //   bench_tools_memory
 #include <malloc.h>
 
@@ -45,6 +46,8 @@ int main() {
     events->RunData(t, v);
     traffic->Add({LinkEvent::Direction::Sent, Piece::Echo, request, 0}, t - 250);
     traffic->Add({LinkEvent::Direction::Received, Piece::Response, frame, 0}, t);
+    if (s % 60 == 0)
+      for (std::uint8_t b = 0x70; b < 0x70 + 41; ++b) traffic->Add({LinkEvent::Direction::Received, Piece::Noise, {b}, 0}, t);
   }
   const double elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const std::size_t after = HeapInUse();
@@ -53,6 +56,7 @@ int main() {
   std::printf("trend: %zu full-resolution points, %zu one-minute buckets, %zu markers\n", trend->FullPoints(),
               trend->Buckets(), trend->Markers().size());
   std::printf("events: %zu entries; traffic monitor: %zu entries\n", events->Size(), traffic->Size());
-  std::printf("heap in use by the three stores: %.2f MiB\n", (after - before) / 1048576.0);
+  const double mib = (after - before) / 1048576.0;
+  std::printf("heap in use by the three stores: %.2f MiB (budget 2 MiB: %s)\n", mib, mib < 2 ? "within" : "OVER");
   return 0;
 }

@@ -6,9 +6,11 @@ string(TIMESTAMP KESTROVA_BUILD_DATE "%Y-%m-%d" UTC)  # follows SOURCE_DATE_EPOC
 configure_file(${PROJECT_SOURCE_DIR}/cmake/kestrova_version.h.in
                ${PROJECT_BINARY_DIR}/generated/kestrova_version.h @ONLY)
 target_include_directories(kestrova_app PUBLIC ${PROJECT_BINARY_DIR}/generated)
-if(TARGET kestrova-board-sim)
-  target_include_directories(kestrova-board-sim PRIVATE ${PROJECT_BINARY_DIR}/generated)
-endif()
+foreach(program kestrova-board-sim kestrova-agent)
+  if(TARGET ${program})
+    target_include_directories(${program} PRIVATE ${PROJECT_BINARY_DIR}/generated)
+  endif()
+endforeach()
 
 # Both programs answer --version and --help without a display; an unknown option ends with 2.
 if(BUILD_TESTING AND TARGET kestrova-board-sim)
@@ -57,16 +59,36 @@ if(UNIX AND NOT APPLE)
   install(FILES ${dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova)
 endif()
 
-# ---- Debian package (scripts/package): cpack -G DEB in the build tree.
+# ---- The agent: its own package, kestrova-agent, with the program, the systemd unit, the
+# commented configuration file (a conffile) and its doc folder. Nothing in it uses Qt Widgets.
+if(TARGET kestrova-agent)
+  install(TARGETS kestrova-agent RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT agent)
+  set(agent_dist ${PROJECT_SOURCE_DIR}/dist/agent)
+  # Debian's units live in /lib/systemd/system whatever the install prefix is.
+  install(FILES ${agent_dist}/kestrova-agent.service DESTINATION /lib/systemd/system COMPONENT agent)
+  install(FILES ${agent_dist}/agent.conf DESTINATION /etc/kestrova COMPONENT agent)
+  install(FILES ${agent_dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova-agent COMPONENT agent)
+  configure_file(${agent_dist}/changelog.in ${PROJECT_BINARY_DIR}/dist/agent/changelog @ONLY)
+  if(KESTROVA_GZIP)
+    execute_process(COMMAND ${KESTROVA_GZIP} -9nf ${PROJECT_BINARY_DIR}/dist/agent/changelog
+                    COMMAND_ERROR_IS_FATAL ANY)
+    install(FILES ${PROJECT_BINARY_DIR}/dist/agent/changelog.gz
+            DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova-agent COMPONENT agent)
+  endif()
+endif()
+
+# ---- Debian packages (scripts/package): cpack -G DEB in the build tree, one package for the
+# console and the simulator (the unnamed component), one for the agent.
 set(CPACK_PACKAGE_NAME kestrova)
 set(CPACK_PACKAGE_VENDOR "Kestrova developers")
 set(CPACK_PACKAGE_CONTACT "Kestrova developers <kestrova@example.invalid>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "console for a thermoelectric climate-control board")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
-# The long description; CPack puts the summary above it.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Kestrova monitors and configures the thermoelectric (Peltier) climate-control
+# Each package's description: its summary line, then the long description. (With packages
+# of several components CPack would put one common summary above both, so none is set.)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "console for a thermoelectric climate-control board
+Kestrova monitors and configures the thermoelectric (Peltier) climate-control
 unit of a battery cabinet over a serial line (RS-485 or RS-422 through a USB
 adapter): live measurements, work states and alarms, the operating settings,
 the device address and, behind a password, the factory settings.
@@ -77,4 +99,29 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's platform plugins are only recommended by the Qt libraries, and the captions need a
 # Chinese font; neither shows up as a shared-library dependency.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk")
+
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_ALL Unspecified agent)
+set(CPACK_DEBIAN_UNSPECIFIED_PACKAGE_NAME kestrova)
+set(CPACK_DEBIAN_AGENT_PACKAGE_NAME kestrova-agent)
+set(CPACK_DEBIAN_AGENT_PACKAGE_SECTION net)
+# The agent's user is made by adduser; the libraries (Qt Core and SerialPort, libmosquitto,
+# prometheus-cpp) come from the shared-library dependencies.
+set(CPACK_DEBIAN_AGENT_PACKAGE_DEPENDS "adduser")
+set(CPACK_DEBIAN_AGENT_PACKAGE_RECOMMENDS "mosquitto-clients")
+set(CPACK_DEBIAN_UNSPECIFIED_DESCRIPTION "${CPACK_DEBIAN_PACKAGE_DESCRIPTION}")
+set(CPACK_DEBIAN_AGENT_DESCRIPTION "headless agent publishing climate-control boards to MQTT
+kestrova-agent polls every thermoelectric climate-control board of one RS-485
+line (addresses 1..255, one request at a time) and publishes their
+measurements, work states, alarms and operating settings to an MQTT broker,
+with Home Assistant discovery, availability and a last will. Operating
+settings can be written over MQTT and are acknowledged by read-back. An
+optional endpoint serves the values to Prometheus.
+.
+It runs without a display as the systemd service kestrova-agent, configured
+in /etc/kestrova/agent.conf.")
+set(CPACK_DEBIAN_AGENT_PACKAGE_CONTROL_EXTRA
+    ${PROJECT_SOURCE_DIR}/dist/agent/conffiles ${PROJECT_SOURCE_DIR}/dist/agent/postinst
+    ${PROJECT_SOURCE_DIR}/dist/agent/prerm ${PROJECT_SOURCE_DIR}/dist/agent/postrm)
+set(CPACK_DEBIAN_AGENT_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

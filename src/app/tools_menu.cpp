@@ -12,6 +12,7 @@
 #include "kestrova_version.h"
 #include "panel/controls.h"
 #include "qt/tools/profile_file.h"
+#include "qt/tools/save_file.h"
 #include "settings/setting_pairs.h"
 #include "tools/setting_profile.h"
 #include "tools/wall_time.h"
@@ -30,7 +31,9 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
       windows_(windows),
       trafficView_(std::make_unique<TrafficWindow>(windows.Form().stats, traffic_)),
       trendView_(std::make_unique<TrendWindow>(trend_)),
-      eventsView_(std::make_unique<EventsWindow>(events_)) {
+      eventsView_(std::make_unique<EventsWindow>(events_)),
+      busScan_(std::make_unique<BusScanTool>(
+          windows, [this](const std::string& text) { events_.LineNote(WallMs(), text); })) {
   MainWindow& main = windows.MainView();
   bar_ = new QMenuBar(&main);
   bar_->setObjectName(QStringLiteral("MenuBar"));
@@ -38,6 +41,7 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   Add(tools, "Action_Traffic", QStringLiteral("通信监视"), &ToolsMenu::ShowTraffic);
   Add(tools, "Action_Trend", QStringLiteral("趋势图"), &ToolsMenu::ShowTrend);
   Add(tools, "Action_Events", QStringLiteral("事件记录"), &ToolsMenu::ShowEvents);
+  Add(tools, "Action_BusScan", QStringLiteral("总线扫描"), &ToolsMenu::ShowBusScan);
   tools->addSeparator();
   record_ = Add(tools, "Action_Record", QStringLiteral("开始记录…"), &ToolsMenu::StartOrStopRecording);
   tools->addSeparator();
@@ -47,14 +51,15 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   Add(help, "Action_About", QStringLiteral("关于"), &ToolsMenu::About);
   main.SetMenuBar(bar_);
 
-  recordStatus_ = new RecordingStatus(&main.StatusBar());
+  recordStatus_ = new QLabel(&main.StatusBar());
+  recordStatus_->setObjectName(QStringLiteral("RecordStatus"));
   main.StatusBar().insertPermanentWidget(1, recordStatus_);
   recordStatus_->hide();
   // A marked differing edit field is drawn with a yellow ground.
   main.setStyleSheet(main.styleSheet() + QStringLiteral("QLineEdit[differs=\"true\"] { background: #fff2b0; }"));
 
   MainForm& form = windows.Form();
-  form.runDataShown = [this](const ReceiveRing& frame) { RunDataShown(frame); };
+  form.runDataShown = [this](const ReceiveRing&) { RunDataShown(); };
   form.writeChecked = [this](const WriteCheckResult& result) { events_.WriteChecked(WallMs(), result); };
   form.portLost = [this](const std::string& lost) { events_.PortLost(WallMs(), lost); };
   events_.Added = [this](const EventEntry& e) {
@@ -112,22 +117,28 @@ void ToolsMenu::About() {
                               QString::fromLatin1(qVersion())));
 }
 
-void ToolsMenu::RunDataShown(const ReceiveRing& frame) {
+void ToolsMenu::RunDataShown() {
+  // The readout the main window was just written from: the tools see what the operator sees.
   const std::int64_t now = WallMs();
-  const RunDataValues values = DecodeRunData(frame);
+  const RunDataValues& values = windows_.Form().runData.Shown.values;
   trend_.Add(now, values);
   events_.RunData(now, values);
   if (markDiffering_) MarkDiffering(windows_.MainPanel());
   if (!recorder_.Active()) return;
-  if (auto error = recorder_.Row(now, windows_.MainPanel())) return StopRecording(*error);
-  recordStatus_->Count(recorder_.Rows());
+  if (auto error = recorder_.Row(now, windows_.Form().runData.Shown)) return StopRecording(*error);
+  ShowRecordingCount();
 }
 
 void ToolsMenu::ShowRecording() {
   recordStatus_->setVisible(recorder_.Active());
-  recordStatus_->Show(QFileInfo(ToQString(recorder_.Path())).fileName(), recorder_.Rows());
+  recordFile_ = QFileInfo(ToQString(recorder_.Path())).fileName();
+  ShowRecordingCount();
   recordStatus_->setToolTip(ToQString(recorder_.Path()));
   record_->setText(recorder_.Active() ? QStringLiteral("停止记录") : QStringLiteral("开始记录…"));
+}
+
+void ToolsMenu::ShowRecordingCount() {
+  recordStatus_->setText(QStringLiteral("记录中：%1（%2 行）").arg(recordFile_).arg(recorder_.Rows()));
 }
 
 void ToolsMenu::StopRecording(const std::string& why) {
@@ -157,7 +168,7 @@ void ToolsMenu::StartOrStopRecording() {
 }
 
 void ToolsMenu::SaveProfile() {
-  const SettingProfile profile = ProfileFromWindow(windows_.MainPanel(), IsoTime(WallMs()));
+  const SettingProfile profile = ProfileFromWindow(windows_.MainPanel(), windows_.Form().runData.Shown, IsoTime(WallMs()));
   if (auto refusal = ProfileRefusal(profile))
     return windows_.Form().messageBox.Show("无法保存设置档案：" + *refusal);
   std::string model = profile.board[0].empty() ? "board" : profile.board[0];
@@ -165,10 +176,7 @@ void ToolsMenu::SaveProfile() {
       QStringLiteral("kestrova-%1-settings-%2.json").arg(ToQString(model), ToQString(FileTime(WallMs()))));
   const QString path = AskFile(QStringLiteral("保存设置档案"), suggested, QStringLiteral("设置档案 (*.json)"), true);
   if (path.isEmpty()) return;
-  QFile file(path);
-  const QByteArray json = ProfileJson(profile);
-  if (!file.open(QIODevice::WriteOnly) || file.write(json) != json.size() || !file.flush())
-    windows_.Form().messageBox.Show("无法保存设置档案：" + file.errorString().toStdString());
+  if (auto error = SaveFile(path, ProfileJson(profile))) windows_.Form().messageBox.Show(error->toStdString());
 }
 
 void ToolsMenu::LoadProfile() {

@@ -10,9 +10,9 @@
 #include <functional>
 #include <memory>
 
+#include "app/bus_scan_tool.h"
 #include "app/console_windows.h"
 #include "qt/tools/events_window.h"
-#include "qt/tools/recording_status.h"
 #include "qt/tools/traffic_window.h"
 #include "qt/tools/trend_window.h"
 #include "tools/event_log.h"
@@ -36,6 +36,7 @@ class ToolsMenu final : public QObject {
   TrafficWindow& Traffic() { return *trafficView_; }
   TrendWindow& Trend() { return *trendView_; }
   EventsWindow& Events() { return *eventsView_; }
+  BusScanTool& Scanner() { return *busScan_; }
   const Recorder& Recording() const { return recorder_; }
   const EventLog& EventStore() const { return events_; }
   const TrendStore& TrendData() const { return trend_; }
@@ -50,10 +51,12 @@ class ToolsMenu final : public QObject {
   void ShowTraffic() { Show(*trafficView_); }
   void ShowTrend() { Show(*trendView_); }
   void ShowEvents() { Show(*eventsView_); }
+  void ShowBusScan() { busScan_->Show(); }
   void Show(QWidget& window);
   void About();
-  void RunDataShown(const ReceiveRing& frame);
+  void RunDataShown();
   void ShowRecording();
+  void ShowRecordingCount();
   void StopRecording(const std::string& why);
 
   ConsoleWindows& windows_;
@@ -63,10 +66,12 @@ class ToolsMenu final : public QObject {
   Recorder recorder_;
   QMenuBar* bar_;
   QAction* record_;
-  RecordingStatus* recordStatus_;
+  QLabel* recordStatus_;  // "记录中：<file>（<n> 行）"
+  QString recordFile_;
   std::unique_ptr<TrafficWindow> trafficView_;
   std::unique_ptr<TrendWindow> trendView_;
   std::unique_ptr<EventsWindow> eventsView_;
+  std::unique_ptr<BusScanTool> busScan_;
   bool markDiffering_ = false;
 };
 

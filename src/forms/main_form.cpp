@@ -110,6 +110,7 @@ void MainForm::Poll() {
     ShowClosedPort(mainPanel, linePort, ports);
     return;
   }
+  if (lineLent) return;
   const bool arrived = ReceiveData(linePort, ring);
   if (incompleteFrame.StaleAfter(arrived, ScanFrames(ring, deviceAddress, *this))) DropIncompleteStart(ring, *this);
 

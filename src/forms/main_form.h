@@ -53,6 +53,10 @@ class MainForm final : public FrameSink {
   int nextSettingCode = 0;
   int nextFactoryCode = 0;
 
+  // A service tool (the bus scan) has the line: while set, the poll cycle neither reads the
+  // port nor sends, and its schedule takes up where it stopped once the line is given back.
+  bool lineLent = false;
+
   // Monitoring: communication counter and fan-speed average.
   RunDataCounters runData;
 

@@ -16,30 +16,38 @@ using namespace main_window;
 constexpr std::uint8_t kOpenCircuit = 254;
 constexpr std::uint8_t kShortCircuit = 255;
 
-struct LampBit {
-  int bit;
-  int box;    // StatusBoxN
-  int state;  // when the bit is set; off when clear
-};
+// Offsets of the run-data response: work states, the two alarm bytes, the switch inputs.
+constexpr int kWorkStates = 21, kAlarms1 = 22, kAlarms2 = 23, kSwitches = 24;
 
-// Work states (offset 21) and the alarms of offset 22 and of offset 23 bits 0..3.
-constexpr std::array<LampBit, 6> kWorkLamps{{{0, 1, kLampWorking}, {1, 2, kLampWorking}, {2, 3, kLampWorking},
-                                             {3, 4, kLampWorking}, {4, 5, kLampWorking}, {5, 6, kLampSelfTest}}};
-constexpr std::array<LampBit, 6> kAlarmLamps1{{{0, 7, kLampAlarm}, {1, 8, kLampAlarm}, {4, 9, kLampAlarm},
-                                               {5, 10, kLampAlarm}, {6, 11, kLampAlarm}, {7, 12, kLampAlarm}}};
-constexpr std::array<LampBit, 4> kAlarmLamps2{{{0, 13, kLampAlarm}, {1, 14, kLampAlarm}, {2, 15, kLampAlarm},
-                                               {3, 16, kLampAlarm}}};
-// Switch inputs (offset 24): bit 0 is "开关量4", bit 2 the door switch.
-constexpr std::array<LampBit, 3> kSwitchLamps{{{0, 22, kLampAlarm}, {1, 21, kLampAlarm}, {2, 20, kLampAlarm}}};
-// kSimTemperatureLamp and kSelfTestHiddenLamp stay hidden and are never written.
-constexpr int kHiddenLamps[] = {18, 19};
+constexpr std::array<LampMeaning, kLampCount> kLamps{{
+    {kInnerFanLamp, "内风机状态", kWorkStates, 0, kLampWorking, 0, 0},
+    {kOuterFanLamp, "外风机状态", kWorkStates, 1, kLampWorking, 0, 0},
+    {kCoolingLamp, "制冷状态", kWorkStates, 2, kLampWorking, 0, 0},
+    {kHeatingLamp, "制热状态", kWorkStates, 3, kLampWorking, 0, 0},
+    {kVentMotorLamp, "排氢电机", kWorkStates, 4, kLampWorking, 0, 0},
+    {kSelfTestLamp, "自检", kWorkStates, 5, kLampSelfTest, 0, 0},
+    {kGeneralAlarmLamp, "总告警", kAlarms1, 0, kLampAlarm, 0, 0},
+    {kSensorAlarmLamp, "温度传感器告警", kAlarms1, 1, kLampAlarm, 0, 0},
+    {kInnerFanAlarmLamp, "内风机告警", kAlarms1, 4, kLampAlarm, kAlarms2, 4},
+    {kOuterFanAlarmLamp, "外风机告警", kAlarms1, 5, kLampAlarm, kAlarms2, 5},
+    {kCurrentLowAlarmLamp, "电流低限告警", kAlarms1, 6, kLampAlarm, 0, 0},
+    {kCurrentHighAlarmLamp, "电流高限告警", kAlarms1, 7, kLampAlarm, 0, 0},
+    {kHighTempAlarmLamp, "高温告警", kAlarms2, 0, kLampAlarm, 0, 0},
+    {kLowTempAlarmLamp, "低温告警", kAlarms2, 1, kLampAlarm, 0, 0},
+    {kDcLowAlarmLamp, "直流低压告警", kAlarms2, 2, kLampAlarm, 0, 0},
+    {kDcHighAlarmLamp, "直流高压告警", kAlarms2, 3, kLampAlarm, 0, 0},
+    {kAcPowerLossLamp, "交流掉电告警", kAlarms2, 6, kLampAlarm, 0, 0},
+    // kSimTemperatureLamp and kSelfTestHiddenLamp stay hidden and are never written.
+    {kSimTemperatureLamp, "模拟温度", 0, 0, kLampOff, 0, 0},
+    {kSelfTestHiddenLamp, "自检", 0, 0, kLampOff, 0, 0},
+    {kDoorLamp, "门禁", kSwitches, 2, kLampAlarm, 0, 0},
+    {kSwitchInput3Lamp, "开关量3", kSwitches, 1, kLampAlarm, 0, 0},
+    {kSwitchInput4Lamp, "开关量4", kSwitches, 0, kLampAlarm, 0, 0},
+}};
+
+static_assert(kSettingPairs.size() == kReadBackCount);
 
 bool Bit(std::uint8_t b, int bit) { return (b >> bit) & 1; }
-
-template <std::size_t N>
-void SetLamps(std::array<int, 22>& lamps, std::uint8_t bits, const std::array<LampBit, N>& table) {
-  for (const LampBit& l : table) lamps[static_cast<std::size_t>(l.box - 1)] = Bit(bits, l.bit) ? l.state : kLampOff;
-}
 
 // Half degrees from -40 °C.
 double HalfSteps(std::uint8_t b) { return (b - 80) / 2.0; }
@@ -52,25 +60,25 @@ std::string TemperatureText(Sensor sensor, double value) {
 
 }  // namespace
 
-const std::array<std::string_view, 22>& LampNames() {
-  static const std::array<std::string_view, 22> names{
-      kInnerFanLamp,  kOuterFanLamp,  kCoolingLamp,  kHeatingLamp,  kVentMotorLamp,  kSelfTestLamp,  kGeneralAlarmLamp,  kSensorAlarmLamp,
-      kInnerFanAlarmLamp,  kOuterFanAlarmLamp, kCurrentLowAlarmLamp, kCurrentHighAlarmLamp, kHighTempAlarmLamp, kLowTempAlarmLamp, kDcLowAlarmLamp, kDcHighAlarmLamp,
-      kAcPowerLossLamp, kSimTemperatureLamp, kSelfTestHiddenLamp, kDoorLamp, kSwitchInput3Lamp, kSwitchInput4Lamp};
-  return names;
+const std::array<LampMeaning, kLampCount>& Lamps() { return kLamps; }
+
+std::string_view LampStateText(int state) {
+  switch (state) {
+    case kLampWorking: return "工作";
+    case kLampAlarm: return "告警";
+    case kLampSelfTest: return "自检";
+    default: return "灭";
+  }
 }
 
 RunDataValues DecodeRunData(const ReceiveRing& frame) {
   RunDataValues v;
-  SetLamps(v.lamps, frame.At(21), kWorkLamps);
-  SetLamps(v.lamps, frame.At(22), kAlarmLamps1);
-  const std::uint8_t alarms2 = frame.At(23);
-  SetLamps(v.lamps, alarms2, kAlarmLamps2);
-  // The fan alarms are raised by either alarm byte: offset 23 only ever turns them on.
-  if (Bit(alarms2, 4)) v.lamps[8] = kLampAlarm;
-  if (Bit(alarms2, 5)) v.lamps[9] = kLampAlarm;
-  v.lamps[16] = Bit(alarms2, 6) ? kLampAlarm : kLampOff;
-  SetLamps(v.lamps, frame.At(24), kSwitchLamps);
+  for (std::size_t i = 0; i < kLampCount; ++i) {
+    const LampMeaning& lamp = kLamps[i];
+    if (!lamp.Shown()) continue;
+    const bool set = Bit(frame.At(lamp.offset), lamp.bit) || (lamp.alsoOffset != 0 && Bit(frame.At(lamp.alsoOffset), lamp.alsoBit));
+    v.lamps[i] = set ? lamp.lit : kLampOff;
+  }
 
   v.innerSensor = SensorOf(frame.At(25));
   v.outerSensor = SensorOf(frame.At(26));
@@ -84,27 +92,44 @@ RunDataValues DecodeRunData(const ReceiveRing& frame) {
   return v;
 }
 
-void ShowRunData(const ReceiveRing& frame, Panel& main, RunDataCounters& counters) {
-  for (const SettingPair& pair : kSettingPairs)
-    main.SetText(pair.readBack, ReadBackText(pair, frame.At(RunDataOffset(pair)), frame.At(RunDataOffset(pair) + 1)));
-
-  const RunDataValues v = DecodeRunData(frame);
-  for (std::size_t i = 0; i < v.lamps.size(); ++i) {
-    const int box = static_cast<int>(i) + 1;
-    if (box != kHiddenLamps[0] && box != kHiddenLamps[1]) main.SetNumber(LampNames()[i], v.lamps[i]);
+RunDataReadout ReadRunData(const ReceiveRing& frame, RunDataCounters& counters) {
+  RunDataReadout r;
+  for (std::size_t i = 0; i < kSettingPairs.size(); ++i) {
+    const SettingPair& pair = kSettingPairs[i];
+    r.readBacks[i] = ReadBackText(pair, frame.At(RunDataOffset(pair)), frame.At(RunDataOffset(pair) + 1));
   }
-  main.SetText(kInnerTemperature, TemperatureText(v.innerSensor, v.innerTemp));
-  main.SetText(kOuterTemperature, TemperatureText(v.outerSensor, v.outerTemp));
-  main.SetText(kControlTemperature, DecimalText(v.controlTemp));
-  main.SetText(kLiveCurrent, DecimalText(v.moduleCurrent));
-  main.SetText(kSupplyVoltage, DecimalText(v.dcVoltage));
-
-  const FanSpeedTexts fans = counters.fanSpeed.Add(frame.At(31), frame.At(32), frame.At(33), frame.At(34));
-  main.SetText(kInnerFanSpeed, fans.inner);
-  main.SetText(kOuterFanSpeed, fans.outer);
-
+  r.values = DecodeRunData(frame);
+  const RunDataValues& v = r.values;
+  r.innerTemp = TemperatureText(v.innerSensor, v.innerTemp);
+  r.outerTemp = TemperatureText(v.outerSensor, v.outerTemp);
+  r.controlTemp = DecimalText(v.controlTemp);
+  r.current = DecimalText(v.moduleCurrent);
+  r.voltage = DecimalText(v.dcVoltage);
+  FanSpeedTexts fans = counters.fanSpeed.Add(frame.At(31), frame.At(32), frame.At(33), frame.At(34));
+  r.innerFan = std::move(fans.inner);
+  r.outerFan = std::move(fans.outer);
   ++counters.commCounter;
-  main.SetText(kCommCounter, WholeText(counters.commCounter));
+  r.counter = WholeText(counters.commCounter);
+  return r;
+}
+
+void ShowReadout(const RunDataReadout& r, Panel& main) {
+  for (std::size_t i = 0; i < kSettingPairs.size(); ++i) main.SetText(kSettingPairs[i].readBack, r.readBacks[i]);
+  for (std::size_t i = 0; i < kLampCount; ++i)
+    if (kLamps[i].Shown()) main.SetNumber(kLamps[i].box, r.values.lamps[i]);
+  main.SetText(kInnerTemperature, r.innerTemp);
+  main.SetText(kOuterTemperature, r.outerTemp);
+  main.SetText(kControlTemperature, r.controlTemp);
+  main.SetText(kLiveCurrent, r.current);
+  main.SetText(kSupplyVoltage, r.voltage);
+  main.SetText(kInnerFanSpeed, r.innerFan);
+  main.SetText(kOuterFanSpeed, r.outerFan);
+  main.SetText(kCommCounter, r.counter);
+}
+
+void ShowRunData(const ReceiveRing& frame, Panel& main, RunDataCounters& counters) {
+  counters.Shown = ReadRunData(frame, counters);
+  ShowReadout(counters.Shown, main);
 }
 
 }  // namespace kestrova

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "monitor/run_data.h"
+
 namespace kestrova {
 
 class Lamp final : public QWidget {
@@ -14,7 +16,8 @@ class Lamp final : public QWidget {
   Q_PROPERTY(int State READ State WRITE SetState)
 
  public:
-  enum : int { kOff = 0, kWork = 1, kAlarm = 2, kSelfTest = 3 };
+  // The states the run data gives a lamp.
+  enum : int { kOff = kLampOff, kWork = kLampWorking, kAlarm = kLampAlarm, kSelfTest = kLampSelfTest };
 
   explicit Lamp(QWidget* parent = nullptr);
 

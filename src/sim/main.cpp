@@ -1,10 +1,12 @@
 // kestrova-board-sim: the climate unit's control board on a pseudo-terminal, for trying the
 // console without hardware. Prints the device path, then serves requests until SIGINT/SIGTERM.
 #include <chrono>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <random>
 #include <thread>
+#include <vector>
 
 #include "kestrova_version.h"
 #include "sim/board.h"
@@ -31,11 +33,26 @@ void InstallSignals() {
   std::signal(SIGPIPE, SIG_IGN);
 }
 
+// One board on the line and when it stops answering (a board losing power).
+struct Station {
+  Board board;
+  bool silent;
+  std::optional<Clock::time_point> dies;
+};
+
 class Server {
  public:
   Server(const Options& options, PtyLine& line)
       : options_(options), line_(line), random_(options.seed ? *options.seed : std::random_device{}()),
-        board_(options.address, options.info, random_, options.ignoredWrites), start_(Clock::now()) {}
+        start_(Clock::now()) {
+    for (const int address : options.addresses) {
+      std::optional<Clock::time_point> dies;
+      if (const auto kill = options.killAfter.find(address); kill != options.killAfter.end())
+        dies = start_ + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(kill->second));
+      stations_.push_back({Board(address, InfoFor(options.info, address), random_, options.ignoredWrites),
+                           options.silent || options.silentAddresses.contains(address), dies});
+    }
+  }
 
   void Run() {
     auto lastByte = Clock::now();
@@ -64,15 +81,32 @@ class Server {
     std::fprintf(stderr, "%s\n", note);
   }
 
+  // Every powered board hears the request; those it is meant for answer. When several answer
+  // at once (the address read), their bytes meet on the line and the console reads them OR-ed.
   void Serve(const Received& received) {
     if (!received.checksumOk) return Log("<-", received.frame, "  (bad checksum, ignored)");
     if (Chance(options_.drop)) return Log("<-", received.frame, "  (lost)");
     Log("<-", received.frame);
-    std::optional<Bytes> answer = board_.Answer(received.frame, Clock::now());
-    if (!answer || options_.silent) return;
-    if (Chance(options_.corrupt)) answer->back() = static_cast<std::uint8_t>(answer->back() + 1);
+    const auto now = Clock::now();
+    std::optional<Bytes> answer;
+    int answering = 0;
+    for (Station& station : stations_) {
+      if (station.dies && now >= *station.dies) continue;  // powered off: hears nothing
+      std::optional<Bytes> own = station.board.Answer(received.frame, now);
+      if (!own || station.silent) continue;
+      if (Chance(options_.corrupt)) own->back() = static_cast<std::uint8_t>(own->back() + 1);
+      ++answering;
+      if (!answer) {
+        answer = std::move(own);
+        continue;
+      }
+      if (own->size() > answer->size()) answer->resize(own->size(), 0);
+      for (std::size_t i = 0; i < own->size(); ++i) (*answer)[i] |= (*own)[i];
+    }
+    if (!answer) return;
+    if (options_.reply_delay_ms > 0) std::this_thread::sleep_for(std::chrono::milliseconds(options_.reply_delay_ms));
     if (Chance(options_.noise)) SendNoise();
-    Log("->", *answer);
+    Log("->", *answer, answering > 1 ? "  (collision: answers OR-ed)" : "");
     if (options_.split) {
       SendInPieces(*answer);
     } else {
@@ -110,7 +144,7 @@ class Server {
   const Options& options_;
   PtyLine& line_;
   std::mt19937 random_;
-  Board board_;
+  std::vector<Station> stations_;
   RequestReader reader_;
   Clock::time_point start_;
 };

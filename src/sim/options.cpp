@@ -32,7 +32,66 @@ bool ParseCodes(std::string_view text, std::set<int>& codes) {
   }
 }
 
+// Addresses 1..255 as a comma-separated list of single addresses and ranges: "1-3,7".
+bool ParseAddresses(std::string_view text, std::set<int>& addresses) {
+  addresses.clear();
+  while (true) {
+    const std::size_t comma = text.find(',');
+    const std::string_view item = text.substr(0, comma);
+    const std::size_t dash = item.find('-');
+    long long first = 0, last = 0;
+    if (dash == std::string_view::npos) {
+      if (!ParseNumber(item, 1, 255, first)) return false;
+      last = first;
+    } else if (!ParseNumber(item.substr(0, dash), 1, 255, first) ||
+               !ParseNumber(item.substr(dash + 1), first, 255, last)) {
+      return false;
+    }
+    for (long long a = first; a <= last; ++a) addresses.insert(static_cast<int>(a));
+    if (comma == std::string_view::npos) return true;
+    text.remove_prefix(comma + 1);
+  }
+}
+
+// "ADDR:SECONDS", e.g. "3:20" or "3:2.5".
+bool ParseKill(std::string_view text, std::map<int, double>& kills) {
+  const std::size_t colon = text.find(':');
+  long long address = 0;
+  if (colon == std::string_view::npos || !ParseNumber(text.substr(0, colon), 1, 255, address)) return false;
+  const std::string seconds(text.substr(colon + 1));
+  char* end = nullptr;
+  const double value = std::strtod(seconds.c_str(), &end);
+  if (seconds.empty() || end != seconds.c_str() + seconds.size() || !(value >= 0)) return false;
+  kills[static_cast<int>(address)] = value;
+  return true;
+}
+
+// Every board named by --silent-address and --kill-after must be one of the boards served.
+bool CheckNamedBoards(const Options& options, std::string& error) {
+  for (const int a : options.silentAddresses)
+    if (!options.addresses.contains(a)) {
+      error = "--silent-address: no board at address " + std::to_string(a) + " (see --address)";
+      return false;
+    }
+  for (const auto& [a, seconds] : options.killAfter)
+    if (!options.addresses.contains(a)) {
+      error = "--kill-after: no board at address " + std::to_string(a) + " (see --address)";
+      return false;
+    }
+  return true;
+}
+
 }  // namespace
+
+std::string InfoFor(const std::string& info, int address) {
+  std::string text = info;
+  for (std::size_t at = text.find("%a"); at != std::string::npos; at = text.find("%a", at)) {
+    const std::string number = std::to_string(address);
+    text.replace(at, 2, number);
+    at += number.size();
+  }
+  return text;
+}
 
 bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
   for (int i = 1; i < argc; ++i) {
@@ -59,15 +118,38 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
     } else if (arg == "--address") {
       const char* v = value();
       if (v == nullptr) return false;
-      if (!ParseNumber(v, 1, 255, number)) {
-        error = std::string("--address: 1..255, not '") + v + "'";
+      if (!ParseAddresses(v, options.addresses)) {
+        error = std::string("--address: addresses 1..255 or ranges, comma-separated (1-3,7), not '") + v + "'";
         return false;
       }
-      options.address = static_cast<int>(number);
+    } else if (arg == "--silent-address") {
+      const char* v = value();
+      if (v == nullptr) return false;
+      std::set<int> silent;
+      if (!ParseAddresses(v, silent)) {
+        error = std::string("--silent-address: addresses 1..255 or ranges, comma-separated, not '") + v + "'";
+        return false;
+      }
+      options.silentAddresses.insert(silent.begin(), silent.end());
+    } else if (arg == "--kill-after") {
+      const char* v = value();
+      if (v == nullptr) return false;
+      if (!ParseKill(v, options.killAfter)) {
+        error = std::string("--kill-after: ADDRESS:SECONDS (3:20), not '") + v + "'";
+        return false;
+      }
+    } else if (arg == "--reply-delay") {
+      const char* v = value();
+      if (v == nullptr) return false;
+      if (!ParseNumber(v, 0, 10000, number)) {
+        error = std::string("--reply-delay: milliseconds 0..10000, not '") + v + "'";
+        return false;
+      }
+      options.reply_delay_ms = static_cast<int>(number);
     } else if (arg == "--info") {
       const char* v = value();
       if (v == nullptr) return false;
-      if (std::strlen(v) > 254) {
+      if (InfoFor(v, 255).size() > 254) {
         error = "--info: at most 254 bytes (the length byte also counts the final zero)";
         return false;
       }
@@ -106,20 +188,33 @@ bool ParseOptions(int argc, char** argv, Options& options, std::string& error) {
       return false;
     }
   }
-  return true;
+  return CheckNamedBoards(options, error);
 }
 
 std::string Usage(const char* program) {
   return std::string("Usage: ") + program + R"( [options]
 
-Simulates the climate unit's control board on a pseudo-terminal. The first line printed is the
-device path for the console (export KESTROVA_PORTS=<path>); the simulator then answers requests
-until it receives SIGINT or SIGTERM.
+Simulates the climate unit's control board, or several boards on one RS-485 line, on a
+pseudo-terminal. The first line printed is the device path for the console (export
+KESTROVA_PORTS=<path>); the simulator then answers requests until it receives SIGINT or SIGTERM.
 
 Options:
-  --address N    device address of the board, 1..255 (default 1)
-  --info TEXT    board-information text, sent followed by one zero byte (default M1/P2/VA2.3)
+  --address LIST device addresses of the boards on the line, 1..255, single addresses and
+                 ranges, comma-separated: 1-3,7 serves boards 1, 2, 3 and 7 (default 1). Each
+                 board has its own settings and model and answers only its own address; an
+                 address read (address 0) answered by several boards puts their answers on the
+                 line at once, the bytes OR-ed together, as on a real bus
+  --info TEXT    board-information text of every board, sent followed by one zero byte; %a
+                 stands for the board's address (default M1/P2/VA2.3)
+  --reply-delay MS
+                 a board's turnaround from the end of a request to its answer (default 10)
+  --silent-address LIST
+                 these boards never answer (the others do)
+  --kill-after ADDRESS:SECONDS
+                 that board stops answering SECONDS after start, as if it lost power
+                 (may be given for several boards)
   --echo         every byte the console sends comes back ahead of the answer (RS-422 loop)
+The faults below apply to every board.
   --noise P      with probability P, 1..4 noise bytes go out before an answer
                  (never 0x05, 0x06 or 0x15, so noise cannot pose as a frame start)
   --corrupt P    with probability P, an answer carries a wrong checksum

@@ -17,17 +17,15 @@ std::string_view EventKindText(EventEntry::Kind kind) {
 }
 
 void EventLog::Add(std::int64_t wallMs, EventEntry::Kind kind, std::string text) {
-  if (entries_.size() == kCapacity) entries_.pop_front();
-  entries_.push_back({wallMs, kind, std::move(text)});
-  ++end_;
-  if (Added) Added(entries_.back());
+  const EventEntry& added = Append({wallMs, kind, std::move(text)});
+  if (Added) Added(added);
 }
 
 void EventLog::RunData(std::int64_t wallMs, const RunDataValues& v) {
-  for (std::size_t i = 0; i < v.lamps.size(); ++i) {
-    if (!LampShown(i) || v.lamps[i] == lamps_[i]) continue;
+  for (std::size_t i = 0; i < kLampCount; ++i) {
+    if (!Lamps()[i].Shown() || v.lamps[i] == lamps_[i]) continue;
     const bool alarm = v.lamps[i] == kLampAlarm || lamps_[i] == kLampAlarm;
-    const std::string caption(LampCaptions()[i]);
+    const std::string caption(Lamps()[i].caption);
     if (alarm)
       Add(wallMs, EventEntry::Kind::Alarm, caption + (v.lamps[i] == kLampAlarm ? " 告警" : " 解除"));
     else
@@ -75,8 +73,6 @@ void EventLog::WriteChecked(std::int64_t wallMs, const WriteCheckResult& result)
   Add(wallMs, EventEntry::Kind::Settings, result.text);
 }
 
-void EventLog::Clear() { entries_.clear(); }
-
 std::string CsvField(std::string_view text) {
   if (text.find_first_of(",\"\r\n") == std::string_view::npos) return std::string(text);
   std::string quoted = "\"";
@@ -89,8 +85,10 @@ std::string CsvField(std::string_view text) {
 
 std::string EventLog::Csv() const {
   std::string csv = "时间,类别,事件\r\n";
-  for (const EventEntry& e : entries_)
+  for (std::size_t i = 0; i < Size(); ++i) {
+    const EventEntry& e = At(i);
     csv += IsoTime(e.atMs) + "," + std::string(EventKindText(e.kind)) + "," + CsvField(e.text) + "\r\n";
+  }
   return csv;
 }
 

@@ -6,7 +6,6 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -14,6 +13,7 @@
 #include "link/link_statistics.h"
 #include "link/write_check.h"
 #include "monitor/run_data.h"
+#include "tools/numbered_log.h"
 
 namespace kestrova {
 
@@ -27,10 +27,8 @@ struct EventEntry {
 // "告警", "工作状态", "通信", "设置".
 std::string_view EventKindText(EventEntry::Kind kind);
 
-class EventLog {
+class EventLog : public NumberedLog<EventEntry> {
  public:
-  static constexpr std::size_t kCapacity = 10000;
-
   // A good run-data response: one entry per lamp whose state changed since the last one (the
   // first response after the port was opened compares with every lamp off).
   void RunData(std::int64_t wallMs, const RunDataValues& values);
@@ -39,15 +37,11 @@ class EventLog {
   // The port went away ("<device>（<reason>）"), told before the tick that finds it closed.
   void PortLost(std::int64_t wallMs, const std::string& text);
   void WriteChecked(std::int64_t wallMs, const WriteCheckResult& result);
-  void Clear();
+  // A line event a service tool reports: the bus scan's start and what it found.
+  void LineNote(std::int64_t wallMs, std::string text) { Add(wallMs, EventEntry::Kind::Link, std::move(text)); }
 
   // Told of every entry as it is added (the trend plot's markers).
   std::function<void(const EventEntry&)> Added;
-
-  std::size_t Size() const { return entries_.size(); }
-  const EventEntry& At(std::size_t i) const { return entries_[i]; }
-  std::int64_t FirstNumber() const { return end_ - static_cast<std::int64_t>(entries_.size()); }
-  std::int64_t EndNumber() const { return end_; }
 
   // "时间,类别,事件" and one line per entry, CRLF line ends (UTF-8, no BOM).
   std::string Csv() const;
@@ -55,9 +49,7 @@ class EventLog {
  private:
   void Add(std::int64_t wallMs, EventEntry::Kind kind, std::string text);
 
-  std::deque<EventEntry> entries_;
-  std::int64_t end_ = 0;
-  std::array<int, 22> lamps_{};
+  std::array<int, kLampCount> lamps_{};
   bool open_ = false;
   bool silent_ = false;
   bool lostTold_ = false;

@@ -101,34 +101,14 @@ std::string FrameMeaning(const LinkEvent& e) {
   return {};
 }
 
-const std::array<std::string_view, 22>& LampCaptions() {
-  static const std::array<std::string_view, 22> captions{
-      "内风机状态", "外风机状态", "制冷状态",     "制热状态",     "排氢电机",     "自检",
-      "总告警",     "温度传感器告警", "内风机告警", "外风机告警",   "电流低限告警", "电流高限告警",
-      "高温告警",   "低温告警",   "直流低压告警", "直流高压告警", "交流掉电告警", "模拟温度",
-      "自检",       "门禁",       "开关量3",      "开关量4"};
-  return captions;
-}
-
-std::string_view LampStateText(int state) {
-  switch (state) {
-    case kLampWorking: return "工作";
-    case kLampAlarm: return "告警";
-    case kLampSelfTest: return "自检";
-    default: return "灭";
-  }
-}
-
-bool LampShown(std::size_t index) { return index != 17 && index != 18; }
-
 std::string RunDataSummary(const RunDataValues& v) {
   std::string text = "内温度 " + SensorText(v.innerSensor, v.innerTemp) + " 外温度 " +
                      SensorText(v.outerSensor, v.outerTemp) + " 控制温度 " + DecimalText(v.controlTemp) +
                      " 电流 " + DecimalText(v.moduleCurrent) + " 电压 " + DecimalText(v.dcVoltage) + " 内风机 " +
                      std::to_string(v.innerFanSpeed) + " 外风机 " + std::to_string(v.outerFanSpeed);
   std::string lit;
-  for (std::size_t i = 0; i < v.lamps.size(); ++i)
-    if (LampShown(i) && v.lamps[i] != kLampOff) lit += (lit.empty() ? "" : "、") + std::string(LampCaptions()[i]);
+  for (std::size_t i = 0; i < kLampCount; ++i)
+    if (Lamps()[i].Shown() && v.lamps[i] != kLampOff) lit += (lit.empty() ? "" : "、") + std::string(Lamps()[i].caption);
   if (!lit.empty()) text += "；" + lit;
   return text;
 }

@@ -22,13 +22,6 @@ std::string FrameMeaning(const LinkEvent& event);
 // The request frame the console sends, in words.
 std::string RequestMeaning(std::span<const std::uint8_t> frame);
 
-// The captions beside the 22 lamps (index 0 is kInnerFanLamp).
-const std::array<std::string_view, 22>& LampCaptions();
-// "灭", "工作", "告警", "自检".
-std::string_view LampStateText(int state);
-// kSimTemperatureLamp and kSelfTestHiddenLamp are never shown.
-bool LampShown(std::size_t index);
-
 // "内温度 25 外温度 开路 控制温度 24.5 电流 1.2 电压 53.5 内风机 1500 外风机 3000", then the lit lamps.
 std::string RunDataSummary(const RunDataValues& v);
 

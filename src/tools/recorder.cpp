@@ -7,10 +7,8 @@
 #include <cstring>
 #include <string_view>
 
-#include "panel/controls.h"
 #include "settings/setting_pairs.h"
 #include "tools/event_log.h"
-#include "tools/frame_meaning.h"
 #include "tools/wall_time.h"
 
 namespace kestrova {
@@ -20,17 +18,19 @@ namespace {
 using namespace main_window;
 
 struct Column {
-  std::string_view field;
+  std::string RunDataReadout::*text;
   std::string_view caption;  // with the unit
 };
 
 // The measurements in the order of the window's right column and module group.
 constexpr Column kMeasurements[] = {
-    {kInnerTemperature, "内温度(°C)"},         {kOuterTemperature, "外温度(°C)"},          {kControlTemperature, "控制温度(°C)"},
-    {kLiveCurrent, "实时电流(A)"},   {kSupplyVoltage, "直流电压(V)"},     {kInnerFanSpeed, "内风机转速(r/min)"},
-    {kOuterFanSpeed, "外风机转速(r/min)"}, {kCommCounter, "通信计数"}};
+    {&RunDataReadout::innerTemp, "内温度(°C)"},         {&RunDataReadout::outerTemp, "外温度(°C)"},
+    {&RunDataReadout::controlTemp, "控制温度(°C)"},     {&RunDataReadout::current, "实时电流(A)"},
+    {&RunDataReadout::voltage, "直流电压(V)"},          {&RunDataReadout::innerFan, "内风机转速(r/min)"},
+    {&RunDataReadout::outerFan, "外风机转速(r/min)"},   {&RunDataReadout::counter, "通信计数"}};
 
-std::string Trimmed(std::string text) {
+// The window's fan speeds carry a leading blank.
+std::string Trimmed(const std::string& text) {
   const auto first = text.find_first_not_of(' ');
   if (first == std::string::npos) return {};
   return text.substr(first, text.find_last_not_of(' ') - first + 1);
@@ -57,17 +57,17 @@ std::string Recorder::HeaderText() {
   for (const Column& c : kMeasurements) line += "," + std::string(c.caption);
   for (const SettingPair& pair : kSettingPairs)
     line += "," + std::string(pair.caption) + (pair.unit.empty() ? "" : "(" + std::string(pair.unit) + ")");
-  for (std::size_t i = 0; i < LampCaptions().size(); ++i)
-    if (LampShown(i)) line += "," + std::string(LampCaptions()[i]);
+  for (const LampMeaning& lamp : Lamps())
+    if (lamp.Shown()) line += "," + std::string(lamp.caption);
   return line;
 }
 
-std::string Recorder::RowText(std::int64_t wallMs, const Panel& main) {
+std::string Recorder::RowText(std::int64_t wallMs, const RunDataReadout& shown) {
   std::string line = IsoTime(wallMs);
-  for (const Column& c : kMeasurements) line += "," + CsvField(Trimmed(main.Text(c.field)));
-  for (const SettingPair& pair : kSettingPairs) line += "," + CsvField(Trimmed(main.Text(pair.readBack)));
-  for (std::size_t i = 0; i < LampNames().size(); ++i)
-    if (LampShown(i)) line += "," + std::string(LampStateText(main.Number(LampNames()[i])));
+  for (const Column& c : kMeasurements) line += "," + CsvField(Trimmed(shown.*c.text));
+  for (const std::string& readBack : shown.readBacks) line += "," + CsvField(readBack);
+  for (std::size_t i = 0; i < kLampCount; ++i)
+    if (Lamps()[i].Shown()) line += "," + std::string(LampStateText(shown.values.lamps[i]));
   return line;
 }
 
@@ -80,9 +80,9 @@ std::optional<std::string> Recorder::Start(const std::string& path) {
   return Write("\xEF\xBB\xBF" + HeaderText() + "\r\n");
 }
 
-std::optional<std::string> Recorder::Row(std::int64_t wallMs, const Panel& main) {
+std::optional<std::string> Recorder::Row(std::int64_t wallMs, const RunDataReadout& shown) {
   if (!file_) return std::nullopt;
-  if (auto error = Write(RowText(wallMs, main) + "\r\n")) return error;
+  if (auto error = Write(RowText(wallMs, shown) + "\r\n")) return error;
   ++rows_;
   return std::nullopt;
 }

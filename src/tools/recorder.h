@@ -1,7 +1,7 @@
 #pragma once
 // Recording to a CSV file: a header of captions with units, then one row per good run-data
 // response with its time (ISO 8601 with milliseconds), every measurement and read-back setting
-// as the main window shows it, and every lamp's state. UTF-8 with a byte-order mark; every row
+// from the same readout the main window is written from, and every lamp's state. UTF-8 with a byte-order mark; every row
 // is flushed to the disk before the next response, so a crash or a power cut loses at most the
 // row being written. A write error stops the recording and says why.
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "panel/panel.h"
+#include "monitor/run_data.h"
 
 namespace kestrova {
 
@@ -22,9 +22,9 @@ class Recorder {
 
   // Creates (or replaces) the file and writes the header; the reason in words when it cannot.
   std::optional<std::string> Start(const std::string& path);
-  // One row from the main window; after a write error the recording has stopped and the
+  // One row of the readout just shown; after a write error the recording has stopped and the
   // reason is returned.
-  std::optional<std::string> Row(std::int64_t wallMs, const Panel& main);
+  std::optional<std::string> Row(std::int64_t wallMs, const RunDataReadout& shown);
   void Stop();
 
   bool Active() const { return file_ != nullptr; }
@@ -33,7 +33,7 @@ class Recorder {
 
   // The header line and one row, without the line end.
   static std::string HeaderText();
-  static std::string RowText(std::int64_t wallMs, const Panel& main);
+  static std::string RowText(std::int64_t wallMs, const RunDataReadout& shown);
 
  private:
   std::optional<std::string> Write(const std::string& text);

@@ -21,14 +21,14 @@ bool SameNumber(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-SettingProfile ProfileFromWindow(const Panel& main, const std::string& date) {
+SettingProfile ProfileFromWindow(const Panel& main, const RunDataReadout& shown, const std::string& date) {
   SettingProfile p;
   p.date = date;
   for (std::size_t i = 0; i < p.board.size(); ++i) p.board[i] = main.Text(kBoardFields[i]);
   bool allEdits = true;
   for (const SettingPair& pair : kSettingPairs) allEdits = allEdits && !main.Text(pair.edit).empty();
   for (std::size_t i = 0; i < kSettingPairs.size(); ++i)
-    p.values[i] = main.Text(allEdits ? kSettingPairs[i].edit : kSettingPairs[i].readBack);
+    p.values[i] = allEdits ? main.Text(kSettingPairs[i].edit) : shown.readBacks[i];
   return p;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
 // A setting profile: the thirteen operating settings with the board information and the date
-// it was taken. Taken from the main window (the read-back values, or the edit fields when all
-// thirteen are filled), checked, and loaded into the edit fields only: loading sends nothing.
+// it was taken. Taken from the board's last read-back values, or from the edit fields when all
+// thirteen are filled, checked, and loaded into the edit fields only: loading sends nothing.
 #include <array>
 #include <optional>
 #include <string>
 
+#include "monitor/run_data.h"
 #include "panel/panel.h"
 
 namespace kestrova {
@@ -20,9 +21,9 @@ struct SettingProfile {
   std::array<std::string, 13> values;  // in the order of kSettingPairs, as the window writes them
 };
 
-// The profile of the window now: the edit fields when all thirteen hold text, otherwise the
-// read-back fields.
-SettingProfile ProfileFromWindow(const Panel& main, const std::string& date);
+// The profile now: the window's edit fields when all thirteen hold text, otherwise the read-back
+// values of the last run data shown (empty before the first).
+SettingProfile ProfileFromWindow(const Panel& main, const RunDataReadout& shown, const std::string& date);
 
 // Why the profile cannot be loaded: a setting without a value, or one the board cannot be sent
 // ("高温报警 的值 300 超出范围 -40…215"); or nothing.

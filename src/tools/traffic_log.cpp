@@ -2,13 +2,30 @@
 
 namespace kestrova {
 
-void TrafficLog::Add(const LinkEvent& event, std::int64_t wallMs) {
-  if (entries_.size() == kCapacity) entries_.pop_front();
-  entries_.push_back(event);
-  entries_.back().atMs = wallMs;
-  ++end_;
+bool Discarded(const LinkEvent& e) {
+  if (e.direction != LinkEvent::Direction::Received) return false;
+  switch (e.piece) {
+    case Piece::Noise:
+    case Piece::Nak:
+    case Piece::ForeignAddress:
+    case Piece::UnknownCommand:
+    case Piece::Incomplete: return true;
+    default: return false;
+  }
 }
 
-void TrafficLog::Clear() { entries_.clear(); }
+void TrafficLog::Add(const LinkEvent& event, std::int64_t wallMs) {
+  // The scan throws bytes away one to three at a time; a burst of interference is one entry.
+  if (!Empty() && Discarded(event)) {
+    const LinkEvent& last = At(Size() - 1);
+    if (last.direction == event.direction && last.piece == event.piece &&
+        last.bytes.size() + event.bytes.size() <= kMaxRun) {
+      std::vector<std::uint8_t>& bytes = Last().bytes;
+      bytes.insert(bytes.end(), event.bytes.begin(), event.bytes.end());
+      return;
+    }
+  }
+  Append(event).atMs = wallMs;
+}
 
 }  // namespace kestrova

@@ -1,5 +1,6 @@
 #include "tools/trend_store.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -71,6 +72,53 @@ std::vector<TrendPoint> TrendStore::Points(std::int64_t fromMs) const {
   for (const TrendPoint& p : full_)
     if (p.atMs >= fromMs) points.push_back(p);
   return points;
+}
+
+std::vector<TrendStretch> TrendLine(const std::vector<TrendPoint>& points, int quantity, std::int64_t fromMs,
+                                    std::int64_t toMs, int columns) {
+  std::vector<TrendStretch> line;
+  const std::int64_t span = std::max<std::int64_t>(1, toMs - fromMs);
+  const std::int64_t width = std::max(1, columns);
+  // The column being gathered: its lowest and highest point.
+  bool open = false;
+  std::int64_t column = -1;
+  std::pair<std::int64_t, float> low{}, high{};
+  const auto flush = [&] {
+    if (column < 0) return;
+    TrendStretch& s = line.back();
+    if (low.first == high.first) {
+      s.push_back(low);
+    } else {
+      s.push_back(low.first < high.first ? low : high);
+      s.push_back(low.first < high.first ? high : low);
+    }
+    column = -1;
+  };
+  for (const TrendPoint& p : points) {
+    if (p.atMs < fromMs || p.atMs > toMs) continue;
+    const float v = p.value[static_cast<std::size_t>(quantity)];
+    if (std::isnan(v)) {
+      flush();
+      open = false;
+      continue;
+    }
+    if (!open) {
+      line.emplace_back();
+      open = true;
+    }
+    const std::int64_t c = (p.atMs - fromMs) * width / span;
+    if (c != column) {
+      flush();
+      column = c;
+      low = high = {p.atMs, v};
+    } else if (v < low.second) {
+      low = {p.atMs, v};
+    } else if (v > high.second) {
+      high = {p.atMs, v};
+    }
+  }
+  flush();
+  return line;
 }
 
 }  // namespace kestrova

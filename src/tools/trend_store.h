@@ -67,4 +67,13 @@ class TrendStore {
   std::deque<TrendMarker> markers_;
 };
 
+// One unbroken stretch of a line: (time, value), oldest first.
+using TrendStretch = std::vector<std::pair<std::int64_t, float>>;
+
+// The line of one quantity over [fromMs, toMs] for a plot so many columns wide: split at every
+// gap, and within a stretch each column keeps only its lowest and its highest point, in time
+// order, so a spike survives and a day costs no more than the plot is wide.
+std::vector<TrendStretch> TrendLine(const std::vector<TrendPoint>& points, int quantity, std::int64_t fromMs,
+                                    std::int64_t toMs, int columns);
+
 }  // namespace kestrova

@@ -3,11 +3,11 @@
 // and the traffic monitor listens only while its window is open.
 #include <QAction>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "app/tools_menu.h"
-#include "qt/tools/recording_status.h"
 #include "monitor/run_data.h"
 #include "serial/console_harness.h"
 #include "settings/setting_pairs.h"
@@ -45,7 +45,7 @@ TEST(ServiceToolsEndToEnd, RecordedRowsAreWhatTheBoardSent) {
   c.Trigger("Action_Record");
   ASSERT_TRUE(c.tools.Recording().Active());
   ASSERT_TRUE(WaitFor([&] { return c.tools.Recording().Rows() >= 4; }, 10000));
-  EXPECT_EQ(Find<RecordingStatus>(c.Main(), "RecordStatus").text().toStdString(), "记录中：record.csv（" + std::to_string(c.tools.Recording().Rows()) + " 行）");
+  EXPECT_EQ(Find<QLabel>(c.Main(), "RecordStatus").text().toStdString(), "记录中：record.csv（" + std::to_string(c.tools.Recording().Rows()) + " 行）");
   c.Trigger("Action_Record");
   EXPECT_FALSE(c.tools.Recording().Active());
   EXPECT_EQ(Find<QAction>(c.Main(), "Action_Record").text().toStdString(), "开始记录…");

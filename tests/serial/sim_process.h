@@ -46,6 +46,8 @@ class SimProcess {
 
 // The simulator with the serial component opened on it as port 1. Check Open() before use.
 struct SimLink {
+  SimLink() = default;
+  explicit SimLink(std::vector<std::string> options) : sim(std::move(options)) {}
   bool Open() {
     port.SetCommPort(1);
     return port.SetPortOpen(true);

@@ -3,6 +3,7 @@
 // errors, and the setting profiles' checks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -69,9 +70,40 @@ TEST(TrafficMonitor, KeepsTheLastTenThousandEntriesNumbered) {
   EXPECT_EQ(log.EndNumber(), 10005);
   EXPECT_EQ(log.At(0).atMs, 1005);  // the wall-clock time replaces the line's
   EXPECT_EQ(log.At(0).bytes[5], 5);
+  EXPECT_EQ(log.Numbered(5), &log.At(0));
+  EXPECT_EQ(log.Numbered(10004), &log.At(9999));
+  EXPECT_EQ(log.Numbered(4), nullptr);  // fell off the front
+  EXPECT_EQ(log.Numbered(10005), nullptr);
+  const std::int64_t revision = log.Revision();
   log.Clear();
+  EXPECT_NE(log.Revision(), revision);
   EXPECT_EQ(log.Size(), 0u);
   EXPECT_EQ(log.FirstNumber(), 10005);
+}
+
+TEST(TrafficMonitor, BytesThrownAwayForOneReasonAreOneEntry) {
+  TrafficLog log;
+  log.Add(Out(ReadRequest(1, kRunData)), 1);
+  for (int i = 0; i < 41; ++i) log.Add(In(Piece::Noise, {static_cast<std::uint8_t>(0x7A + i % 3)}), 2 + i);
+  ASSERT_EQ(log.Size(), 2u);
+  EXPECT_EQ(log.At(1).bytes.size(), 41u);
+  EXPECT_EQ(HexText(std::span(log.At(1).bytes).first(3)) + " | " + FrameMeaning(log.At(1)), "7A 7B 7C | 噪声");
+  EXPECT_EQ(log.At(1).atMs, 2);  // the time of the first byte
+
+  // Another reason, a frame between, or a full entry start a new one; a whole frame never merges.
+  const std::int64_t revision = log.Revision();
+  log.Add(In(Piece::Noise, Hex("7D")), 50);
+  EXPECT_NE(log.Revision(), revision);  // grown in place: the view shows it again
+  log.Add(In(Piece::ForeignAddress, Hex("06")), 51);
+  log.Add(In(Piece::ForeignAddress, Hex("06")), 52);
+  log.Add(In(Piece::BadChecksum, kWorked), 53);
+  log.Add(In(Piece::BadChecksum, kWorked), 54);
+  log.Add(Out(ReadRequest(1, kRunData)), 55);
+  log.Add(Out(ReadRequest(1, kRunData)), 56);
+  for (std::size_t i = 0; i < TrafficLog::kMaxRun + 1; ++i) log.Add(In(Piece::Noise, Hex("00")), 60);
+  std::vector<std::size_t> sizes;
+  for (std::size_t i = 1; i < log.Size(); ++i) sizes.push_back(log.At(i).bytes.size());
+  EXPECT_EQ(sizes, (std::vector<std::size_t>{42, 2, 36, 36, 5, 5, TrafficLog::kMaxRun, 1}));
 }
 
 TEST(TrendStore, ADayAtOnePointASecondStaysBoundedAndKeepsGapsAndExtremes) {
@@ -94,8 +126,33 @@ TEST(TrendStore, ADayAtOnePointASecondStaysBoundedAndKeepsGapsAndExtremes) {
   EXPECT_FLOAT_EQ(all.back().value[kDcVoltage], 53.5f);
 
   EXPECT_EQ(store.Points(day * 1000).size(), 601u);  // the last ten minutes at full resolution
+  // The whole day on a plot 500 wide: no more than two points a column, the spikes kept.
+  const auto line = TrendLine(all, kInnerTemp, 0, (day + 600) * 1000, 500);
+  ASSERT_EQ(line.size(), 1u);
+  EXPECT_LE(line[0].size(), 1000u);
+  EXPECT_GE(line[0].size(), 900u);
+  EXPECT_FLOAT_EQ(std::max_element(line[0].begin(), line[0].end(), [](auto a, auto b) { return a.second < b.second; })->second, 40);
+  EXPECT_TRUE(TrendLine(all, kOuterTemp, 0, (day + 600) * 1000, 500).empty());  // all gap
   for (int i = 0; i < 6000; ++i) store.AddMarker({day * 1000, true, "高温告警 告警"});
   EXPECT_EQ(store.Markers().size(), TrendStore::kMaxMarkers);
+}
+
+TEST(TrendStore, ALineBreaksAtEveryGapAndKeepsEachColumnsExtremesInTimeOrder) {
+  const float gap = std::nanf("");
+  std::vector<TrendPoint> points;
+  for (float v : {1.f, 5.f, 2.f, gap, 3.f, gap, gap, 4.f, 0.f, 9.f, 7.f}) {
+    TrendPoint p{static_cast<std::int64_t>(points.size()) * 10, {}};
+    p.value[kControlTemp] = v;
+    points.push_back(p);
+  }
+  // Columns of 40 ms: [0,40) [40,80) [80,120].
+  const auto line = TrendLine(points, kControlTemp, 0, 120, 3);
+  using S = TrendStretch;
+  ASSERT_EQ(line.size(), 3u);
+  EXPECT_EQ(line[0], (S{{0, 1.f}, {10, 5.f}}));  // 2 lies between: dropped
+  EXPECT_EQ(line[1], (S{{40, 3.f}}));
+  EXPECT_EQ(line[2], (S{{70, 4.f}, {80, 0.f}, {90, 9.f}}));
+  EXPECT_EQ(TrendLine(points, kControlTemp, 75, 95, 100), (std::vector<S>{{{80, 0.f}, {90, 9.f}}}));
 }
 
 TEST(EventLog, LampTransitionsFromSuccessiveRunData) {
@@ -156,8 +213,8 @@ TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
   const std::string path = ::testing::TempDir() + "kestrova-recording-test.csv";
   Recorder rec;
   ASSERT_EQ(rec.Start(path), std::nullopt);
-  ASSERT_EQ(rec.Row(0, c.main), std::nullopt);
-  ASSERT_EQ(rec.Row(1000, c.main), std::nullopt);
+  ASSERT_EQ(rec.Row(0, c.form.runData.Shown), std::nullopt);
+  ASSERT_EQ(rec.Row(1000, c.form.runData.Shown), std::nullopt);
   EXPECT_EQ(rec.Rows(), 2);
 
   std::ifstream in(path, std::ios::binary);
@@ -174,13 +231,16 @@ TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
   EXPECT_EQ(row,
             ",25,开路,25.5,3.1,53.5,1500,3000,1,25,20,-10,-5,0.5,8,2,1500,3000,2,3000,45,-10,"
             "工作,灭,工作,灭,灭,灭,灭,灭,灭,灭,灭,灭,灭,灭,灭,灭,灭,告警,灭,灭");
+  // The row is the window's text: both are written from one readout.
+  for (const char* field : {"Temp1_Text", "Temp2_Text", "DCvoltage_Text", "TempMax_Text"})
+    EXPECT_NE(row.find("," + c.main.Text(field) + ","), std::string::npos) << field;
   EXPECT_TRUE(std::regex_match(lines[2].substr(0, lines[2].find(',')),
                                std::regex(R"(\d{4}-\d\d-\d\dT\d\d:\d\d:01\.000[+-]\d\d:\d\d)")));
   std::remove(path.c_str());
 }
 
 TEST(Recording, AWriteErrorStopsAndSaysWhy) {
-  FakePanel main{main_window::kWindow, main_window::kAll};
+  const RunDataReadout main;
   Recorder full;
   EXPECT_EQ(full.Start("/dev/full"), "记录已停止：磁盘已满");
   EXPECT_FALSE(full.Active());
@@ -200,12 +260,14 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
 TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   ConsoleFixture c;
   c.Shown(kWorked);
-  SettingProfile p = ProfileFromWindow(c.main, "2024-05-01");  // read-backs (edit fields empty): the end-to-end run
+  SettingProfile p = ProfileFromWindow(c.main, c.form.runData.Shown, "2024-05-01");  // read-backs: edits empty
+  EXPECT_EQ(p.values[11], "45");
   EXPECT_EQ(ProfileRefusal(p), std::nullopt);
+  EXPECT_EQ(ProfileRefusal(ProfileFromWindow(c.main, {}, "")), "制冷开启温度 没有值");  // no run data yet
 
   for (const SettingPair& pair : kSettingPairs) c.main.SetText(pair.edit, c.main.Text(pair.readBack));
   c.main.SetText(main_window::kSetHighTempAlarm, "50");
-  p = ProfileFromWindow(c.main, "2024-05-01");
+  p = ProfileFromWindow(c.main, c.form.runData.Shown, "2024-05-01");
   EXPECT_EQ(p.values[11], "50");  // all thirteen edit fields filled: they are taken
 
   FakePanel other{main_window::kWindow, main_window::kAll};

@@ -1,7 +1,6 @@
 #include "qt/tools/events_window.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -10,6 +9,7 @@
 
 #include "qt/tools/log_model.h"
 #include "qt/tools/log_table.h"
+#include "qt/tools/save_file.h"
 #include "tools/wall_time.h"
 
 namespace kestrova {
@@ -20,8 +20,7 @@ EventsWindow::EventsWindow(EventLog& log, QWidget* parent) : QWidget(parent, Qt:
   resize(640, 420);
 
   auto* model = new LogModel(
-      {QStringLiteral("时间"), QStringLiteral("类别"), QStringLiteral("事件")},
-      [this] { return log_.FirstNumber(); }, [this] { return log_.EndNumber(); },
+      {QStringLiteral("时间"), QStringLiteral("类别"), QStringLiteral("事件")}, log_,
       [this](std::size_t i, int column, int role) -> QVariant {
         const EventEntry& e = log_.At(i);
         if (role == Qt::ForegroundRole && e.kind == EventEntry::Kind::Alarm) return QColor(0xc0, 0x20, 0x20);
@@ -66,11 +65,7 @@ void EventsWindow::Beat(int ms) {
 }
 
 std::optional<QString> EventsWindow::Export(const QString& path) const {
-  QFile file(path);
-  const QByteArray csv = QByteArray("\xEF\xBB\xBF") + QByteArray::fromStdString(log_.Csv());
-  if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.flush())
-    return QStringLiteral("无法导出：%1").arg(file.errorString());
-  return std::nullopt;
+  return SaveFile(path, QByteArray("\xEF\xBB\xBF") + QByteArray::fromStdString(log_.Csv()));
 }
 
 void EventsWindow::showEvent(QShowEvent* event) {

@@ -12,7 +12,7 @@ class EventsWindow final : public QWidget {
   Q_OBJECT
  public:
   EventsWindow(EventLog& log, QWidget* parent = nullptr);
-  QTableView& Table() { return *table_; }
+  LogTable& Table() { return *table_; }
   void Refresh();
   // The console's poll tick, ms after the last one: while open, the log is followed every half
   // second, with no wake-up of its own.

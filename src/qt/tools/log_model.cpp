@@ -3,32 +3,32 @@
 namespace kestrova {
 
 LogModel::LogModel(QStringList headers, std::function<std::int64_t()> first, std::function<std::int64_t()> end,
-                   std::function<QVariant(std::size_t, int, int)> cell, QObject* parent)
+                   std::function<std::int64_t()> revision, std::function<QVariant(std::size_t, int, int)> cell,
+                   QObject* parent)
     : QAbstractTableModel(parent),
       headers_(std::move(headers)),
       first_(std::move(first)),
       end_(std::move(end)),
+      revision_(std::move(revision)),
       cell_(std::move(cell)) {
   shownFirst_ = shownEnd_ = first_();
   Sync();
 }
 
-int LogModel::RowOf(std::int64_t number) const {
-  return number >= shownFirst_ && number < shownEnd_ ? static_cast<int>(number - shownFirst_) : -1;
-}
+bool LogModel::Behind() const { return revision_() != shownRevision_; }
 
-bool LogModel::Behind() const { return first_() != shownFirst_ || end_() != shownEnd_; }
-
-LogModel::Change LogModel::Sync() {
+void LogModel::Sync() {
   const std::int64_t first = first_(), end = end_();
-  if (first == shownFirst_ && end == shownEnd_) return Change::None;
+  shownRevision_ = revision_();
   if (first >= shownEnd_ || first < shownFirst_) {
     beginResetModel();
     shownFirst_ = first;
     shownEnd_ = end;
     endResetModel();
-    return Change::Reset;
+    return;
   }
+  // The last entry shown may have grown since (a run of thrown-away bytes).
+  const std::int64_t lastShown = shownEnd_ - 1;
   if (first > shownFirst_) {
     beginRemoveRows({}, 0, static_cast<int>(first - shownFirst_ - 1));
     shownFirst_ = first;
@@ -39,7 +39,10 @@ LogModel::Change LogModel::Sync() {
     shownEnd_ = end;
     endInsertRows();
   }
-  return Change::Rows;
+  if (lastShown >= shownFirst_) {
+    const int row = static_cast<int>(lastShown - shownFirst_);
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1));
+  }
 }
 
 int LogModel::rowCount(const QModelIndex& parent) const {
@@ -50,10 +53,11 @@ int LogModel::columnCount(const QModelIndex& parent) const { return parent.isVal
 
 QVariant LogModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
-  if (role == kNumberRole) return QVariant::fromValue<qint64>(shownFirst_ + index.row());
-  // The model shows rows from shownFirst_; the log's index 0 is its first number.
-  const std::int64_t at = shownFirst_ + index.row() - first_();
-  if (at < 0) return {};
+  const std::int64_t number = shownFirst_ + index.row();
+  if (role == kNumberRole) return QVariant::fromValue<qint64>(number);
+  // The log may have moved on since the last Sync: an entry is found by its number.
+  const std::int64_t at = number - first_();
+  if (at < 0 || number >= end_()) return {};
   return cell_(static_cast<std::size_t>(at), index.column(), role);
 }
 

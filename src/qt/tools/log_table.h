@@ -1,20 +1,14 @@
 #pragma once
-// The table of a tool window over a bounded, numbered log (the traffic log, the event log). It
-// follows the log's end, scrolling along while the operator is at the bottom, and draws each
-// cell once: a logged entry never changes, and drawing its text afresh on every repaint was
-// most of what an open monitor cost while polling.
+// The table of a tool window over a bounded, numbered log (the traffic log, the event log): the
+// stock view and delegate, whole rows selected, following the log's end while the operator is
+// at the bottom.
 #include <QTableView>
 #include <cstdint>
+#include <vector>
 
-class QPainter;
+#include "qt/tools/log_model.h"
 
 namespace kestrova {
-
-class LogModel;
-
-// Draws the text in the area (left, vertically centred) as QPainter::drawText draws it elided
-// at its end to the area's width, word by word from words laid out once.
-void DrawElided(QPainter& painter, const QRect& area, const QString& text, const QFont& font);
 
 class LogTable final : public QTableView {
   Q_OBJECT
@@ -23,16 +17,12 @@ class LogTable final : public QTableView {
   LogTable(LogModel* model, const QString& objectName, QWidget* parent);
 
   LogModel& Model() const { return *model_; }
-  // Shows what was added to and dropped from the log since the last call.
+  // Shows what changed in the log since the last call.
   void Follow();
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
+  // The numbers of the entries of the selected rows, oldest first.
+  std::vector<std::int64_t> SelectedNumbers() const;
 
  private:
-  // The bottom edge of the last row in the view.
-  int RowsBottom() const;
-
   LogModel* model_;
 };
 

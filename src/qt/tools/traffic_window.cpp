@@ -3,16 +3,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
-#include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <set>
 
 #include "qt/tools/log_model.h"
 #include "qt/tools/log_table.h"
+#include "qt/tools/save_file.h"
 #include "tools/frame_meaning.h"
 #include "tools/wall_time.h"
 #include "qt/text.h"
@@ -22,7 +21,8 @@ namespace kestrova {
 namespace {
 
 
-bool Discarded(const LinkEvent& e) {
+// Received bytes that were no good response for this console: shown in red.
+bool Rejected(const LinkEvent& e) {
   return e.direction == LinkEvent::Direction::Received && e.piece != Piece::Response && e.piece != Piece::WriteAck &&
          e.piece != Piece::ShortResponse;
 }
@@ -36,12 +36,11 @@ TrafficWindow::TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* pa
   resize(900, 480);
 
   auto* model = new LogModel(
-      {QStringLiteral("时间"), QStringLiteral("方向"), QStringLiteral("字节"), QStringLiteral("含义")},
-      [this] { return log_.FirstNumber(); }, [this] { return log_.EndNumber(); },
+      {QStringLiteral("时间"), QStringLiteral("方向"), QStringLiteral("字节"), QStringLiteral("含义")}, log_,
       [this](std::size_t i, int column, int role) -> QVariant {
         const LinkEvent& e = log_.At(i);
         if (role == Qt::ForegroundRole)
-          return Discarded(e) ? QVariant(QColor(0xb0, 0x30, 0x30))
+          return Rejected(e) ? QVariant(QColor(0xb0, 0x30, 0x30))
                               : e.direction == LinkEvent::Direction::Sent ? QVariant(QColor(0x20, 0x40, 0x90)) : QVariant();
         if (role == Qt::ToolTipRole && column >= 2) return column == 2 ? ToQString(HexText(e.bytes)) : ToQString(FrameMeaning(e));
         if (role != Qt::DisplayRole) return {};
@@ -114,31 +113,26 @@ void TrafficWindow::Refresh() {
 }
 
 void TrafficWindow::Beat(int ms) {
-  if (isVisible() && (sinceMs_ += ms) >= 1000) Refresh();
+  if (isVisible() && (sinceMs_ += ms) >= kFollowMs) Refresh();
 }
 
-QString TrafficWindow::Line(std::size_t i) const {
-  const LinkEvent& e = log_.At(i);
+QString TrafficWindow::Line(const LinkEvent& e) const {
   return ToQString(ClockTime(e.atMs)) + '\t' +
          (e.direction == LinkEvent::Direction::Sent ? QStringLiteral("发送") : QStringLiteral("接收")) + '\t' +
          ToQString(HexText(e.bytes)) + '\t' + ToQString(FrameMeaning(e));
 }
 
 QString TrafficWindow::SelectionText() const {
-  std::set<int> rows;
-  for (const QModelIndex& index : table_->selectionModel()->selectedIndexes()) rows.insert(index.row());
+  // By the entries' numbers: rows keep meaning the same entries while the log moves on.
   QString text;
-  const std::int64_t offset = table_->Model().rowCount() - static_cast<std::int64_t>(log_.Size());
-  for (int row : rows) {
-    const std::int64_t i = row - offset;
-    if (i >= 0 && i < static_cast<std::int64_t>(log_.Size())) text += Line(static_cast<std::size_t>(i)) + '\n';
-  }
+  for (std::int64_t number : table_->SelectedNumbers())
+    if (const LinkEvent* e = log_.Numbered(number)) text += Line(*e) + '\n';
   return text;
 }
 
 QString TrafficWindow::AllText() const {
   QString text;
-  for (std::size_t i = 0; i < log_.Size(); ++i) text += Line(i) + '\n';
+  for (std::size_t i = 0; i < log_.Size(); ++i) text += Line(log_.At(i)) + '\n';
   return text;
 }
 
@@ -148,9 +142,7 @@ void TrafficWindow::SaveAs() {
       QStringLiteral("kestrova-traffic-%1.txt").arg(ToQString(FileTime(QDateTime::currentMSecsSinceEpoch()))),
       QStringLiteral("文本文件 (*.txt)"));
   if (path.isEmpty()) return;
-  QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text) || file.write(AllText().toUtf8()) < 0 || !file.flush())
-    QMessageBox::warning(this, QStringLiteral("通信监视"), QStringLiteral("无法保存：%1").arg(file.errorString()));
+  if (auto error = SaveFile(path, AllText().toUtf8())) QMessageBox::warning(this, windowTitle(), *error);
 }
 
 }  // namespace kestrova

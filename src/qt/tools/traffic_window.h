@@ -17,22 +17,24 @@ class TrafficWindow final : public QWidget {
   TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* parent = nullptr);
   ~TrafficWindow() override;
 
-  QTableView& Table() { return *table_; }
-  // The selected rows (or all when none is selected) as text, one line per entry.
+  LogTable& Table() { return *table_; }
+  // The entries of the selected rows as text, one line per entry.
   QString SelectionText() const;
   QString AllText() const;
   // Follows the log now.
   void Refresh();
-  // The console's poll tick, ms after the last one: while open, the log is followed once a
-  // second (the request and its answer in one repaint), with no wake-up of its own.
+  // The console's poll tick, ms after the last one: while open, the log is followed every two
+  // seconds (two polls, requests and answers, in one repaint of the table), with no wake-up of
+  // its own.
   void Beat(int ms);
+  static constexpr int kFollowMs = 2000;
 
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
-  QString Line(std::size_t index) const;
+  QString Line(const LinkEvent& event) const;
   void SaveAs();
   void Listen(bool on);
 

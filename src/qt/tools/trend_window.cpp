@@ -105,8 +105,7 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   chart_->addAxis(time_, Qt::AlignBottom);
   chart_->addAxis(left_, Qt::AlignLeft);
   chart_->addAxis(right_, Qt::AlignRight);
-  // Hairline pens: the raster engine draws them directly, where wider ones are stroked as
-  // outlines on every repaint of the plot.
+  // Hairline pens: drawn directly rather than stroked as outlines.
   for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{time_, left_, right_}) {
     QPen grid = axis->gridLinePen();
     grid.setWidth(0);
@@ -148,12 +147,6 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   view_ = new TrendView(chart_, this);
   view_->setObjectName(QStringLiteral("TrendChart"));
   view_->setRenderHint(QPainter::Antialiasing, false);
-  // The white behind the plot is the view's plain fill rather than the chart's own background
-  // item: a filled item, like a copied picture of this size, is split across the raster
-  // engine's thread pool on every repaint of the lines.
-  chart_->setBackgroundVisible(false);
-  view_->setBackgroundBrush(Qt::white);
-  view_->setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
   view_->setRubberBand(QChartView::HorizontalRubberBand);
   view_->setFocusPolicy(Qt::StrongFocus);
   connect(view_, &TrendView::moved, this, [this] { follow_ = false; });
@@ -219,45 +212,34 @@ void TrendWindow::Refresh() {
   drawnMs_ = store_.NewestMs();
   drawnMarkers_ = store_.Markers().size();
   // The right edge advances in twentieths of the range (30 s in the 10-minute view), so the time
-  // axis and its labels are laid out again only then; in between only the lines grow.
+  // axis and its labels are laid out again only then.
   const std::int64_t step = RangeMs() / 20;
   const std::int64_t now = std::max<std::int64_t>(store_.NewestMs(), QDateTime::currentMSecsSinceEpoch());
   const std::int64_t end = (now / step + 1) * step;
   const std::int64_t from = end - RangeMs();
   const std::vector<TrendPoint> points = store_.Points(from);
+  const int columns = std::max(100, static_cast<int>(chart_->plotArea().width()));
 
   double low = 1e9, high = -1e9, fastest = 0;
   for (int q = 0; q < kTrendQuantities; ++q) {
-    // Each line is drawn in pieces, one per step of the time axis (and one more at each gap):
-    // a new point changes only the last piece, and only that is laid out and drawn again. Qt
-    // Charts strokes a whole series for every change of it, however little has changed.
-    std::vector<QList<QPointF>> pieces(1);
-    std::int64_t pieceStep = 0;
-    for (const TrendPoint& p : points) {
-      const float v = p.value[static_cast<std::size_t>(q)];
-      if (std::isnan(v)) {
-        if (!pieces.back().isEmpty()) pieces.emplace_back();
-        continue;
+    // One series per unbroken stretch; the pool keeps the series, each refresh replaces their points.
+    const std::vector<TrendStretch> line = TrendLine(points, q, from, end, columns);
+    auto& pool = segments_[static_cast<std::size_t>(q)];
+    for (std::size_t n = 0; n < line.size(); ++n) {
+      QList<QPointF> stretch;
+      stretch.reserve(static_cast<qsizetype>(line[n].size()));
+      for (const auto& [atMs, v] : line[n]) {
+        stretch.append(QPointF(static_cast<qreal>(atMs), v));
+        if (OnRightAxis(q)) fastest = std::max<double>(fastest, v);
+        else low = std::min<double>(low, v), high = std::max<double>(high, v);
       }
-      if (!pieces.back().isEmpty() && p.atMs / step != pieceStep) {
-        // The next piece starts where this one ends: the line stays unbroken.
-        const QPointF joint = pieces.back().back();
-        pieces.emplace_back(QList<QPointF>{joint});
-      }
-      pieceStep = p.atMs / step;
-      pieces.back().append(QPointF(static_cast<qreal>(p.atMs), v));
-      if (OnRightAxis(q)) fastest = std::max<double>(fastest, v);
-      else low = std::min<double>(low, v), high = std::max<double>(high, v);
+      Segment(q, n)->replace(stretch);
     }
-    if (pieces.size() > 1 && pieces.back().isEmpty()) pieces.pop_back();
-    for (std::size_t n = 0; n < pieces.size(); ++n)
-      if (QLineSeries* s = Segment(q, n); s->points() != pieces[n]) s->replace(pieces[n]);
-    for (std::size_t n = pieces.size(); n < segments_[static_cast<std::size_t>(q)].size(); ++n)
-      if (segments_[static_cast<std::size_t>(q)][n]->count() > 0) segments_[static_cast<std::size_t>(q)][n]->clear();
+    for (std::size_t n = line.size(); n < pool.size(); ++n)
+      if (pool[n]->count() > 0) pool[n]->clear();
   }
   if (low > high) low = 0, high = 60;
-  // In steps of 5 (and 500 r/min): a range laid out again, labels and all, only when the values
-  // cross a step, not with every tenth of a degree.
+  // In steps of 5 (and 500 r/min): the axes are laid out again only when the values cross a step.
   const double pad = std::max(1.0, (high - low) * 0.08);
   SetRange(*left_, std::floor((low - pad) / 5) * 5, std::ceil((high + pad * 2) / 5) * 5);
   SetRange(*right_, 0, std::max(1000.0, std::ceil(fastest * 1.15 / 500) * 500));
@@ -271,9 +253,8 @@ void TrendWindow::Refresh() {
     (m.alarm ? alarmPoints : statePoints).append(QPointF(static_cast<qreal>(m.atMs), markerY));
     (m.alarm ? alarmTexts_ : stateTexts_).push_back(QString::fromStdString(m.text));
   }
-  // Unchanged markers are left alone: replacing them marks them for drawing again.
-  if (alarms_->points() != alarmPoints) alarms_->replace(alarmPoints);
-  if (states_->points() != statePoints) states_->replace(statePoints);
+  alarms_->replace(alarmPoints);
+  states_->replace(statePoints);
 
   if (follow_) {
     const QString format = RangeMs() > 3600 * 1000 ? QStringLiteral("MM-dd HH:mm") : QStringLiteral("HH:mm:ss");

@@ -45,8 +45,8 @@ class TrendWindow final : public QWidget {
   // Redraws from the store.
   void Refresh();
   // The console's poll tick, ms after the last one: while open, the plot is redrawn when a new
-  // point or marker has come, at most once every three seconds in the 10-minute view and as
-  // seldom in the longer views, with no wake-up of its own.
+  // point or marker has come, at most once every three seconds in the 10-minute view and once
+  // every half percent of the range in the longer views, with no wake-up of its own.
   void Beat(int ms);
   // Index of the range selector: 0 = 10 min, 1 = 1 h, 2 = 24 h.
   void SelectRange(int index);
@@ -56,6 +56,7 @@ class TrendWindow final : public QWidget {
 
  private:
   std::int64_t RangeMs() const;
+  // The n-th series of a quantity's line (made when first needed; only the first in the legend).
   QLineSeries* Segment(int quantity, std::size_t n);
 
   const TrendStore& store_;

@@ -1,0 +1,235 @@
+// The bus master on a fake line: who is asked when, what silence means, how writes are judged.
+#include <gtest/gtest.h>
+
+#include "agent/core/bus_master.h"
+#include "agent/frames.h"
+
+namespace kestrova::agent {
+namespace {
+
+using testing::BoardInfoFrame;
+using testing::RunDataFrame;
+using testing::RunDataWith;
+
+struct Recorder : BusEvents {
+  std::vector<std::string> log;
+  std::vector<WriteResult> results;
+  void Availability(int a, bool online) override { log.push_back(std::to_string(a) + (online ? " online" : " offline")); }
+  void Info(int a, const BoardInfo& info) override { log.push_back(std::to_string(a) + " info " + info.model); }
+  void State(int a, const BoardState& s) override {
+    log.push_back(std::to_string(a) + " state " + std::to_string(static_cast<int>(s.settings[0])));
+  }
+  void Result(int a, const WriteResult& r) override {
+    results.push_back(r);
+    log.push_back(std::to_string(a) + " result " + r.setting + (r.ok ? " ok" : " " + r.reason));
+  }
+};
+
+constexpr std::int64_t kInterval = 5000;
+
+struct BusTest : ::testing::Test {
+  Recorder events;
+  BusMaster bus{{1, 2, 3}, kInterval, events, 0};
+
+  // Next request as "R<addr>/<subtype>", "W<addr>" or "-".
+  std::string Ask(std::int64_t now) {
+    const Request r = bus.Next(now);
+    if (r.kind == Request::Kind::None) return "-";
+    if (r.kind == Request::Kind::Write) return "W" + std::to_string(r.address);
+    return "R" + std::to_string(r.address) + "/" + std::to_string(r.subtype);
+  }
+  // Brings board 1 online with its information known, at time now.
+  void Online1(std::int64_t now) {
+    ASSERT_EQ(Ask(now), "R1/0");
+    bus.Answered(RunDataFrame(1), now);
+    ASSERT_EQ(Ask(now), "R1/2");
+    bus.Answered(BoardInfoFrame(), now);
+  }
+};
+
+TEST_F(BusTest, FirstAnswerBringsTheBoardOnlineAndAsksItsInformation) {
+  EXPECT_EQ(Ask(0), "R1/0");
+  bus.Answered(RunDataFrame(1), 60);
+  EXPECT_EQ(events.log, (std::vector<std::string>{"1 online", "1 state 25"}));
+  EXPECT_TRUE(bus.Online(1));
+  EXPECT_EQ(Ask(60), "R1/2");
+  bus.Answered(BoardInfoFrame(), 120);
+  EXPECT_EQ(events.log.back(), "1 info M1");
+  EXPECT_EQ(Ask(120), "R2/0");
+  bus.NoAnswer(500);
+  EXPECT_EQ(Ask(500), "R3/0");
+  bus.NoAnswer(900);
+  // Nothing more is due until board 1's next interval.
+  EXPECT_EQ(Ask(900), "-");
+  EXPECT_EQ(bus.WakeMs(), kInterval);
+  EXPECT_EQ(Ask(kInterval), "R1/0");
+  bus.Answered(RunDataFrame(1), kInterval + 60);
+  EXPECT_EQ(Ask(kInterval + 60), "R2/0");  // information is not asked again
+}
+
+TEST_F(BusTest, InformationThatFailsIsAskedAfterTheNextRunData) {
+  ASSERT_EQ(Ask(0), "R1/0");
+  bus.Answered(RunDataFrame(1), 0);
+  ASSERT_EQ(Ask(0), "R1/2");
+  bus.NoAnswer(400);
+  EXPECT_TRUE(bus.Online(1));
+  ASSERT_EQ(Ask(400), "R2/0");
+  bus.NoAnswer(800);
+  ASSERT_EQ(Ask(800), "R3/0");
+  bus.NoAnswer(1200);
+  ASSERT_EQ(Ask(kInterval), "R1/0");
+  bus.Answered(RunDataFrame(1), kInterval);
+  EXPECT_EQ(Ask(kInterval), "R1/2");
+}
+
+TEST_F(BusTest, ThreeSilentPollsMakeABoardOfflineThenPausesGrowToAMinute) {
+  BusMaster single({9}, kInterval, events, 0);
+  single.Next(0);
+  single.Answered(RunDataFrame(9), 0);
+  single.Next(0);
+  single.Answered(BoardInfoFrame(), 0);
+  std::vector<std::int64_t> asked;
+  for (int poll = 0; poll < 9; ++poll) {
+    const std::int64_t now = single.WakeMs();
+    ASSERT_EQ(single.Next(now).address, 9);
+    EXPECT_EQ(single.Online(9), poll < 3) << poll;
+    asked.push_back(now);
+    single.NoAnswer(now);
+  }
+  EXPECT_EQ(asked, (std::vector<std::int64_t>{5000, 10000, 15000, 20000, 30000, 50000, 90000, 150000, 210000}));
+  EXPECT_EQ(std::count(events.log.begin(), events.log.end(), "9 offline"), 1);
+  // An answer ends the pauses; the information is asked again.
+  single.Next(270000);
+  single.Answered(RunDataFrame(9), 270000);
+  EXPECT_EQ(single.Next(270000).subtype, kBoardInfo);
+  single.Answered(BoardInfoFrame(), 270000);
+  EXPECT_EQ(single.WakeMs(), 275000);
+}
+
+TEST_F(BusTest, ADeadBoardDoesNotMoveTheOthersSchedule) {
+  // Boards 1 and 3 answer within 100 ms, board 2 never: every round 1 and 3 stay on their interval.
+  for (int round = 0; round < 40; ++round) {
+    const std::int64_t start = round * kInterval;
+    std::int64_t now = start;
+    std::vector<int> askedBoards;
+    while (true) {
+      const Request r = bus.Next(now);
+      if (r.kind == Request::Kind::None) break;
+      if (r.address == 2) {
+        now += 400;
+        bus.NoAnswer(now);
+        continue;
+      }
+      if (r.subtype == kBoardInfo) {
+        bus.Answered(BoardInfoFrame(), now += 50);
+        continue;
+      }
+      askedBoards.push_back(r.address);
+      bus.Answered(RunDataFrame(r.address), now += 50);
+    }
+    EXPECT_EQ(askedBoards, (std::vector<int>{1, 3})) << round;
+    EXPECT_LT(now - start, 1000) << round;
+  }
+}
+
+TEST_F(BusTest, AWriteGoesBeforeTheNextPollAndIsJudgedByTheReadBack) {
+  Online1(0);
+  bus.SubmitWrite(1, "cooling_start_c", "30");
+  const Request write = bus.Next(100);
+  ASSERT_EQ(write.kind, Request::Kind::Write);
+  EXPECT_EQ(write.frame, (Frame{0x05, 0x01, 0x1E, 0x00, 0x01, 0x46, 0x6B}));
+  bus.Answered({0x06, 0x01, 0x1E, 0x00, 0x01}, 150);
+  EXPECT_TRUE(events.results.empty());
+  // The board's run data is asked at once, not an interval later.
+  EXPECT_EQ(Ask(150), "R1/0");
+  bus.Answered(RunDataWith(5, 70), 200);
+  ASSERT_EQ(events.results.size(), 1u);
+  EXPECT_EQ(events.results[0].setting, "cooling_start_c");
+  EXPECT_EQ(events.results[0].sent, 30);
+  EXPECT_EQ(events.results[0].readBack, 30);
+  EXPECT_TRUE(events.results[0].ok);
+
+  // Not taken: the read-back still shows the old value.
+  bus.SubmitWrite(1, "current_high_limit_a", "9.5");
+  const Request second = bus.Next(300);
+  EXPECT_EQ(second.frame, (Frame{0x05, 0x01, 0x1E, 0x0F, 0x01, 0x5F, 0x93}));
+  bus.NoAnswer(500);
+  ASSERT_EQ(Ask(500), "R1/0");
+  bus.Answered(RunDataFrame(1), 550);
+  ASSERT_EQ(events.results.size(), 2u);
+  EXPECT_FALSE(events.results[1].ok);
+  EXPECT_EQ(events.results[1].reason, "not taken by the board");
+  EXPECT_EQ(events.results[1].readBack, 8);
+
+  // A 16-bit setting goes high byte first and is read back from both bytes.
+  bus.SubmitWrite(1, "outer_fan_high_rpm", "3000");
+  EXPECT_EQ(bus.Next(600).frame, (Frame{0x05, 0x01, 0x1E, 0x0A, 0x02, 0x0B, 0xB8, 0xF3}));
+  bus.Answered({}, 620);
+  Ask(620);
+  bus.Answered(RunDataFrame(1), 640);
+  EXPECT_TRUE(events.results.at(2).ok);
+}
+
+TEST_F(BusTest, WritesRefusedWithTheirReason) {
+  Online1(0);
+  const std::vector<std::pair<std::string, std::string>> cases{
+      {"cooling_start_c", "46"},   {"cooling_start_c", "19.5"}, {"cooling_start_c", "25abc"},
+      {"cooling_start_c", ""},     {"cooling_start_c", "1e1"},  {"cooling_start_c", "-"},
+      {"device_address", "5"},     {"inner_fan_pulses", "3.6"}, {"low_temp_alarm_c", "-40"}};
+  for (const auto& [key, value] : cases) bus.SubmitWrite(1, key, value);
+  bus.SubmitWrite(2, "cooling_start_c", "25");  // board 2 has not answered
+  bus.SubmitWrite(42, "cooling_start_c", "25");  // not on this line: ignored
+  std::vector<std::string> reasons;
+  for (const WriteResult& r : events.results) reasons.push_back(r.setting + ": " + r.reason);
+  EXPECT_EQ(reasons, (std::vector<std::string>{
+                         "cooling_start_c: out of range", "cooling_start_c: out of range",
+                         "cooling_start_c: not a number", "cooling_start_c: not a number",
+                         "cooling_start_c: not a number", "cooling_start_c: not a number",
+                         "device_address: unknown setting", "inner_fan_pulses: out of range",
+                         "cooling_start_c: board offline"}));
+  EXPECT_EQ(events.results[0].sent, 46);
+  EXPECT_FALSE(events.results[2].sent);
+  // Only the one good value (-40) went to the queue.
+  const Request write = bus.Next(10);
+  EXPECT_EQ(write.kind, Request::Kind::Write);
+  EXPECT_EQ(write.frame[5], 0);
+  bus.Answered({}, 20);
+  EXPECT_EQ(Ask(20), "R1/0");
+}
+
+TEST_F(BusTest, PendingWritesFailWhenTheBoardGoesOfflineOrTheLineIsLost) {
+  Online1(0);
+  bus.SubmitWrite(1, "heating_stop_c", "12");
+  bus.LineLost(50);
+  EXPECT_FALSE(bus.Online(1));
+  ASSERT_EQ(events.results.size(), 1u);
+  EXPECT_EQ(events.results[0].reason, "board offline");
+  EXPECT_EQ(events.log[events.log.size() - 2], "1 offline");
+  // Polling starts over: the queued write is gone, every board is due.
+  EXPECT_EQ(Ask(60), "R1/0");
+  bus.Answered(RunDataFrame(1), 60);
+  EXPECT_EQ(events.log.back(), "1 state 25");
+  EXPECT_EQ(events.log[events.log.size() - 2], "1 online");
+
+  // A write sent to a board that then falls silent fails when the board goes offline.
+  Ask(60);
+  bus.Answered(BoardInfoFrame(), 60);
+  bus.SubmitWrite(1, "heating_stop_c", "12");
+  ASSERT_EQ(bus.Next(100).kind, Request::Kind::Write);
+  bus.NoAnswer(300);
+  for (int poll = 0; poll < 3; ++poll) {
+    while (bus.Next(bus.WakeMs()).address != 1) bus.NoAnswer(bus.WakeMs());
+    bus.NoAnswer(bus.WakeMs());
+  }
+  EXPECT_EQ(events.results.size(), 2u);
+  EXPECT_EQ(events.results.back().reason, "board offline");
+}
+
+TEST(PlainDecimal, OnlyDigitsAPointAndAMinus) {
+  for (const char* good : {"0", "25", "-10", "0.5", "-0.5", "5500"}) EXPECT_TRUE(PlainDecimal(good)) << good;
+  for (const char* bad : {"", "-", ".5", "5.", "+5", "5 ", "1e3", "0x10", "2.5.1", "nan"})
+    EXPECT_FALSE(PlainDecimal(bad)) << bad;
+}
+
+}  // namespace
+}  // namespace kestrova::agent

@@ -1,0 +1,120 @@
+// The JSON and topics the broker receives for a board.
+#include <gtest/gtest.h>
+
+#include "agent/core/json.h"
+#include "agent/core/messages.h"
+#include "agent/frames.h"
+
+namespace kestrova::agent {
+namespace {
+
+using testing::BoardInfoFrame;
+using testing::RunDataFrame;
+using testing::RunDataWith;
+
+TEST(StateJson, WorkedRunDataInNumbersAndUnits) {
+  const std::string json = StateJson(StateFromRunData(RunDataFrame()), "2026-12-08T16:40:01.123+01:00");
+  EXPECT_EQ(json,
+            R"({"time":"2026-12-08T16:40:01.123+01:00","inner_temp_c":25,"outer_temp_c":null,"control_temp_c":25.5,)"
+            R"("module_current_a":3.1,"dc_voltage_v":53.5,"inner_fan_rpm":1500,"outer_fan_rpm":3000,)"
+            R"("sensor_faults":{"outer_temp_c":"open"},)"
+            R"("states":{"inner_fan":true,"outer_fan":false,"cooling":true,"heating":false,"hydrogen_vent_motor":false,"self_test":false},)"
+            R"("alarms":{"general_alarm":false,"temp_sensor_alarm":false,"inner_fan_alarm":false,"outer_fan_alarm":false,)"
+            R"("current_low_alarm":false,"current_high_alarm":false,"high_temp_alarm":false,"low_temp_alarm":false,)"
+            R"("dc_low_voltage_alarm":false,"dc_high_voltage_alarm":false,"ac_power_loss_alarm":false,"door_alarm":true,)"
+            R"("switch_input_3_alarm":false,"switch_input_4_alarm":false},)"
+            R"("settings":{"cooling_start_c":25,"cooling_stop_c":20,"heating_start_c":-10,"heating_stop_c":-5,)"
+            R"("current_low_limit_a":0.5,"current_high_limit_a":8,"inner_fan_pulses":2,"inner_fan_low_rpm":1500,)"
+            R"("inner_fan_high_rpm":3000,"outer_fan_pulses":2,"outer_fan_high_rpm":3000,"high_temp_alarm_c":45,)"
+            R"("low_temp_alarm_c":-10}})");
+}
+
+TEST(StateJson, SensorFaultsLampsAndSettingsFromTheirBytes) {
+  Frame f = RunDataWith(25, 0xFF);  // inner sensor short, outer open
+  f[22] = 0x01;                     // general alarm
+  f[23] = 0x10;                     // inner fan alarm, from the second alarm byte
+  f[24] = 0x01;                     // switch input 4 is bit 0
+  f[21] = 0x20;                     // self-test only
+  f[19] = 3;                        // current low limit 0.3 A
+  f[5] = 0;                         // cooling start -40
+  f[15] = 0xFF;                     // outer fan high speed, 16 bits
+  f.back() = Checksum(std::span(f).first(35));
+  const std::string json = StateJson(StateFromRunData(f), "t");
+  for (const char* part : {R"("inner_temp_c":null,"outer_temp_c":null)",
+                           R"("sensor_faults":{"inner_temp_c":"short","outer_temp_c":"open"})",
+                           R"("inner_fan":false,)", R"("self_test":true})", R"("general_alarm":true)",
+                           R"("inner_fan_alarm":true,"outer_fan_alarm":false)",
+                           R"("door_alarm":false,"switch_input_3_alarm":false,"switch_input_4_alarm":true)",
+                           R"("cooling_start_c":-40,)", R"("current_low_limit_a":0.3,)", R"("outer_fan_high_rpm":65464,)"})
+    EXPECT_NE(json.find(part), std::string::npos) << part;
+  EXPECT_NE(StateJson(StateFromRunData(RunDataWith(26, 130)), "t").find(R"("outer_temp_c":25,)"), std::string::npos);
+}
+
+TEST(InfoJson, TheBoardsTextSplitLikeTheConsole) {
+  EXPECT_EQ(InfoJson(7, InfoFromAnswer(BoardInfoFrame())),
+            std::string(R"({"address":7,"model":"M1","software":"VA2.3","text":"M1/P2/VA2.3\u0000"})"));
+  EXPECT_EQ(JsonString("a\"b\\c\n"), R"("a\"b\\c\n")");
+  EXPECT_EQ(JsonNumber(-0.0), "0");
+}
+
+TEST(IsoTime, MillisecondsAndOffset) {
+  const std::int64_t ms = 1796748001123;  // 2026-12-08 16:40:01.123 UTC
+  EXPECT_EQ(IsoTime(ms, 0), "2026-12-08T16:40:01.123+00:00");
+  EXPECT_EQ(IsoTime(ms, 5 * 3600 + 1800), "2026-12-08T22:10:01.123+05:30");
+  EXPECT_EQ(IsoTime(ms + 7, -3600), "2026-12-08T15:40:01.130-01:00");
+}
+
+TEST(Topics, SetTopicsOfThisSiteOnly) {
+  const Topics topics("plant-1");
+  EXPECT_EQ(topics.Board(12, "state"), "kestrova/plant-1/board/12/state");
+  EXPECT_EQ(topics.AgentStatus(), "kestrova/plant-1/agent/status");
+  EXPECT_EQ(LastWill(topics).payload, "offline");
+  const auto target = topics.ParseSet("kestrova/plant-1/board/12/set/cooling_start_c");
+  ASSERT_TRUE(target);
+  EXPECT_EQ(target->address, 12);
+  EXPECT_EQ(target->key, "cooling_start_c");
+  EXPECT_EQ(topics.ParseSet("kestrova/plant-1/board/255/set/x")->address, 255);
+  for (const char* other : {"kestrova/plant-2/board/12/set/k", "kestrova/plant-1/board/0/set/k", "kestrova/plant-1/board/256/set/k",
+                            "kestrova/plant-1/board/1x/set/k", "kestrova/plant-1/board/12/set/a/b",
+                            "kestrova/plant-1/board/12/result", "kestrova/plant-1/board/12/set/"})
+    EXPECT_FALSE(topics.ParseSet(other)) << other;
+}
+
+TEST(Discovery, OneDeviceWithSensorsAlarmsAndNumbers) {
+  const Topics topics("s1");
+  const auto messages = DiscoveryMessages(topics, "s1", "ha", 3, InfoFromAnswer(BoardInfoFrame()), 5);
+  ASSERT_EQ(messages.size(), 7u + 20u + 13u);
+  auto find = [&](const std::string& topic) -> const Message* {
+    for (const Message& m : messages)
+      if (m.topic == topic) return &m;
+    return nullptr;
+  };
+  const Message* temp = find("ha/sensor/kestrova_s1_3/inner_temp_c/config");
+  ASSERT_TRUE(temp);
+  EXPECT_TRUE(temp->retain);
+  for (const char* part :
+       {R"("unique_id":"kestrova_s1_3_inner_temp_c")", R"("state_topic":"kestrova/s1/board/3/state")",
+        R"("value_template":"{{ value_json.inner_temp_c }}")", R"("device_class":"temperature")",
+        R"("unit_of_measurement":"°C")", R"("state_class":"measurement")", R"("expire_after":15)",
+        R"("availability":[{"topic":"kestrova/s1/board/3/availability"},{"topic":"kestrova/s1/agent/status"}])",
+        R"("availability_mode":"all")", R"("identifiers":["kestrova_s1_3"])", R"("model":"M1")",
+        R"("sw_version":"VA2.3")"})
+    EXPECT_NE(temp->payload.find(part), std::string::npos) << part;
+
+  const Message* alarm = find("ha/binary_sensor/kestrova_s1_3/high_temp_alarm/config");
+  ASSERT_TRUE(alarm);
+  EXPECT_NE(alarm->payload.find(R"(value_json.alarms.high_temp_alarm)"), std::string::npos);
+  EXPECT_NE(alarm->payload.find(R"("device_class":"problem")"), std::string::npos);
+
+  const Message* current = find("ha/number/kestrova_s1_3/current_low_limit_a/config");
+  ASSERT_TRUE(current);
+  for (const char* part : {R"("command_topic":"kestrova/s1/board/3/set/current_low_limit_a")", R"("min":0.1)",
+                           R"("max":10)", R"("step":0.1)", R"("unit_of_measurement":"A")"})
+    EXPECT_NE(current->payload.find(part), std::string::npos) << part;
+  const Message* low = find("ha/number/kestrova_s1_3/low_temp_alarm_c/config");
+  ASSERT_TRUE(low);
+  EXPECT_NE(low->payload.find(R"("min":-40,"max":30,"step":1)"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kestrova::agent

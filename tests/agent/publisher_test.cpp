@@ -1,0 +1,123 @@
+// What reaches the broker, and in what order, across connects and disconnects.
+#include <gtest/gtest.h>
+
+#include "agent/core/publisher.h"
+#include "agent/frames.h"
+
+namespace kestrova::agent {
+namespace {
+
+using testing::BoardInfoFrame;
+using testing::RunDataFrame;
+
+struct FakeBroker : MessageOut {
+  std::vector<Message> sent;
+  bool refuse = false;
+  bool Publish(const Message& m) override {
+    if (refuse) return false;
+    sent.push_back(m);
+    return true;
+  }
+  // Topic and payload, discovery configs shortened to "<component> config".
+  std::vector<std::string> Log(bool withDiscovery = false) const {
+    std::vector<std::string> out;
+    for (const Message& m : sent) {
+      if (m.topic.starts_with("ha/")) {
+        if (withDiscovery) out.push_back(m.topic);
+        continue;
+      }
+      out.push_back(m.topic + (m.retain ? " (r) " : " ") + (m.topic.ends_with("/state") ? "<state>" : m.payload));
+    }
+    return out;
+  }
+};
+
+struct PublisherTest : ::testing::Test {
+  FakeBroker broker;
+  Publisher publisher{{"s", "ha", true, 5}, {1, 2}, broker, [] { return std::string("T"); }};
+  BoardState state = StateFromRunData(RunDataFrame());
+};
+
+TEST_F(PublisherTest, ConnectPublishesStatusAvailabilityInfoDiscoveryThenStates) {
+  publisher.Availability(1, true);
+  publisher.Info(1, InfoFromAnswer(BoardInfoFrame()));
+  publisher.State(1, state);
+  publisher.State(1, state);
+  EXPECT_TRUE(broker.sent.empty());
+  EXPECT_EQ(publisher.KeptWhileAway(), 1u);
+
+  publisher.Connected();
+  EXPECT_EQ(broker.Log(), (std::vector<std::string>{
+                              "kestrova/s/agent/status (r) online",
+                              "kestrova/s/board/1/availability (r) online",
+                              R"(kestrova/s/board/1/info (r) {"address":1,"model":"M1","software":"VA2.3","text":"M1/P2/VA2.3\u0000"})",
+                              "kestrova/s/board/2/availability (r) offline",
+                              "kestrova/s/board/1/state <state>",
+                          }));
+  // Board 1's 40 configs go out between the info and the state; board 2 has none yet.
+  std::size_t discovery = 0, stateAt = 0;
+  for (std::size_t i = 0; i < broker.sent.size(); ++i) {
+    if (broker.sent[i].topic.starts_with("ha/")) {
+      ++discovery;
+      EXPECT_TRUE(broker.sent[i].retain);
+      EXPECT_NE(broker.sent[i].topic.find("kestrova_s_1"), std::string::npos);
+    }
+    if (broker.sent[i].topic.ends_with("/state")) stateAt = i;
+  }
+  EXPECT_EQ(discovery, 40u);
+  EXPECT_EQ(stateAt, broker.sent.size() - 1);
+  EXPECT_EQ(broker.sent.back().payload.substr(0, 12), R"({"time":"T",)");
+  EXPECT_FALSE(broker.sent.back().retain);
+  EXPECT_EQ(publisher.KeptWhileAway(), 0u);
+}
+
+TEST_F(PublisherTest, WhileAwayOnlyTheLatestOfEachBoardIsKept) {
+  publisher.Availability(1, true);
+  publisher.Availability(2, true);
+  for (int i = 0; i < 1000; ++i) {
+    publisher.State(1, state);
+    publisher.State(2, state);
+    publisher.Result(1, WriteResult{"cooling_start_c", 30, 30, true, ""});
+  }
+  EXPECT_EQ(publisher.KeptWhileAway(), 3u);
+  // A board that went offline meanwhile has no stale state sent on reconnect.
+  publisher.Availability(2, false);
+  publisher.Connected();
+  const auto log = broker.Log();
+  EXPECT_EQ(std::count(log.begin(), log.end(), "kestrova/s/board/1/state <state>"), 1);
+  EXPECT_EQ(std::count(log.begin(), log.end(), "kestrova/s/board/2/state <state>"), 0);
+  EXPECT_EQ(log.back(), R"(kestrova/s/board/1/result {"setting":"cooling_start_c","sent":30,"read_back":30,"ok":true})");
+}
+
+TEST_F(PublisherTest, ARefusedPublishEndsTheConnectionAndTheRestIsKept) {
+  publisher.Connected();
+  broker.refuse = true;
+  publisher.State(2, state);
+  EXPECT_FALSE(publisher.IsConnected());
+  publisher.State(2, state);
+  EXPECT_EQ(publisher.KeptWhileAway(), 1u);
+}
+
+TEST_F(PublisherTest, DiscoveryAgainWhenHomeAssistantStartsAndNotWhenOff) {
+  publisher.Connected();
+  publisher.Info(1, InfoFromAnswer(BoardInfoFrame()));
+  EXPECT_EQ(broker.Log(true).size(), 3u + 1u + 40u);
+  broker.sent.clear();
+  publisher.Info(1, InfoFromAnswer(BoardInfoFrame()));  // the same text: info only
+  EXPECT_EQ(broker.sent.size(), 1u);
+  broker.sent.clear();
+  publisher.DiscoveryStatus("offline");
+  EXPECT_TRUE(broker.sent.empty());
+  publisher.DiscoveryStatus("online");
+  EXPECT_EQ(broker.sent.size(), 40u);
+
+  FakeBroker quiet;
+  Publisher off({"s", "ha", false, 5}, {1}, quiet, [] { return std::string("T"); });
+  off.Connected();
+  off.Info(1, InfoFromAnswer(BoardInfoFrame()));
+  off.DiscoveryStatus("online");
+  EXPECT_EQ(quiet.Log(true).size(), 3u);
+}
+
+}  // namespace
+}  // namespace kestrova::agent

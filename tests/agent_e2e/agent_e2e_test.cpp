@@ -1,0 +1,187 @@
+// The agent end to end: the board simulator on a pseudo-terminal, a mosquitto broker on a free
+// loopback port, and an MQTT client checking what arrives.
+#include <gtest/gtest.h>
+#include <signal.h>
+
+#include <algorithm>
+#include <fstream>
+#include <memory>
+#include <thread>
+#include <sstream>
+
+#include "agent/core/messages.h"
+#include "agent_e2e/harness.h"
+
+namespace kestrova::agent::testing {
+namespace {
+
+// The run-data answers the simulator wrote in its log ("-> 06 01 0F 00 ...").
+std::vector<Frame> SimRunData(const std::string& logFile) {
+  std::vector<Frame> frames;
+  std::ifstream log(logFile);
+  std::string line;
+  while (std::getline(log, line)) {
+    const auto arrow = line.find("-> ");
+    if (arrow == std::string::npos) continue;
+    std::istringstream hex(line.substr(arrow + 3));
+    Frame frame;
+    unsigned byte;
+    while (hex >> std::hex >> byte) frame.push_back(static_cast<std::uint8_t>(byte));
+    if (frame.size() == 36 && frame[3] == kRunData) frames.push_back(frame);
+  }
+  return frames;
+}
+
+// The value of "time" in a state.
+std::string TimeOf(const std::string& json) {
+  const auto start = json.find("\"time\":\"") + 8;
+  return json.substr(start, json.find('"', start) - start);
+}
+
+// promtool's verdict on a scrape: "" when it finds nothing to complain of.
+std::string PromtoolComplaints(const std::string& scrape) {
+  QProcess promtool;
+  promtool.start("promtool", {"check", "metrics"});
+  if (!promtool.waitForStarted(5000)) return "promtool did not start";
+  promtool.write(scrape.c_str());
+  promtool.closeWriteChannel();
+  promtool.waitForFinished(10000);
+  return promtool.exitCode() == 0 ? "" : (promtool.readAllStandardOutput() + promtool.readAllStandardError()).toStdString();
+}
+
+struct AgentE2E : ::testing::Test {
+  Broker broker;
+  SimLine line;
+  Child agent;
+  const std::string p = "kestrova/e2e";
+
+  void SetUp() override { ASSERT_TRUE(broker.Start()); }
+
+  void StartAgent(const std::string& addresses, std::vector<std::string> extra = {}) {
+    std::vector<std::string> args{"--serial", line.Device(), "--addresses", addresses, "--site", "e2e",
+                                  "--broker", broker.Url(), "--interval", "1"};
+    args.insert(args.end(), extra.begin(), extra.end());
+    ASSERT_TRUE(agent.Start(KESTROVA_AGENT_PATH, args));
+  }
+  std::string Result(int board, const std::string& setting, const std::string& value) {
+    client->Publish(p + "/board/" + std::to_string(board) + "/set/" + setting, value);
+    const std::string topic = p + "/board/" + std::to_string(board) + "/result";
+    const std::size_t before = client->On(topic).size();
+    client->WaitForCount(topic, before + 1, 4000);
+    return client->Last(topic);
+  }
+  std::unique_ptr<Subscriber> client;
+};
+
+TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
+  // Boards 1-3 answer (3 loses power after 4 s), 4 never does; the board ignores writes of code 1.
+  ASSERT_TRUE(line.Start({"--address", "1-3", "--kill-after", "3:4", "--ignore-writes", "1"}));
+  client = std::make_unique<Subscriber>(broker.Port(), "#");
+  const int metrics = FreePort();
+  StartAgent("1-4", {"--metrics-listen", "127.0.0.1:" + std::to_string(metrics)});
+  for (const char* board : {"1", "2", "3"})
+    ASSERT_TRUE(client->WaitFor(p + "/board/" + board + "/availability", "online", 5000)) << board;
+  EXPECT_EQ(client->Last(p + "/agent/status"), "online");
+  EXPECT_EQ(client->Last(p + "/board/4/availability"), "offline");
+  ASSERT_TRUE(client->WaitFor(p + "/board/1/info",
+                              R"({"address":1,"model":"M1","software":"VA2.3","text":"M1/P2/VA2.3\u0000"})", 3000));
+  ASSERT_TRUE(client->WaitForCount(p + "/board/2/state", 2, 4000));
+
+  // Every state is a run-data answer the simulator sent, in numbers.
+  const auto frames = SimRunData(line.LogFile());
+  for (const Received& state : client->On(p + "/board/2/state")) {
+    bool found = false;
+    for (const Frame& frame : frames) found = found || StateJson(StateFromRunData(frame), TimeOf(state.payload)) == state.payload;
+    EXPECT_TRUE(found) << state.payload;
+  }
+  // Discovery is retained: one device per board that answered, none for the silent one.
+  {
+    Subscriber late(broker.Port(), "homeassistant/#");
+    ASSERT_TRUE(WaitUntil([&] { return late.Messages().size() >= 120; }, 3000));
+    for (const Received& config : late.Messages()) {
+      EXPECT_TRUE(config.retain);
+      EXPECT_EQ(config.topic.find("/kestrova_e2e_4/"), std::string::npos) << config.topic;
+    }
+  }
+  // Writes: taken, refused before the line, and not taken by the board.
+  EXPECT_EQ(Result(1, "cooling_start_c", "30"), R"({"setting":"cooling_start_c","sent":30,"read_back":30,"ok":true})");
+  EXPECT_EQ(Result(1, "cooling_start_c", "46"),
+            R"({"setting":"cooling_start_c","sent":46,"read_back":null,"ok":false,"reason":"out of range"})");
+  EXPECT_EQ(Result(2, "cooling_stop_c", "15"),
+            R"({"setting":"cooling_stop_c","sent":15,"read_back":20,"ok":false,"reason":"not taken by the board"})");
+
+  // Board 3 loses power: offline after its silent polls, while 1 and 2 go on being published.
+  ASSERT_TRUE(client->WaitFor(p + "/board/3/availability", "offline", 8000));
+  const std::size_t board1 = client->On(p + "/board/1/state").size();
+  const std::size_t board3 = client->On(p + "/board/3/state").size();
+  EXPECT_TRUE(client->WaitForCount(p + "/board/1/state", board1 + 3, 5000));
+  EXPECT_TRUE(client->WaitForCount(p + "/board/2/state", client->On(p + "/board/2/state").size() + 1, 2000));
+  EXPECT_EQ(client->On(p + "/board/3/state").size(), board3);
+
+  // The scrape: live boards with values, the dead ones up 0 with nothing stale; promtool agrees.
+  const std::string scrape = HttpGet(metrics, "/metrics");
+  EXPECT_NE(scrape.find(R"(kestrova_up{address="1",site="e2e"} 1)"), std::string::npos) << scrape;
+  EXPECT_NE(scrape.find(R"(kestrova_up{address="3",site="e2e"} 0)"), std::string::npos);
+  EXPECT_NE(scrape.find(R"(kestrova_inner_temperature_celsius{address="1",site="e2e"})"), std::string::npos);
+  EXPECT_NE(scrape.find(R"(kestrova_alarm{address="2",alarm="door_alarm",site="e2e"})"), std::string::npos);
+  EXPECT_NE(scrape.find(R"(kestrova_line_checksum_errors_total{site="e2e"} 0)"), std::string::npos);
+  for (const char* gone : {R"(address="3",site="e2e"} )", R"(address="4",site="e2e"} )"}) {
+    std::size_t series = 0;
+    for (auto at = scrape.find(gone); at != std::string::npos; at = scrape.find(gone, at + 1)) ++series;
+    EXPECT_EQ(series, 1u) << gone;  // kestrova_up only
+  }
+  EXPECT_EQ(PromtoolComplaints(scrape), "");
+
+  // Home Assistant starting asks for discovery again.
+  const std::size_t before = client->Messages().size();
+  client->Publish("homeassistant/status", "online");
+  EXPECT_TRUE(WaitUntil([&] {
+    const auto all = client->Messages();
+    return std::count_if(all.begin() + static_cast<long>(before), all.end(),
+                         [](const Received& m) { return m.topic.ends_with("/config"); }) >= 80;
+  }, 3000));
+
+  // SIGTERM: every board and the agent offline, exit status 0.
+  agent.Terminate();
+  EXPECT_EQ(agent.Wait(5000), 0);
+  EXPECT_TRUE(client->WaitFor(p + "/agent/status", "offline", 2000));
+  EXPECT_EQ(client->Last(p + "/board/1/availability"), "offline");
+}
+
+TEST_F(AgentE2E, RecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill) {
+  ASSERT_TRUE(line.Start({"--address", "1"}));
+  client = std::make_unique<Subscriber>(broker.Port(), p + "/#");
+  StartAgent("1");
+  ASSERT_TRUE(client->WaitForCount(p + "/board/1/state", 1, 5000));
+  // The adapter pulled and plugged back in under the same name: polling resumes by itself.
+  line.Kill();
+  EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "offline", 3000));
+  ASSERT_TRUE(line.Start({"--address", "1"}));
+  EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "online", 5000));
+
+  // The restarted broker has lost every retained message: the agent publishes them again.
+  client.reset();
+  broker.Stop();
+  std::this_thread::sleep_for(std::chrono::seconds(2));
+  ASSERT_TRUE(broker.Start());
+  client = std::make_unique<Subscriber>(broker.Port(), p + "/#");
+  ASSERT_TRUE(client->WaitFor(p + "/agent/status", "online", 8000));
+  EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "online", 2000));
+  EXPECT_FALSE(client->Last(p + "/board/1/info").empty());
+  EXPECT_TRUE(client->WaitForCount(p + "/board/1/state", 1, 3000));
+
+  kill(static_cast<pid_t>(agent.Pid()), SIGKILL);
+  EXPECT_TRUE(client->WaitFor(p + "/agent/status", "offline", 5000));
+}
+
+TEST_F(AgentE2E, ABadOptionEndsWithStatus2BeforeAnythingIsSent) {
+  client = std::make_unique<Subscriber>(broker.Port(), "#");
+  StartAgent("1", {"--interval", "0"});
+  EXPECT_EQ(agent.Wait(5000), 2);
+  EXPECT_NE(agent.Errors().find("--interval: '0' is not a whole number of seconds"), std::string::npos);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  EXPECT_TRUE(client->Messages().empty());
+}
+
+}  // namespace
+}  // namespace kestrova::agent::testing

@@ -1,0 +1,191 @@
+#include "agent_e2e/harness.h"
+
+#include <arpa/inet.h>
+#include <mosquitto.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <thread>
+
+namespace kestrova::agent::testing {
+
+int FreePort() {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+  close(fd);
+  return ntohs(address.sin_port);
+}
+
+bool WaitUntil(const std::function<bool()>& done, int deadlineMs) {
+  const auto end = Clock::now() + std::chrono::milliseconds(deadlineMs);
+  while (!done()) {
+    if (Clock::now() > end) return false;
+    QCoreApplication::processEvents();
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  return true;
+}
+
+Broker::Broker() : port_(FreePort()) {
+  QFile conf(dir_.filePath("mosquitto.conf"));
+  conf.open(QIODevice::WriteOnly);
+  conf.write(("listener " + std::to_string(port_) + " 127.0.0.1\nallow_anonymous true\npersistence false\n").c_str());
+}
+
+bool Broker::Start() {
+  process_.setStandardErrorFile(dir_.filePath("mosquitto.log"), QIODevice::Append);
+  process_.start("mosquitto", {"-c", dir_.filePath("mosquitto.conf")});
+  if (!process_.waitForStarted(5000)) return false;
+  return WaitUntil([&] {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<std::uint16_t>(port_));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const bool up = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return up;
+  }, 5000);
+}
+
+void Broker::Stop() {
+  if (process_.state() == QProcess::NotRunning) return;
+  process_.kill();
+  process_.waitForFinished(5000);
+}
+
+Subscriber::Subscriber(int port, const std::string& filter) : client_(nullptr) {
+  mosquitto_lib_init();
+  filter_ = filter;
+  client_ = mosquitto_new(nullptr, true, this);
+  mosquitto_connect_callback_set(client_, [](mosquitto* m, void* self, int rc) {
+    auto* s = static_cast<Subscriber*>(self);
+    if (rc == 0) mosquitto_subscribe(m, nullptr, s->filter_.c_str(), 1);
+  });
+  mosquitto_subscribe_callback_set(client_, [](mosquitto*, void* self, int, int, const int*) {
+    auto* s = static_cast<Subscriber*>(self);
+    std::lock_guard lock(s->mutex_);
+    s->connected_ = true;
+  });
+  mosquitto_message_callback_set(client_, [](mosquitto*, void* self, const mosquitto_message* m) {
+    auto* s = static_cast<Subscriber*>(self);
+    std::lock_guard lock(s->mutex_);
+    s->messages_.push_back({m->topic, std::string(static_cast<const char*>(m->payload), m->payloadlen), m->retain,
+                            Clock::now()});
+  });
+  mosquitto_connect(client_, "127.0.0.1", port, 30);
+  mosquitto_loop_start(client_);
+  WaitUntil([&] { return Connected(); }, 5000);
+}
+
+Subscriber::~Subscriber() {
+  mosquitto_disconnect(client_);
+  mosquitto_loop_stop(client_, true);
+  mosquitto_destroy(client_);
+}
+
+bool Subscriber::Connected() const {
+  std::lock_guard lock(mutex_);
+  return connected_;
+}
+
+std::vector<Received> Subscriber::Messages() const {
+  std::lock_guard lock(mutex_);
+  return messages_;
+}
+
+std::vector<Received> Subscriber::On(const std::string& topic) const {
+  std::vector<Received> out;
+  for (const Received& m : Messages())
+    if (m.topic == topic) out.push_back(m);
+  return out;
+}
+
+std::string Subscriber::Last(const std::string& topic) const {
+  const auto on = On(topic);
+  return on.empty() ? "" : on.back().payload;
+}
+
+bool Subscriber::WaitFor(const std::string& topic, const std::string& payload, int deadlineMs) const {
+  return WaitUntil([&] { return Last(topic) == payload; }, deadlineMs);
+}
+
+bool Subscriber::WaitForCount(const std::string& topic, std::size_t n, int deadlineMs) const {
+  return WaitUntil([&] { return On(topic).size() >= n; }, deadlineMs);
+}
+
+void Subscriber::Publish(const std::string& topic, const std::string& payload) {
+  mosquitto_publish(client_, nullptr, topic.c_str(), static_cast<int>(payload.size()), payload.data(), 1, false);
+}
+
+bool Child::Start(const std::string& program, const std::vector<std::string>& args) {
+  QStringList list;
+  for (const auto& a : args) list << QString::fromStdString(a);
+  process_.start(QString::fromStdString(program), list);
+  return process_.waitForStarted(5000);
+}
+
+void Child::Kill() {
+  if (process_.state() == QProcess::NotRunning) return;
+  process_.kill();
+  process_.waitForFinished(5000);
+}
+
+int Child::Wait(int deadlineMs) {
+  if (!process_.waitForFinished(deadlineMs)) return -1;
+  return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+std::string Child::FirstLine(int deadlineMs) {
+  WaitUntil([&] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; }, deadlineMs);
+  return process_.readLine().trimmed().toStdString();
+}
+
+SimLine::SimLine() : link_(dir_.filePath("line").toStdString()), log_(dir_.filePath("sim.log").toStdString()) {}
+
+bool SimLine::Start(const std::vector<std::string>& options) {
+  sim_.Kill();
+  // The simulator logs its requests and answers on standard error: kept in a file.
+  std::vector<std::string> args{"-c", "exec \"$0\" \"$@\" 2>>'" + log_ + "'", KESTROVA_SIM_PATH};
+  args.insert(args.end(), options.begin(), options.end());
+  args.push_back("--log");
+  if (!sim_.Start("/bin/sh", args)) return false;
+  const std::string pty = sim_.FirstLine(5000);
+  if (pty.empty()) return false;
+  const std::string fresh = link_ + ".new";
+  unlink(fresh.c_str());
+  return symlink(pty.c_str(), fresh.c_str()) == 0 && rename(fresh.c_str(), link_.c_str()) == 0;
+}
+
+}  // namespace kestrova::agent::testing
+
+namespace kestrova::agent::testing {
+
+std::string HttpGet(int port, const std::string& path) {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<std::uint16_t>(port));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  std::string response;
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+    const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
+    if (write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
+      char buffer[4096];
+      for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) response.append(buffer, static_cast<std::size_t>(n));
+    }
+  }
+  close(fd);
+  const auto body = response.find("\r\n\r\n");
+  return body == std::string::npos ? "" : response.substr(body + 4);
+}
+
+}  // namespace kestrova::agent::testing

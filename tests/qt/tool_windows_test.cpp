@@ -1,0 +1,129 @@
+// The tool windows on their logs: the traffic monitor copies exactly the rows selected while the
+// line goes on, a saved file is replaced whole or not at all, and the trend plot draws one
+// series per unbroken stretch of a line.
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QLineSeries>
+#include <QTemporaryDir>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include "protocol/frames.h"
+#include "qt/tools/events_window.h"
+#include "qt/tools/save_file.h"
+#include "qt/tools/traffic_window.h"
+#include "qt/tools/trend_window.h"
+#include "tools/frame_meaning.h"
+
+namespace kestrova {
+namespace {
+
+QString HexOf(const Frame& f) { return QString::fromStdString(HexText(f)); }
+
+LinkEvent Write(int value) {
+  return {LinkEvent::Direction::Sent, Piece::Echo, ParameterWrite(1, 12, static_cast<std::uint8_t>(value)), 0};
+}
+
+// The bytes column of each line of a copied text.
+std::vector<QString> Bytes(const QString& copied) {
+  std::vector<QString> bytes;
+  for (const QString& line : copied.split('\n', Qt::SkipEmptyParts)) bytes.push_back(line.section('\t', 2, 2));
+  return bytes;
+}
+
+TEST(TrafficWindow, CopiesTheSelectedRowsWhateverArrivedSince) {
+  LinkStatistics stats;
+  TrafficLog log;
+  for (int i = 0; i < 10; ++i) log.Add(Write(i), 1000 + i);
+  TrafficWindow window(stats, log);
+  window.show();
+  window.Refresh();
+  window.Table().selectRow(3);
+  window.Table().selectionModel()->select(window.Table().model()->index(5, 0),
+                                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  const std::vector<QString> before{HexOf(ParameterWrite(1, 12, 3)), HexOf(ParameterWrite(1, 12, 5))};
+  EXPECT_EQ(Bytes(window.SelectionText()), before);
+
+  // More comes before the table follows, and again after it has.
+  for (int i = 10; i < 15; ++i) log.Add(Write(i), 1000 + i);
+  EXPECT_EQ(Bytes(window.SelectionText()), before);
+  window.Refresh();
+  EXPECT_EQ(Bytes(window.SelectionText()), before);
+
+  // At its bound the log drops its oldest entries as new ones come: the rows still mean theirs.
+  for (int i = 15; log.Size() < TrafficLog::kCapacity; ++i) log.Add(Write(i), 2000);
+  window.Refresh();
+  window.Table().clearSelection();
+  window.Table().selectRow(1);
+  const std::vector<QString> second{HexOf(ParameterWrite(1, 12, 1))};
+  EXPECT_EQ(Bytes(window.SelectionText()), second);
+  log.Add(Write(200), 3000);
+  EXPECT_EQ(Bytes(window.SelectionText()), second);
+  // A row whose entry has fallen off is not copied.
+  log.Add(Write(201), 3000);
+  EXPECT_TRUE(window.SelectionText().isEmpty());
+}
+
+TEST(SaveFile, AFailedSaveLeavesTheOldFileWholeAndSaysWhy) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("events.csv"));
+  ASSERT_EQ(SaveFile(path, "old"), std::nullopt);
+  // Files may grow to 1 KiB only (root passes every permission check; a size limit it does not).
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit saved{};
+  getrlimit(RLIMIT_FSIZE, &saved);
+  rlimit small = saved;
+  small.rlim_cur = 1024;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const auto error = SaveFile(path, QByteArray(4096, 'x'));
+  setrlimit(RLIMIT_FSIZE, &saved);
+  ASSERT_TRUE(error.has_value());
+  EXPECT_TRUE(error->startsWith(QStringLiteral("无法保存 ") + path + QStringLiteral("："))) << error->toStdString();
+  QFile old(path);
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), "old");
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("events.csv")});  // no leftovers
+
+  old.close();
+  ASSERT_EQ(SaveFile(path, "new"), std::nullopt);
+  ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+  EXPECT_EQ(old.readAll(), "new");
+
+  EventLog events;
+  EventsWindow window(events);
+  const auto missing = window.Export(dir.filePath(QStringLiteral("no-folder/e.csv")));
+  ASSERT_TRUE(missing.has_value());
+  EXPECT_TRUE(missing->contains(QStringLiteral("no-folder/e.csv")));
+}
+
+TEST(TrendWindow, OneSeriesPerUnbrokenStretch) {
+  TrendStore store;
+  RunDataValues v;
+  v.innerTemp = 20;
+  const std::int64_t start = QDateTime::currentMSecsSinceEpoch() - 60'000;
+  for (int s = 0; s < 30; ++s) {
+    v.innerSensor = s >= 10 && s < 15 ? Sensor::Open : s == 20 ? Sensor::Short : Sensor::Ok;
+    v.innerTemp = 20 + s % 4;
+    store.Add(start + s * 1000, v);
+  }
+  TrendWindow window(store);
+  window.show();
+  window.Refresh();
+  std::vector<qsizetype> inner, control;
+  for (QAbstractSeries* s : window.findChild<QChartView*>(QStringLiteral("TrendChart"))->chart()->series()) {
+    auto* line = qobject_cast<QLineSeries*>(s);
+    if (!line || line->count() == 0) continue;
+    if (line->name().startsWith(QStringLiteral("内温度"))) inner.push_back(line->count());
+    if (line->name().startsWith(QStringLiteral("控制温度"))) control.push_back(line->count());
+  }
+  EXPECT_EQ(inner.size(), 3u);  // before the open sensor, between, after the short
+  EXPECT_EQ(control.size(), 1u);
+}
+
+}  // namespace
+}  // namespace kestrova
