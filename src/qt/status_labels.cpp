@@ -5,8 +5,8 @@
 
 namespace kestrova {
 
-ElidedLabel::ElidedLabel(QWidget* parent) : QLabel(parent) {
-  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+ElidedLabel::ElidedLabel(QWidget* parent, QSizePolicy::Policy horizontal) : QLabel(parent) {
+  setSizePolicy(horizontal, QSizePolicy::Preferred);
 }
 
 QSize ElidedLabel::minimumSizeHint() const {

@@ -10,7 +10,8 @@ namespace kestrova {
 class ElidedLabel final : public QLabel {
   Q_OBJECT
  public:
-  explicit ElidedLabel(QWidget* parent = nullptr);
+  // horizontal: Ignored to take whatever room is left, Preferred to ask for the whole text.
+  explicit ElidedLabel(QWidget* parent = nullptr, QSizePolicy::Policy horizontal = QSizePolicy::Ignored);
   QSize minimumSizeHint() const override;
 
  protected:

@@ -98,7 +98,7 @@ TEST(LineStatusOnTheSimulator, CorruptedAnswersOnlyAreInterferenceNeverNoReply) 
 TEST(LineStatusOnTheSimulator, TheWindowKeepsItsSizeThroughLongStatusRecordingAndLoss) {
   ToolsConsole c({"--silent"});
   QTemporaryDir dir;
-  c.nextFile = dir.filePath(QStringLiteral("rec-test.csv"));
+  c.nextFile = dir.filePath(QStringLiteral("rec-cabinet-3-north-wall-after-the-fan-change.csv"));
   QWidget& window = c.Main();
   ASSERT_TRUE(c.WaitStatus("串口已关闭："));
   QCoreApplication::processEvents();
@@ -127,7 +127,10 @@ TEST(LineStatusOnTheSimulator, TheWindowKeepsItsSizeThroughLongStatusRecordingAn
   EXPECT_EQ(window.size(), size);
   EXPECT_EQ(LinkStateOf(c), "lost");
   EXPECT_TRUE(c.tools.Recording().Active());
-  EXPECT_TRUE(countsWhole());
+  const QString note = Find<QLabel>(window, "RecordStatus").text();
+  EXPECT_EQ(note.toStdString(), "记录等待数据：rec-cabinet-3-north-wall-after-the-fan-change.csv（0 行）");
+  const EventLog& events = c.tools.EventStore();
+  EXPECT_EQ(events.At(events.Size() - 1).text, "记录等待数据：串口未打开") << "the gap is marked";
 }
 
 // A board that ignores the write of the high-temperature alarm (a board that takes the write

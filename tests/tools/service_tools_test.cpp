@@ -257,6 +257,22 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
   EXPECT_FALSE(removed.Active());
 }
 
+// While no data can come the note says the recording waits; the event log marks the gap once
+// at its start and once, with its length, when rows come again.
+TEST(Recording, AGapInTheDataIsSaidAndMarked) {
+  RecordingGap gap;
+  EXPECT_EQ(gap.Note("rec-test.csv", 33), "记录中：rec-test.csv（33 行）");
+  EXPECT_EQ(gap.Tick(1000, false, "串口未打开"), std::nullopt);
+  EXPECT_EQ(gap.Row(1500), std::nullopt) << "no gap, nothing to mark";
+  EXPECT_EQ(gap.Tick(2000, true, "串口未打开"), "记录等待数据：串口未打开");
+  EXPECT_EQ(gap.Tick(2250, true, "串口未打开"), std::nullopt) << "marked once";
+  EXPECT_EQ(gap.Note("rec-test.csv", 33), "记录等待数据：rec-test.csv（33 行）");
+  EXPECT_EQ(gap.Tick(40000, false, ""), std::nullopt);
+  EXPECT_TRUE(gap.Waiting()) << "until a row comes";
+  EXPECT_EQ(gap.Row(41999), "记录恢复：中断 39 秒");
+  EXPECT_EQ(gap.Note("rec-test.csv", 34), "记录中：rec-test.csv（34 行）");
+}
+
 TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   ConsoleFixture c;
   c.Shown(kWorked);
