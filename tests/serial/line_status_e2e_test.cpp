@@ -240,8 +240,12 @@ TEST(LineStatusOnTheSimulator, DISABLED_Screenshots) {
   {
     ToolsConsole c;
     ASSERT_TRUE(c.OpenPort());
-    ASSERT_TRUE(c.RunData(2));
+    ASSERT_TRUE(c.RunData(3));
     shoot(c, "normal");
+    c.tools.Trend().show();
+    c.tools.Trend().Refresh();
+    QCoreApplication::processEvents();
+    c.tools.Trend().grab().save(to + "/trend.png");
     c.Click(c.Main(), "Copy_Command");
     c.Type(c.Main(), "S_TempMax_Text", "90");
     c.windows.Form().Validate("S_TempMax_Text");
