@@ -48,6 +48,8 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   tools->addSeparator();
   Add(tools, "Action_SaveProfile", QStringLiteral("保存设置档案…"), &ToolsMenu::SaveProfile);
   Add(tools, "Action_LoadProfile", QStringLiteral("载入设置档案…"), &ToolsMenu::LoadProfile);
+  tools->addSeparator();
+  Add(tools, "Action_Report", tr("生成服务报告…"), &ToolsMenu::MakeReport);
   QMenu* help = bar_->addMenu(QStringLiteral("帮助"));
   Add(help, "Action_About", QStringLiteral("关于"), &ToolsMenu::About);
   main.SetMenuBar(bar_);
@@ -65,7 +67,10 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
 
   MainForm& form = windows.Form();
   form.runDataShown = [this](const ReceiveRing&) { RunDataShown(); };
-  form.writeChecked = [this](const WriteCheckResult& result) { events_.WriteChecked(WallMs(), result); };
+  form.writeChecked = [this](const WriteCheckResult& result) {
+    events_.WriteChecked(WallMs(), result);
+    session_.WriteChecked(WallMs(), result);
+  };
   form.portLost = [this](const std::string& lost) { events_.PortLost(WallMs(), lost); };
   events_.Added = [this](const EventEntry& e) {
     if (e.kind == EventEntry::Kind::Alarm || e.kind == EventEntry::Kind::WorkState)
@@ -134,7 +139,9 @@ void ToolsMenu::About() {
 void ToolsMenu::RunDataShown() {
   // The readout the main window was just written from: the tools see what the operator sees.
   const std::int64_t now = WallMs();
-  const RunDataValues& values = windows_.Form().runData.Shown.values;
+  const RunDataReadout& shown = windows_.Form().runData.Shown;
+  const RunDataValues& values = shown.values;
+  latest_ = SnapshotRunData(now, shown, windows_.Form().runData.commCounter);
   trend_.Add(now, values);
   events_.RunData(now, values);
   if (markDiffering_) MarkDiffering(windows_.MainPanel());
@@ -205,6 +212,7 @@ void ToolsMenu::LoadProfile() {
   const auto parsed = ProfileFromJson(file.read(1 << 20));
   if (const auto* why = std::get_if<QString>(&parsed)) return windows_.Form().messageBox.Show(why->toStdString());
   kestrova::LoadProfile(std::get<SettingProfile>(parsed), windows_.MainPanel());
+  session_.ProfileLoaded(std::get<SettingProfile>(parsed).values);
   markDiffering_ = true;
 }
 

@@ -15,6 +15,7 @@
 #include "qt/tools/events_window.h"
 #include "qt/tools/traffic_window.h"
 #include "qt/tools/trend_window.h"
+#include "report/service_report.h"
 #include "tools/event_log.h"
 #include "tools/recorder.h"
 #include "tools/traffic_log.h"
@@ -45,6 +46,8 @@ class ToolsMenu final : public QObject {
   void StartOrStopRecording();
   void SaveProfile();
   void LoadProfile();
+  // Writes the service report of the visit to a PDF the operator chooses.
+  void MakeReport();
 
  private:
   QAction* Add(QMenu* menu, const char* name, const QString& text, void (ToolsMenu::*slot)());
@@ -74,6 +77,9 @@ class ToolsMenu final : public QObject {
   std::unique_ptr<EventsWindow> eventsView_;
   std::unique_ptr<BusScanTool> busScan_;
   bool markDiffering_ = false;
+  // For the service report: the latest run data as shown, and what this session did to the settings.
+  std::optional<RunDataSnapshot> latest_;
+  SessionSettings session_;
 };
 
 }  // namespace kestrova

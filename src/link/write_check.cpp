@@ -59,9 +59,16 @@ std::optional<WriteCheckResult> WriteCheck::Compare(const ReceiveRing& report) {
     if (std::any_of(outstanding_.begin(), outstanding_.end(),
                     [&v](const NotTaken& n) { return n.field == v.field && n.caption == v.caption; }))
       untaken_.push_back(v);
+  std::vector<CheckedValue> values;
+  for (const WrittenValue& v : written_) {
+    const std::uint8_t high = report.At(v.offset);
+    const std::uint8_t low = v.width == 2 ? report.At(v.offset + 1) : 0;
+    const bool same = high == v.sent[0] && (v.width == 1 || low == v.sent[1]);
+    values.push_back({v.caption, v.text(v.sent[0], v.sent[1]), v.text(high, low), same});
+  }
   if (outstanding_.empty())
-    return WriteCheckResult{true, "设置已写入，读回一致（" + std::to_string(written_.size()) + " 项）", {}};
-  return WriteCheckResult{false, NotTakenSentence(outstanding_), outstanding_};
+    return WriteCheckResult{true, "设置已写入，读回一致（" + std::to_string(written_.size()) + " 项）", {}, std::move(values)};
+  return WriteCheckResult{false, NotTakenSentence(outstanding_), outstanding_, std::move(values)};
 }
 
 void WriteCheck::Edited(std::string_view field) {

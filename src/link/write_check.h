@@ -36,12 +36,21 @@ struct NotTaken {
   std::string Difference() const { return "写入 " + sent + "，读回 " + readBack; }
 };
 
+// One written value beside what the board reported for it afterwards.
+struct CheckedValue {
+  std::string caption;   // "高温报警"
+  std::string sent;      // "50"
+  std::string readBack;  // "45"
+  bool matches;
+};
+
 struct WriteCheckResult {
   bool matches;
   // One sentence for the status bar and the event log: "设置未生效：高温报警 写入 50，读回 45"
   // (every value not taken, separated by "；"), or "设置已写入，读回一致（3 项）".
   std::string text;
   std::vector<NotTaken> notTaken;
+  std::vector<CheckedValue> values;  // every written value, in the order written
 };
 
 // "设置未生效：高温报警 写入 50，读回 45；…" for the values not taken; "" for none.

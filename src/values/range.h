@@ -9,14 +9,13 @@ struct Range {
   enum class Compare { Whole, Decimal };
   double lowest;
   double highest;
-  // Whole: the nearest whole number (half to even) is compared and must fit 16 bits.
+  // Whole: the nearest whole number (half to even) is compared.
   // Decimal: the parsed value is compared unrounded.
   Compare compare;
 };
 
 // True when the text's leading number lies in lowest..highest (both inclusive). A number that
-// does not fit a double, or a whole-number row whose nearest whole number does not fit 16 bits,
-// is out of range.
+// does not fit a double is out of range.
 bool InRange(std::string_view text, const Range& range);
 
 }  // namespace kestrova

@@ -125,11 +125,32 @@ TEST(LineState, AnswersForAnotherAddressCountAsNoReplyAndDiscardedBytes) {
 TEST(LineState, MoreThanOneBadChecksumInTenIsInterference) {
   Line c;
   c.OpenPort();
-  for (int i = 0; i < 9; ++i) c.Answer(i % 4 == 1 ? kBadChecksum : kRunData);
-  EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 2 帧校验错误：请检查终端电阻、屏蔽层接地和通信线缆");
+  const Frame& bad = kBadChecksum;
+  for (int i = 0; i < 9; ++i) c.Answer(i == 1 ? bad : kRunData);
+  EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 1 帧校验错误：请检查终端电阻、屏蔽层接地和通信线缆");
   EXPECT_EQ(c.State(), "interference");
-  for (int i = 0; i < 12; ++i) c.Answer(kRunData);
-  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 1 of the last 20
+  c.Answer(kRunData);
+  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 1 in 10 is not more
+  c.Answer(bad);
+  for (int i = 0; i < 9; ++i) c.Answer(kRunData);
+  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 2 in 20
+}
+
+// The service tools see every frame as it came over the line; a write acknowledgement that is
+// consumed before all of it has arrived shows only what did.
+TEST(LineState, TheToolsSeeEachFrameAsItWasOnTheLine) {
+  Line c;
+  c.OpenPort();
+  std::vector<std::string> seen;
+  c.form.stats.SetObserver([&](const LinkEvent& e) {
+    if (e.direction == LinkEvent::Direction::Received) seen.push_back("< " + ToHex(e.bytes));
+  });
+  c.Answer(Hex("AA " + std::string(kRunDataHex)));
+  c.Answer(Hex("06 01 1E 0C 01"));
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], "< AA");
+  EXPECT_EQ(seen[1], "< " + std::string(kRunDataHex));
+  EXPECT_EQ(seen[2], "< 06 01 1E 0C 01");
 }
 
 TEST(LineState, RunDataGoStaleAfterFiveSecondsAndLiveAgainWithTheNextResponse) {
@@ -273,6 +294,29 @@ TEST(LineState, BoxesAreExplainedInTheStatusBar) {
   c.main.SetText("SetupT_Text", "100");
   c.form.OnSendSimTemperature();
   EXPECT_EQ(c.Status(), "模拟温度：-40…80 °C");
+}
+
+// The factory transmission is checked against the next factory data, down to its last setting
+// (code 27, the venting interval, the report's last parameter byte).
+TEST(LineState, WriteCheckComparesTheNextFactoryDataWithWhatWasSent) {
+  const auto report = [](std::uint8_t interval) {
+    return FactoryFixture::Response({180, 5, 220, 5, 'A', '2', 100, 100, 100, 100, 1, interval});
+  };
+  for (const auto& [board, status] : {std::pair{report(30), "设置已写入，读回一致（1 项）"},
+                                      {report(10), "设置未生效：排氢间隔时间 写入 30，读回 10"}}) {
+    Line c;
+    c.OpenPort();
+    c.main.SetText("TextBox1", "M1");
+    c.factory.SetVisible("F_Setup_Form", true);
+    c.Answer(report(10));
+    c.Fill({{"S_H_Fan_Text", "30"}});
+    c.factory.SetChecked("CheckBox1", true);  // as the board has it: not sent
+    c.window.OnSendFactorySettings();
+    c.Run(12);  // the write, the end of the walk, then the factory-data read after it
+    EXPECT_NE(c.Status(), status) << "no verdict before the board has reported";
+    c.Answer(board);
+    EXPECT_EQ(c.Status(), status);
+  }
 }
 
 TEST(LineState, AValueThatCannotBeSentIsMarkedAndFocusedUntilEdited) {

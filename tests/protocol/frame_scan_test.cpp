@@ -19,9 +19,21 @@ const std::string kRun = kRunDataHex;
 const std::string kShown = "RunData " + kRun;
 
 // Text bytes: ASCII up to 0x7F, Latin-1 from 0x80. (The request frames are checked as the poll
-// cycle, the settings and the commands send them.)
-TEST(ProtocolFrames, TextBytesAreAsciiThenLatin1) {
+// cycle, the settings and the commands send them.) A field's text read back as characters: a
+// broken UTF-8 sequence is one U+FFFD per byte it spoils, never a read past the text's end.
+TEST(ProtocolFrames, TextBytesAreAsciiThenLatin1AndTextsReadAsCharacters) {
   EXPECT_EQ(BytesToText(Frame{0x41, 0x7F, 0x80, 0xFF}), "A\x7F\u0080\u00FF");
+  using Chars = std::vector<char32_t>;
+  const std::pair<std::string, Chars> cases[] = {
+      {"A\u00E9\u4E2D\U0001F600", {U'A', 0xE9, 0x4E2D, 0x1F600}},
+      {"A\xC3", {U'A', 0xFFFD}},              // cut after the lead byte
+      {"\xE4\xB8", {0xFFFD, 0xFFFD}},         // cut inside a three-byte character
+      {"\xC3(x", {0xFFFD, U'(', U'x'}},       // a lead byte without its continuation
+      {"\x80\xBFx", {0xFFFD, 0xFFFD, U'x'}},  // continuation bytes alone
+      {"\xF8\xFF", {0xFFFD, 0xFFFD}}};         // bytes that start nothing
+  for (const auto& [text, chars] : cases) EXPECT_EQ(CodePoints(text), chars) << ToHex(Frame(text.begin(), text.end()));
+  EXPECT_EQ(CharToByte(0xFF), 0xFF);
+  EXPECT_FALSE(CharToByte(0x100).has_value());
 }
 
 // The checksum holds for a frame as stored across the wrap, and fails with any one bit changed.
@@ -80,6 +92,8 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       {{"15 06 0F 00 1B" + noise}, 1, {}, 4},
       {{"06 07 0F 00 1C " + kRun, ""}, 1, {kShown, "Link"}, 0},  // response for another address
       {{"06 01 77 00 00 " + kRun, ""}, 1, {kShown, "Link"}, 0},
+      {{"06 01 77 00 00 " + kRun}, 1, {}, 40},          // the pass ends at a response's unknown command
+      {{"05 01 44 00 4A 00 00 " + kRun}, 1, {kShown, "Link"}, 0},  // a request's does not end it
       {{"06 01 0F 02 C8 " + kRun, ""}, 1, {kShown, "Link"}, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.arrivals[0]);

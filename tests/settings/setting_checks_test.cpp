@@ -42,7 +42,7 @@ TEST(LeadingNumber, RoundsHalfToEvenIntoAByteOrNothing) {
 TEST(SettingChecks, WarnOnlyOutsideTheRangeAndKeepTheText) {
   using Texts = std::vector<std::string>;
   const std::tuple<const char*, Texts, Texts> rows[] = {  // field, accepted, rejected
-      // Whole-number rows (2000..5500, 2..3): the nearest whole number, half to even, in 16 bits.
+      // Whole-number rows (2000..5500, 2..3): the nearest whole number, half to even.
       {"S_ExtFanHighS_Text", {"1999.5", "2000", "5500.5"}, {"1999.4", "5501.5", "67536"}},
       {"S_IntFanPulse_Text", {"1.5", "3.4"}, {"3.5", "65538"}},  // 65538 would be 2 if wrapped
       // Decimal rows: the number unrounded, both ends inclusive; an empty text is 0.

@@ -57,8 +57,18 @@ TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
       {In(Piece::Echo, ReadRequest(1, kRunData)), "回显 读运行数据 地址 1"}, {In(Piece::Noise, Hex("AA")), "噪声"},
       {In(Piece::Nak, Hex("15 00")), "否定应答（NAK）"},            {In(Piece::BadChecksum, Hex("06 01 0F 00")), "校验错"},
       {In(Piece::ForeignAddress, Hex("06")), "地址不符"},           {In(Piece::UnknownCommand, Hex("06 01 44")), "未知命令"},
-      {In(Piece::Incomplete, Hex("06")), "不完整"}};
-  for (const auto& [event, meaning] : cases) EXPECT_EQ(FrameMeaning(event), meaning);
+      {In(Piece::Incomplete, Hex("06")), "不完整"},
+      // Short or odd frames say what they are without reading past their end.
+      {Out(ReadRequest(1, 7)), "读 7 地址 1"},                      {Out(Hex("05 01 0F 00")), "未知请求"},
+      {Out(Hex("06 01 0F 00 16")), "未知请求"},                      {Out(Hex("05 01 1E 0C 01 5A")), "未知请求"},
+      {Out(ParameterWrite(1, 16, 3)), "写参数 16 = 3（厂家设定）"}, {Out(ParameterWrite(1, 27, 3)), "写参数 27 = 3（厂家设定）"},
+      {Out(ParameterWrite(1, 29, 3)), "写参数 29 = 3"},              {In(Piece::Response, Hex("06 01 0F")), "应答"},
+      {In(Piece::Response, Hex("06 01 0F 00 16")), "运行数据（不全）"},
+      {In(Piece::Response, Frame(kWorked.begin(), kWorked.end() - 1)), "运行数据（不全）"},
+      {In(Piece::Response, Hex("06 00 0F 01 16")), "地址应答"},
+      {In(Piece::Response, Hex("06 01 0F 02 09 4D 31 33")), "板信息 地址 1 M1"},  // shorter than it says
+      {In(Piece::Response, Hex("06 01 0F 02 04 1F 20 7E 7F 41 00")), "板信息 地址 1 ? ~?"}};
+  for (const auto& [event, meaning] : cases) EXPECT_EQ(FrameMeaning(event), meaning) << HexText(event.bytes);
   EXPECT_EQ(HexText(Hex("05 01 0f 00 15")), "05 01 0F 00 15");
 }
 

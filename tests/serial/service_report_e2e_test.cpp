@@ -1,0 +1,144 @@
+// The service report of a visit to the board simulator: an alarm raised and cleared by a
+// simulated temperature and one setting written; the PDF's text (pdftotext) holds the board,
+// the measured values and settings exactly as the window showed them and the events, and
+// every font is embedded (pdffonts). Without run data, or where the file cannot be written,
+// nothing is left behind and the operator is told why.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "app/tools_menu.h"
+#include "serial/console_harness.h"
+#include "settings/setting_pairs.h"
+
+namespace kestrova::testing {
+namespace {
+
+struct ReportConsole : Console {
+  ReportConsole() {
+    tools.AskFile = [this](const QString&, const QString& suggested, const QString&, bool) {
+      this->suggested = suggested;
+      return nextFile;
+    };
+  }
+  void Trigger(const char* action) { Find<QAction>(windows.MainView(), action).trigger(); }
+  int Lamp(int box) { return windows.MainPanel().Number("StatusBox" + std::to_string(box)); }
+  bool Logged(const std::string& text) {
+    const EventLog& log = tools.EventStore();
+    for (std::size_t i = 0; i < log.Size(); ++i)
+      if (log.At(i).text == text) return true;
+    return false;
+  }
+  ToolsMenu tools{windows};
+  QString nextFile, suggested;
+};
+
+// What a poppler tool prints for the file.
+QString ToolOutput(const QString& tool, const QStringList& args) {
+  QProcess p;
+  p.start(tool, args);
+  if (!p.waitForFinished(30000) || p.exitCode() != 0) return {};
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// A line of the text that holds the row's words in order, separated by blanks only.
+bool HasRow(const QString& text, const std::string& row) {
+  QStringList quoted;
+  for (const QString& w : QString::fromStdString(row).split(' ', Qt::SkipEmptyParts))
+    quoted << QRegularExpression::escape(w);
+  return text.contains(QRegularExpression("(^|\\s)" + quoted.join("\\s+") + "(\\s|$)",
+                                          QRegularExpression::MultilineOption));
+}
+
+TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAndAWrittenSetting) {
+  ReportConsole c;
+  QTemporaryDir dir;
+  ASSERT_TRUE(c.OpenPort());
+  ASSERT_TRUE(c.WaitText("TempMax_Text", "45"));
+  ASSERT_TRUE(c.WaitText("TextBox1", "M1"));
+  // KESTROVA_REPORT_VISIT_SECONDS stretches the visit, for a report to look at (with
+  // KESTROVA_KEEP_REPORT naming where to keep it).
+  const int visitMs = qEnvironmentVariableIntValue("KESTROVA_REPORT_VISIT_SECONDS") * 1000;
+  if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
+
+  // A simulated 60 °C raises the high-temperature alarm; 25 °C clears it.
+  c.Type(c.Main(), "SetupT_Text", "60");
+  c.Click(c.Main(), "Command3");
+  ASSERT_TRUE(WaitFor([&] { return c.Lamp(13) == kLampAlarm; }, 8000));
+  if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
+  c.Type(c.Main(), "SetupT_Text", "25");
+  c.Click(c.Main(), "Command3");
+  ASSERT_TRUE(WaitFor([&] { return c.Lamp(13) == kLampOff; }, 8000));
+  // The high-temperature limit goes from 45 to 50.
+  c.Click(c.Main(), "Copy_Command");
+  c.Type(c.Main(), "S_TempMax_Text", "50");
+  c.Click(c.Main(), "Setup_Command");
+  ASSERT_TRUE(WaitFor([&] { return c.Logged("设置已写入，读回一致（1 项）"); }, 10000));
+  ASSERT_TRUE(c.RunData(2));
+  if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
+
+  c.nextFile = dir.filePath(QStringLiteral("visit.pdf"));
+  c.Trigger("Action_Report");
+  // No event was processed since: the window still shows the report's run data.
+  std::vector<std::string> rows{"控制板型号 M1", "软件版本 VA2.3", "版本说明 半导体制冷制热", "通信方式 RS485",
+                                "串口 " + c.sim.Path(), "高温报警 50 50 一致", "高温告警 灭"};
+  for (const auto& [caption, field, unit] : {std::tuple{"内温度", "Temp1_Text", "°C"}, {"外温度", "Temp2_Text", ""},
+                                             {"控制温度", "ControlTemp_Text", "°C"}, {"实时电流", "TECcurrent_Text", "A"},
+                                             {"直流电压", "DCvoltage_Text", "V"}, {"内风机当前转速", "IntFanSpeed_Text", "r/min"},
+                                             {"外风机当前转速", "ExtFanSpeed_Text", "r/min"}, {"通信计数", "CommCtr_Text", ""}})
+    rows.push_back(std::string(caption) + " " + c.Text(field) + " " + unit);
+  for (const SettingPair& pair : kSettingPairs)
+    rows.push_back(std::string(pair.caption) + " " + c.Text(pair.readBack) + " " + std::string(pair.unit));
+  EXPECT_EQ(c.Text("TempMax_Text"), "50");
+  ASSERT_TRUE(c.box.shown.empty()) << c.box.shown.front();
+  EXPECT_TRUE(c.suggested.endsWith(QStringLiteral(".pdf")));
+  EXPECT_TRUE(QFileInfo(c.suggested).fileName().startsWith(QStringLiteral("kestrova-report-M1-1-")));
+  if (const char* keep = std::getenv("KESTROVA_KEEP_REPORT")) QFile::copy(c.nextFile, QString::fromLocal8Bit(keep));
+
+  const QString text = ToolOutput("pdftotext", {"-layout", c.nextFile, "-"});
+  ASSERT_FALSE(text.isEmpty()) << "pdftotext (Debian poppler-utils) gave no text";
+  for (const std::string& row : rows) EXPECT_TRUE(HasRow(text, row)) << row;
+  for (const char* event : {"串口已打开", "高温告警 告警", "总告警 告警", "高温告警 解除", "设置已写入，读回一致（1 项）"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(event))) << event;
+
+  // Every font is embedded: the "emb" column of pdffonts says yes on every font's line.
+  const QStringList fonts = ToolOutput("pdffonts", {c.nextFile}).split('\n', Qt::SkipEmptyParts);
+  ASSERT_GT(fonts.size(), 2);  // the heading, the rule and at least one font
+  const qsizetype emb = fonts[0].indexOf("emb");
+  for (qsizetype i = 2; i < fonts.size(); ++i) EXPECT_EQ(fonts[i].mid(emb, 3), "yes") << fonts[i].toStdString();
+}
+
+TEST(ServiceReportEndToEnd, NothingWrittenWithoutRunDataOrWhereTheFileCannotBe) {
+  ReportConsole c;
+  QTemporaryDir dir;
+  c.nextFile = dir.filePath(QStringLiteral("early.pdf"));
+  c.Trigger("Action_Report");
+  ASSERT_EQ(c.box.shown.size(), 1u);
+  EXPECT_EQ(c.box.shown[0].rfind("还没有运行数据", 0), 0u) << c.box.shown[0];
+  EXPECT_TRUE(c.suggested.isEmpty());  // not even asked for a file
+  EXPECT_FALSE(QFile::exists(c.nextFile));
+
+  ASSERT_TRUE(c.OpenPort());
+  ASSERT_TRUE(c.RunData());
+  // A folder that does not exist; a file name that is a folder already.
+  const QString missing = dir.filePath(QStringLiteral("gone/report.pdf"));
+  const QString folder = dir.filePath(QStringLiteral("taken.pdf"));
+  ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.pdf")));
+  for (const QString& path : {missing, folder}) {
+    c.box.shown.clear();
+    c.nextFile = path;
+    c.Trigger("Action_Report");
+    ASSERT_EQ(c.box.shown.size(), 1u);
+    EXPECT_EQ(c.box.shown[0].rfind("无法写入服务报告 " + path.toStdString() + "：", 0), 0u) << c.box.shown[0];
+  }
+  EXPECT_FALSE(QFile::exists(missing));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"taken.pdf"});
+}
+
+}  // namespace
+}  // namespace kestrova::testing
