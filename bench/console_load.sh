@@ -23,7 +23,12 @@
 #   polling  as closed, then the port is opened with the toggle (a space key on the focused
 #            "打开串口" button): the ordinary poll cycle against the simulator
 #   system   KESTROVA_PORTS unset: the machine's own serial devices, the port not opened
-# The figures are the console process's alone (not the simulator's, not the X server's).
+#   minimal  bench/minimal_poller.c (built here with cc) polls the simulator as the poll cycle
+#            does, reading every 250 ms and asking for the run data once a second, nothing
+#            decoded or shown: the floor to read the console's `polling` figure against; run
+#            both in one call (`polling minimal`) so that they share the machine's load
+# The figures are the console process's alone (not the simulator's, not the X server's); in
+# `minimal` the poller's.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../scripts/lib.sh"
 
@@ -37,7 +42,7 @@ while [ $# -gt 0 ]; do
     --settle) settle="$2"; shift 2 ;;
     --console) console="$2"; shift 2 ;;
     -h | --help) sed -n '2,/^set -euo/p' "${BASH_SOURCE[0]}" | sed '$d; s/^# \{0,1\}//'; exit 0 ;;
-    closed | absent | polling | system) scenarios+=("$1"); shift ;;
+    closed | absent | polling | system | minimal) scenarios+=("$1"); shift ;;
     *) echo "unknown argument: $1 (see --help)" >&2; exit 2 ;;
   esac
 done
@@ -185,14 +190,22 @@ for scenario in "${scenarios[@]}"; do
       what="the machine's serial devices ($(ls /dev/ttyS* /dev/ttyUSB* /dev/ttyACM* 2>/dev/null | paste -sd ' ' || true)), port closed"
       ;;
   esac
-  start_console
+  if [ "$scenario" = minimal ]; then
+    start_simulator
+    cc -O2 -o "$work/minimal_poller" "$root/bench/minimal_poller.c"
+    "$work/minimal_poller" "$device" &
+    console_pid=$!
+    what="bench/minimal_poller.c on $device (board simulator)"
+  else
+    start_console
+  fi
   if [ "$scenario" = polling ]; then
     open_port "$device"
     what="KESTROVA_PORTS=$device (board simulator), port open, polling"
   fi
   sleep "$settle"
   echo "== $scenario: $what"
-  echo "   console: $console"
+  [ "$scenario" = minimal ] || echo "   console: $console"
   figures=$(measure "$console_pid")
   stop_console
   get() { sed -n "s/^$1=//p" <<<"$figures"; }

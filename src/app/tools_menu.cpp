@@ -11,6 +11,7 @@
 
 #include "kestrova_version.h"
 #include "panel/controls.h"
+#include "qt/status_labels.h"
 #include "qt/tools/profile_file.h"
 #include "qt/tools/save_file.h"
 #include "settings/setting_pairs.h"
@@ -53,7 +54,11 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   Add(help, "Action_About", QStringLiteral("关于"), &ToolsMenu::About);
   main.SetMenuBar(bar_);
 
-  recordStatus_ = new QLabel(&main.StatusBar());
+  // The recording note shares the status bar's room: at most a third of it, the file name
+  // elided when longer (the whole path in its tooltip).
+  auto* note = new ElidedLabel(&main.StatusBar(), QSizePolicy::Preferred);
+  note->setMaximumWidth(main.Form().width() / 3);
+  recordStatus_ = note;
   recordStatus_->setObjectName(QStringLiteral("RecordStatus"));
   main.StatusBar().insertPermanentWidget(1, recordStatus_);
   recordStatus_->hide();
@@ -76,6 +81,15 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   connect(&windows.PollTimer(), &QTimer::timeout, this, [this] {
     MainForm& f = windows_.Form();
     events_.LinkTick(WallMs(), f.linePort.PortOpen(), f.stats, f.Time().NowMs());
+    // A recording waits while no data can come: the note says so, the event log marks the gap.
+    if (recorder_.Active()) {
+      const bool open = f.linePort.PortOpen();
+      if (auto gap = recordGap_.Tick(WallMs(), !open || f.runDataFreshness.Stale(),
+                                     open ? "控制板无运行数据" : "串口未打开")) {
+        events_.LineNote(WallMs(), *gap);
+        ShowRecordingCount();
+      }
+    }
     const int ms = windows_.PollTimer().interval();
     trafficView_->Beat(ms);
     trendView_->Beat(ms);
@@ -133,6 +147,7 @@ void ToolsMenu::RunDataShown() {
   if (markDiffering_) MarkDiffering(windows_.MainPanel());
   if (!recorder_.Active()) return;
   if (auto error = recorder_.Row(now, windows_.Form().runData.Shown)) return StopRecording(*error);
+  if (auto resumed = recordGap_.Row(now)) events_.LineNote(now, *resumed);
   ShowRecordingCount();
 }
 
@@ -145,7 +160,7 @@ void ToolsMenu::ShowRecording() {
 }
 
 void ToolsMenu::ShowRecordingCount() {
-  recordStatus_->setText(QStringLiteral("记录中：%1（%2 行）").arg(recordFile_).arg(recorder_.Rows()));
+  recordStatus_->setText(ToQString(recordGap_.Note(ToUtf8(recordFile_), recorder_.Rows())));
 }
 
 void ToolsMenu::StopRecording(const std::string& why) {
@@ -166,6 +181,7 @@ void ToolsMenu::StartOrStopRecording() {
       QStringLiteral("kestrova-%1-%2.csv").arg(ToQString(model), ToQString(FileTime(WallMs()))));
   const QString path = AskFile(QStringLiteral("开始记录"), suggested, QStringLiteral("CSV 文件 (*.csv)"), true);
   if (path.isEmpty()) return;
+  recordGap_ = {};
   if (auto error = recorder_.Start(path.toStdString())) {
     recorder_.Stop();
     ShowRecording();

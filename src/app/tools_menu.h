@@ -71,6 +71,7 @@ class ToolsMenu final : public QObject {
   QAction* record_;
   QLabel* recordStatus_;  // "记录中：<file>（<n> 行）"
   QString recordFile_;
+  RecordingGap recordGap_;
   std::unique_ptr<TrafficWindow> trafficView_;
   std::unique_ptr<TrendWindow> trendView_;
   std::unique_ptr<EventsWindow> eventsView_;

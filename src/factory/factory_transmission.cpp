@@ -17,7 +17,7 @@ std::optional<Frame> NextFactoryWrite(const Panel& factory, int address, int& fS
 
 WrittenValue WrittenFactorySetting(const Frame& write) {
   const FactorySetting& setting = kFactorySettings[write[3] - kFirstFactoryCode];
-  return {std::string(setting.caption), ResponseOffset(setting.code), 1, {write[5], 0},
+  return {std::string(setting.edit), std::string(setting.caption), ResponseOffset(setting.code), 1, {write[5], 0},
           [&setting](std::uint8_t b, std::uint8_t) { return FactoryValueText(setting, b); }};
 }
 

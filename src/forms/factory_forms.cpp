@@ -35,7 +35,7 @@ void FactoryForm::OnSendFactorySettings() {
   main_.FactoryTransmissionStarted();
 }
 
-void FactoryForm::EditedByOperator(std::string_view field) { main_.factoryPanel.SetFlag(field, kInvalid, false); }
+void FactoryForm::EditedByOperator(std::string_view field) { main_.FactoryFieldEdited(field); }
 
 // Warns only: the text stays and the focus moves on.
 void FactoryForm::OnVentIntervalLeft() {

@@ -10,9 +10,12 @@
 #include "monitor/board_info.h"
 #include "monitor/field_tips.h"
 #include "panel/controls.h"
+#include "settings/box_hints.h"
 #include "settings/setting_pairs.h"
 #include "settings/settings_transmission.h"
 #include "values/range.h"
+
+#include <algorithm>
 
 namespace kestrova {
 
@@ -20,8 +23,11 @@ using namespace main_window;
 
 namespace {
 
-// How long the result of a write check stays in the status bar.
+// How long a write check that found everything taken, and the explanation of a box, stay in
+// the status bar (a value not taken stays until resolved).
 constexpr std::int64_t kNoteMs = 10000;
+// How often the counts of the status bar are written when no run data come.
+constexpr std::int64_t kStatsEveryMs = 1000;
 // While the port is closed the probe looks for new ports once a second.
 constexpr int kProbeEveryTicks = 1000 / kPollIntervalMs;
 
@@ -77,7 +83,10 @@ void MainForm::OnNextPort() {
 void MainForm::OnTogglePort() {
   const bool wasOpen = linePort.PortOpen();
   TogglePort(mainPanel, linePort, ports, messageBox);
-  if (!wasOpen && linePort.PortOpen()) stats.Opened(Time().NowMs());
+  if (!wasOpen && linePort.PortOpen()) {
+    stats.Opened(Time().NowMs());
+    statsAt_ = Time().NowMs() - kStatsEveryMs;  // the counts at once
+  }
   lost_.reset();
   ShowLineState();
 }
@@ -153,18 +162,40 @@ void MainForm::ShowLineState() {
   view.device = SelectedDevice(mainPanel, linePort);
   view.lost = lost_;
   view.probe = ports.outcomes;
-  if (note_ && now - noteAt_ <= kNoteMs) view.note = note_->text;
+  if (note_ && now - noteAt_ <= kNoteMs) view.note = note_;
+  if (hint_ && now - hintAt_ <= kNoteMs) view.hint = hint_;
+  std::vector<NotTaken> notTaken = settingsCheck.Outstanding();
+  notTaken.insert(notTaken.end(), factoryCheck.Outstanding().begin(), factoryCheck.Outstanding().end());
+  if (!notTaken.empty()) view.notTaken = NotTakenSentence(notTaken);
   const StatusLine line = LinkStatusLine(view, stats, now);
   mainPanel.SetText(kLinkStatus, line.text);
-  mainPanel.SetToolTip(kLinkStatus, view.note && !note_->tip.empty() ? note_->tip + "\n" + line.tip : line.tip);
-  mainPanel.SetText(kLinkStats, view.open ? LinkStatsText(stats, now) : std::string());
+  mainPanel.SetToolTip(kLinkStatus, line.tip);
+  mainPanel.SetState(kLinkStatus, kLinkState, LinkStateName(line.state));
+  mainPanel.SetState(kLinkStatus, kNotice, StatusNoticeName(line.notice));
+  // The counts of an open port; closed, the sentence has the whole status bar. They are written
+  // with the run data they count, or once a second when none come, so a healthy line repaints
+  // the window once a second, not once for the request and again for its answer.
+  mainPanel.SetVisible(kLinkStats, view.open);
+  if (view.open && (runDataThisTick_ || now - statsAt_ >= kStatsEveryMs)) {
+    mainPanel.SetText(kLinkStats, LinkStatsText(stats, now));
+    statsAt_ = now;
+  }
+  runDataThisTick_ = false;
   runDataFreshness.Check(mainPanel, now, true);
   factoryFreshness.Check(factoryPanel, now, factoryPanel.Visible(factory_window::kWindow) && !pending.Has(PollRequest::FactorySettings));
 }
 
+void MainForm::ShowBox(std::string_view box, std::string hint) {
+  hint_ = std::move(hint);
+  hintAt_ = Time().NowMs();
+  ShowLineState();
+  messageBox.Show(box);
+  hintAt_ = Time().NowMs();  // the explanation stays a while after the box is dismissed
+}
+
 void MainForm::Validate(std::string_view field) {
   const Range* range = RangeOfMainField(field);
-  if (range && !InRange(mainPanel.Text(field), *range)) messageBox.Show(kDataError);
+  if (range && !InRange(mainPanel.Text(field), *range)) ShowBox(kDataError, FieldAccepts(field));
 }
 
 // "发送设置": starts (or restarts from code 0) the walk that SendNextSetting does one frame at
@@ -172,7 +203,7 @@ void MainForm::Validate(std::string_view field) {
 void MainForm::OnSendSettings() {
   if (!linePort.PortOpen()) return;
   if (const auto refusal = CheckSetupStart(mainPanel, deviceAddress)) {
-    messageBox.Show(refusal->message);
+    ShowBox(refusal->message, refusal->field.empty() ? EmptySettingsHint(mainPanel) : FieldAccepts(refusal->field));
     // The field that cannot be sent gets the focus and a mark until the operator edits it.
     if (!refusal->field.empty()) {
       mainPanel.SetFlag(refusal->field, kInvalid, true);
@@ -183,6 +214,8 @@ void MainForm::OnSendSettings() {
   nextSettingCode = 0;
   pending.Add(PollRequest::Settings);
   settingsCheck.Start();
+  hint_.reset();
+  MarkNotTaken(mainPanel, settingsCheck, settingsMarked_, MainFieldTip);
 }
 
 void MainForm::SendNextSetting() {
@@ -196,9 +229,26 @@ void MainForm::SendNextSetting() {
   }
 }
 
-void MainForm::EditedByOperator(std::string_view field) { mainPanel.SetFlag(field, kInvalid, false); }
+void MainForm::EditedByOperator(std::string_view field) {
+  mainPanel.SetFlag(field, kInvalid, false);
+  settingsCheck.Edited(field);
+  MarkNotTaken(mainPanel, settingsCheck, settingsMarked_, MainFieldTip);
+}
 
-void MainForm::OnCopySettings() { CopySettings(mainPanel); }
+void MainForm::FactoryFieldEdited(std::string_view field) {
+  factoryPanel.SetFlag(field, kInvalid, false);
+  factoryCheck.Edited(field);
+  MarkNotTaken(factoryPanel, factoryCheck, factoryMarked_, FactoryFieldTip);
+}
+
+// "复制设置" as the original does it; what it overwrote is said in the status bar.
+void MainForm::OnCopySettings() {
+  if (std::string replaced = CopySettingsNoting(mainPanel); !replaced.empty()) {
+    hint_ = std::move(replaced);
+    hintAt_ = Time().NowMs();
+    ShowLineState();
+  }
+}
 
 // "发送地址" and "获取地址": one write or read on the next free command tick.
 void MainForm::OnSendAddress() {
@@ -213,7 +263,7 @@ void MainForm::OnReadAddress() {
 // operator has dismissed the message.
 void MainForm::OnNewAddressEdited() {
   if (AcceptedAddress(mainPanel.Text(kNewAddress))) return;
-  messageBox.Show(kDataError);
+  ShowBox(kDataError, FieldAccepts(kNewAddress));
   mainPanel.SetText(kNewAddress, "1");
 }
 
@@ -226,7 +276,8 @@ void MainForm::SendAddressWrite() {
 // here with the data-error message instead of being sent wrapped.
 void MainForm::OnSendSimTemperature() {
   if (!linePort.PortOpen()) return;
-  if (!SimTemperatureWrite(deviceAddress, mainPanel.Text(kSimTemperature))) return messageBox.Show(kDataError);
+  if (!SimTemperatureWrite(deviceAddress, mainPanel.Text(kSimTemperature)))
+    return ShowBox(kDataError, FieldAccepts(kSimTemperature));
   pending.Add(PollRequest::SimTemperature);
 }
 
@@ -252,7 +303,10 @@ void MainForm::SendNextFactorySetting() {
   factoryCheck.Finish();
 }
 
-void MainForm::FactoryTransmissionStarted() { factoryCheck.Start(); }
+void MainForm::FactoryTransmissionStarted() {
+  factoryCheck.Start();
+  MarkNotTaken(factoryPanel, factoryCheck, factoryMarked_, FactoryFieldTip);
+}
 
 void MainForm::FactoryWindowClosed() { factoryFreshness.Forget(factoryPanel); }
 
@@ -260,14 +314,41 @@ void MainForm::ShowRunData() {
   kestrova::ShowRunData(ring, mainPanel, runData);
   const std::int64_t now = Time().NowMs();
   runDataFreshness.Confirmed(mainPanel, now, Time().TimeOfDay());
-  if (auto result = settingsCheck.Compare(ring)) ShowWriteCheck(std::move(*result), now);
+  runDataThisTick_ = true;
+  if (auto result = settingsCheck.Compare(ring)) ShowWriteCheck(*result, now);
+  MarkNotTaken(mainPanel, settingsCheck, settingsMarked_, MainFieldTip);
   if (runDataShown) runDataShown(ring);
 }
 
-void MainForm::ShowWriteCheck(WriteCheckResult result, std::int64_t nowMs) {
+void MainForm::ShowWriteCheck(const WriteCheckResult& result, std::int64_t nowMs) {
   if (writeChecked) writeChecked(result);
-  note_ = std::move(result);
-  noteAt_ = nowMs;
+  if (result.matches) {
+    note_ = result.text;
+    noteAt_ = nowMs;
+  } else {
+    note_.reset();
+  }
+}
+
+void MainForm::MarkNotTaken(Panel& panel, const WriteCheck& check, std::vector<std::string>& marked,
+                            std::string (*tip)(std::string_view)) {
+  std::vector<std::string> now;
+  for (const NotTaken& value : check.Outstanding()) {
+    std::string text;
+    for (const NotTaken& same : check.Outstanding())
+      if (same.field == value.field) text += (text.empty() ? "" : "\n") + same.Difference();
+    if (std::find(now.begin(), now.end(), value.field) != now.end()) continue;
+    now.push_back(value.field);
+    panel.SetFlag(value.field, kNotTaken, true);
+    const std::string own = tip(value.field);
+    panel.SetToolTip(value.field, own.empty() ? text : text + "\n" + own);
+  }
+  for (const std::string& field : marked) {
+    if (std::find(now.begin(), now.end(), field) != now.end()) continue;
+    panel.SetFlag(field, kNotTaken, false);
+    panel.SetToolTip(field, tip(field));
+  }
+  marked = std::move(now);
 }
 
 void MainForm::ShowAddress() { deviceAddress = kestrova::ShowAddress(ring, mainPanel); }
@@ -277,7 +358,8 @@ void MainForm::ShowFactoryData() {
   kestrova::ShowFactoryData(ring, factoryPanel);
   const std::int64_t now = Time().NowMs();
   factoryFreshness.Confirmed(factoryPanel, now, Time().TimeOfDay());
-  if (auto result = factoryCheck.Compare(ring)) ShowWriteCheck(std::move(*result), now);
+  if (auto result = factoryCheck.Compare(ring)) ShowWriteCheck(*result, now);
+  MarkNotTaken(factoryPanel, factoryCheck, factoryMarked_, FactoryFieldTip);
   if (factoryDataShown) factoryDataShown(ring);
 }
 

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "link/clock.h"
 #include "link/link_statistics.h"
@@ -92,8 +94,10 @@ class MainForm final : public FrameSink {
   void OnNewAddressEdited();
   void OnSendSimTemperature();
   void OnOpenFactorySetup();  // "厂家设定"
-  // The operator edited an edit field: a mark that it could not be sent goes.
+  // The operator edited an edit field: a mark that it could not be sent, or was not taken, goes.
   void EditedByOperator(std::string_view field);
+  // The same for an edit field of the factory window.
+  void FactoryFieldEdited(std::string_view field);
 
   // The requests of the command tick, each sending at most one frame.
   void SendNextSetting();
@@ -118,7 +122,13 @@ class MainForm final : public FrameSink {
   void Poll();
   // The status bar and the stale marks, after every tick.
   void ShowLineState();
-  void ShowWriteCheck(WriteCheckResult result, std::int64_t nowMs);
+  void ShowWriteCheck(const WriteCheckResult& result, std::int64_t nowMs);
+  // The fields whose value the board has not taken carry kNotTaken and the difference in
+  // their tooltip; the marks of values since taken or edited go.
+  static void MarkNotTaken(Panel& panel, const WriteCheck& check, std::vector<std::string>& marked,
+                           std::string (*tip)(std::string_view));
+  // Explains the box about to be shown in the status bar, then shows it.
+  void ShowBox(std::string_view box, std::string hint);
   // Writes one request frame to the port (the only writer is the poll cycle).
   void Send(std::span<const std::uint8_t> frame);
   // Serves the command tick: the first request waiting.
@@ -127,8 +137,13 @@ class MainForm final : public FrameSink {
   const Clock* clock_;
   int probeTicks_ = 0;
   std::optional<std::string> lost_;  // "<device>（<reason>）" while closed after a loss
-  std::optional<WriteCheckResult> note_;
+  std::optional<std::string> note_;  // a write check that found everything taken
   std::int64_t noteAt_ = 0;
+  std::optional<std::string> hint_;  // the explanation of the last box
+  std::int64_t hintAt_ = 0;
+  std::vector<std::string> settingsMarked_, factoryMarked_;
+  bool runDataThisTick_ = false;  // run data were shown by this tick
+  std::int64_t statsAt_ = 0;      // when the counts were last written
 };
 
 }  // namespace kestrova

@@ -11,6 +11,8 @@ void LinkStatistics::Opened(std::int64_t nowMs) {
   openedAt_ = nowMs;
   lastSent_.reset();
   lastGood_.reset();
+  lastRunData_.reset();
+  lastBad_.reset();
   recent_.clear();
 }
 
@@ -34,6 +36,7 @@ void LinkStatistics::Received(const ReceiveRing& ring, int length, Piece piece, 
       break;
     case Piece::BadChecksum:
       ++checksumErrors_;
+      lastBad_ = nowMs;
       recent_.push_back(true);
       break;
     case Piece::Noise:

@@ -43,6 +43,8 @@ class LinkStatistics {
   // Last good response of any kind, and last good run-data response.
   std::optional<std::int64_t> LastGoodMs() const { return lastGood_; }
   std::optional<std::int64_t> LastRunDataMs() const { return lastRunData_; }
+  // Last answer that arrived whole but failed its checksum.
+  std::optional<std::int64_t> LastBadChecksumMs() const { return lastBad_; }
   // Of the last (up to 20) responses with a tested checksum: how many, and how many failed.
   int RecentResponses() const { return static_cast<int>(recent_.size()); }
   int RecentErrors() const;
@@ -54,7 +56,7 @@ class LinkStatistics {
 
   std::int64_t requests_ = 0, good_ = 0, checksumErrors_ = 0, discarded_ = 0;
   std::int64_t openedAt_ = 0;
-  std::optional<std::int64_t> lastSent_, lastGood_, lastRunData_;
+  std::optional<std::int64_t> lastSent_, lastGood_, lastRunData_, lastBad_;
   std::deque<bool> recent_;  // true: checksum error
   std::function<void(const LinkEvent&)> observer_;
 };

@@ -31,15 +31,42 @@ std::string ProbeTip(const std::vector<ProbeOutcome>& probe) {
   return tip;
 }
 
-std::string OpenLine(const LinkView& view, const LinkStatistics& stats, std::int64_t nowMs) {
-  const std::int64_t since = stats.LastGoodMs().value_or(stats.OpenedAtMs());
-  if (stats.Requests() > 0 && nowMs - since >= kNoReplyMs)
-    return "控制板无应答 " + Seconds(nowMs - since) + " 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”";
+// What to look at when answers arrive but fail their checksum: noise on the line.
+constexpr const char* kNoiseAdvice = "请检查终端电阻、屏蔽层接地和通信线缆";
+
+struct Line {
+  LinkState state;
+  std::string text;
+};
+
+Line OpenLine(const LinkView& view, const LinkStatistics& stats, std::int64_t nowMs) {
+  const std::int64_t sinceGood = stats.LastGoodMs().value_or(stats.OpenedAtMs());
+  if (stats.Requests() > 0 && nowMs - sinceGood >= kNoReplyMs) {
+    // Corrupted answers within the last few seconds: the board answers, the line spoils it.
+    const std::optional<std::int64_t> bad = stats.LastBadChecksumMs();
+    if (bad && nowMs - *bad < kNoReplyMs)
+      return {LinkState::Interference, "通信干扰：控制板的应答均校验错误，" + Seconds(nowMs - sinceGood) +
+                                           " 秒无正确应答：" + kNoiseAdvice};
+    const std::int64_t since = std::max(sinceGood, bad.value_or(sinceGood));
+    return {LinkState::NoReply, "控制板无应答 " + Seconds(nowMs - since) +
+                                    " 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”"};
+  }
   const int n = stats.RecentResponses(), k = stats.RecentErrors();
-  if (k * 10 > n) return "通信干扰：最近 " + std::to_string(n) + " 帧中 " + std::to_string(k) + " 帧校验错误";
-  if (view.note) return *view.note;
-  if (!stats.LastGoodMs()) return "等待控制板应答：" + view.device;
-  return "通信正常：" + view.device;
+  if (k * 10 > n)
+    return {LinkState::Interference, "通信干扰：最近 " + std::to_string(n) + " 帧中 " + std::to_string(k) +
+                                         " 帧校验错误：" + kNoiseAdvice};
+  if (!stats.LastGoodMs()) return {LinkState::Waiting, "等待控制板应答：" + view.device};
+  return {LinkState::Ok, "通信正常：" + view.device};
+}
+
+Line ClosedLine(const LinkView& view) {
+  if (view.lost) return {LinkState::Lost, std::string(kPortLost) + *view.lost};
+  if (!AnyDevice(view.probe)) return {LinkState::NoPort, "未发现串口：请插入 USB 转 RS-485/422 适配器"};
+  if (const ProbeOutcome* p = FirstWith(view.probe, PortFault::NoPermission))
+    return {LinkState::NoAccess, "无访问权限：" + p->device + "（请将当前用户加入 dialout 组后重新登录）"};
+  if (const ProbeOutcome* b = FirstWith(view.probe, PortFault::Busy))
+    return {LinkState::Busy, "被其他程序占用：" + b->device};
+  return {LinkState::Closed, "串口已关闭：" + view.device};
 }
 
 }  // namespace
@@ -61,22 +88,59 @@ std::string LostText(const std::string& device, PortFault fault) {
   return device + "（" + FaultReason(fault == PortFault::None ? PortFault::Lost : fault) + "）";
 }
 
-StatusLine LinkStatusLine(const LinkView& view, const LinkStatistics& stats, std::int64_t nowMs) {
-  StatusLine line{{}, ProbeTip(view.probe)};
-  if (view.open) {
-    line.text = OpenLine(view, stats, nowMs);
-  } else if (view.lost) {
-    line.text = std::string(kPortLost) + *view.lost;
-  } else if (!AnyDevice(view.probe)) {
-    line.text = "未发现串口：请插入 USB 转 RS-485/422 适配器";
-  } else if (const ProbeOutcome* p = FirstWith(view.probe, PortFault::NoPermission)) {
-    line.text = "无访问权限：" + p->device + "（请将当前用户加入 dialout 组后重新登录）";
-  } else if (const ProbeOutcome* b = FirstWith(view.probe, PortFault::Busy)) {
-    line.text = "被其他程序占用：" + b->device;
-  } else {
-    line.text = "串口已关闭：" + view.device;
+std::string_view LinkStateName(LinkState state) {
+  switch (state) {
+    case LinkState::Closed: return "closed";
+    case LinkState::Waiting: return "waiting";
+    case LinkState::Ok: return "ok";
+    case LinkState::NoReply: return "noReply";
+    case LinkState::Interference: return "interference";
+    case LinkState::Lost: return "lost";
+    case LinkState::NoPort: return "noPort";
+    case LinkState::NoAccess: return "noAccess";
+    case LinkState::Busy: return "busy";
   }
-  return line;
+  return "closed";
+}
+
+std::string_view StatusNoticeName(StatusNotice notice) {
+  switch (notice) {
+    case StatusNotice::None: return "";
+    case StatusNotice::Hint: return "hint";
+    case StatusNotice::NotTaken: return "notTaken";
+  }
+  return "";
+}
+
+// The line's own sentence gives way to an explanation of a box the operator just saw unless
+// the line has just failed, and, while the line is sound, to settings the board did not take
+// (they stay until resolved) and to a recent write check that found everything taken.
+StatusLine LinkStatusLine(const LinkView& view, const LinkStatistics& stats, std::int64_t nowMs) {
+  const Line line = view.open ? OpenLine(view, stats, nowMs) : ClosedLine(view);
+  const bool sound = line.state == LinkState::Ok || line.state == LinkState::Waiting;
+  const bool failing = line.state == LinkState::NoReply || line.state == LinkState::Interference ||
+                       line.state == LinkState::Lost;
+  StatusLine status{line.state, StatusNotice::None, line.text, {}};
+  if (view.hint && !failing) {
+    status.notice = StatusNotice::Hint;
+    status.text = *view.hint;
+  } else if (view.open && sound && view.notTaken) {
+    status.notice = StatusNotice::NotTaken;
+    status.text = *view.notTaken;
+  } else if (view.open && line.state == LinkState::Ok && view.note) {
+    status.text = *view.note;
+  }
+  status.tip = status.text;
+  if (status.text != line.text) status.tip += "\n" + line.text;
+  if (const std::string probe = ProbeTip(view.probe); !probe.empty()) status.tip += "\n" + probe;
+  return status;
+}
+
+std::string AgeText(std::int64_t ms) {
+  const std::int64_t s = std::max<std::int64_t>(ms, 0) / 1000;
+  if (s < 60) return std::to_string(s) + " 秒前";
+  if (s < 3600) return std::to_string(s / 60) + " 分钟前";
+  return std::to_string(s / 3600) + " 小时前";
 }
 
 std::string LinkStatsText(const LinkStatistics& stats, std::int64_t nowMs) {
@@ -84,8 +148,7 @@ std::string LinkStatsText(const LinkStatistics& stats, std::int64_t nowMs) {
                      "  校验错 " + std::to_string(stats.ChecksumErrors()) + "  丢弃 " +
                      std::to_string(stats.DiscardedBytes()) + " 字节  运行数据 ";
   if (const auto last = stats.LastRunDataMs()) {
-    const std::int64_t age = nowMs - *last;
-    text += std::to_string(age / 1000) + "." + std::to_string(age % 1000 / 100) + " 秒前";
+    text += AgeText(nowMs - *last);
   } else {
     text += "无";
   }

@@ -26,13 +26,20 @@ class Panel {
   virtual void SetToolTip(std::string_view name, std::string_view tip) = 0;
   // A marking drawn on a control without changing its value (kStale, kInvalid).
   virtual void SetFlag(std::string_view name, std::string_view flag, bool on) = 0;
+  // A named state drawn on a control (the status sentence's "linkState" = "noReply"); "" for none.
+  virtual void SetState(std::string_view name, std::string_view property, std::string_view value) = 0;
   // Puts the keyboard focus on the control, its window brought to the front.
   virtual void SetFocus(std::string_view name) = 0;
 };
 
-// Markings: a value the board has not confirmed for a while; a value that cannot be sent.
+// Markings: a value the board has not confirmed for a while; a value that cannot be sent; a
+// value sent that the board did not take.
 inline constexpr std::string_view kStale = "stale";
 inline constexpr std::string_view kInvalid = "invalid";
+inline constexpr std::string_view kNotTaken = "notTaken";
+// States of the status sentence: the line's, and what stands in its place.
+inline constexpr std::string_view kLinkState = "linkState";
+inline constexpr std::string_view kNotice = "notice";
 
 // Operator messages: text only, one OK button, no icon, the title "Kestrova_v20".
 class MessageBox {

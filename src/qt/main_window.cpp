@@ -7,6 +7,7 @@
 
 #include "qt/fonts.h"
 #include "qt/form_builder.h"
+#include "qt/status_labels.h"
 #include "qt/twips.h"
 #include "qt/text.h"
 
@@ -35,7 +36,20 @@ MainWindow::MainWindow(QWidget* parent)
       "QGroupBox { border: 1px solid #a0a0a0; border-radius: 2px; margin-top: 7px; }"
       "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 6px; padding: 0 2px; }"
       "QLineEdit[stale=\"true\"] { color: #a8a8a8; }"
-      "QLineEdit[invalid=\"true\"] { border: 2px solid #d02020; }"));
+      "QLineEdit[invalid=\"true\"] { border: 2px solid #d02020; }"
+      "QLineEdit[notTaken=\"true\"] { border: 2px solid #d08000; }"
+      // The status sentence in the colour of the line's state, a bar at its left for a glance:
+      // green when the board answers, amber for what needs a look, red when nothing gets through.
+      "QLabel#LinkStatus { border: 0px solid transparent; border-left: 5px solid transparent; padding-left: 3px; }"
+      "QLabel#LinkStatus[linkState=\"ok\"] { color: #16692b; border-left-color: #22a344; }"
+      "QLabel#LinkStatus[linkState=\"waiting\"], QLabel#LinkStatus[linkState=\"closed\"],"
+      " QLabel#LinkStatus[linkState=\"interference\"], QLabel#LinkStatus[linkState=\"busy\"]"
+      " { color: #8a5300; border-left-color: #e69a00; }"
+      "QLabel#LinkStatus[linkState=\"noReply\"], QLabel#LinkStatus[linkState=\"lost\"],"
+      " QLabel#LinkStatus[linkState=\"noPort\"], QLabel#LinkStatus[linkState=\"noAccess\"]"
+      " { color: #b3141e; border-left-color: #d9262e; }"
+      "QLabel#LinkStatus[notice=\"notTaken\"] { color: #8a5300; border-left-color: #e69a00; }"
+      "QLabel#LinkStatus[notice=\"hint\"] { color: palette(window-text); border-left-color: #3a78c9; }"));
 
   // The original form at its fixed size, with the status bar below it.
   form_ = new QWidget(this);
@@ -45,11 +59,15 @@ MainWindow::MainWindow(QWidget* parent)
 
   statusBar_ = new QStatusBar(this);
   statusBar_->setSizeGripEnabled(false);
-  auto* status = new QLabel(statusBar_);
+  // The status bar never widens the window: the sentence is elided to the room left, the
+  // counts sit in a place of fixed width at the right.
+  statusBar_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  auto* status = new ElidedLabel(statusBar_);
   status->setObjectName(ToQString(main_window::kLinkStatus));
-  status->setIndent(4);
+  status->setFrameShape(QFrame::StyledPanel);  // its border is the style sheet's colour bar
   statusBar_->addWidget(status, 1);
-  auto* stats = new QLabel(statusBar_);
+  auto* stats = new FixedWidthLabel(QStringLiteral("发送 00000  应答 00000  校验错 000  丢弃 0000 字节  运行数据 00 分钟前"),
+                                    statusBar_);
   stats->setObjectName(ToQString(main_window::kLinkStats));
   statusBar_->addPermanentWidget(stats);
 

@@ -18,6 +18,14 @@
 namespace kestrova {
 
 namespace {
+
+// Style sheets read dynamic properties only when the widget is polished again.
+void Restyle(QWidget& w) {
+  w.style()->unpolish(&w);
+  w.style()->polish(&w);
+  w.update();
+}
+
 }  // namespace
 
 QtPanel::QtPanel(QWidget& window) : window_(window) {
@@ -64,11 +72,12 @@ std::string QtPanel::Text(std::string_view name) const {
 void QtPanel::SetText(std::string_view name, std::string_view text) {
   QWidget* w = Find(name);
   if (!w) return;
+  // A text set again unchanged costs nothing: no layout, no repaint.
   const QString value = ToQString(text);
   if (auto* edit = qobject_cast<QLineEdit*>(w)) {
-    edit->setText(value);  // textEdited, the only signal the logic hears, is not raised
+    if (edit->text() != value) edit->setText(value);  // textEdited, the only signal the logic hears, is not raised
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
-    label->setText(value);
+    if (label->text() != value) label->setText(value);
   } else if (auto* toggle = qobject_cast<ToggleButton*>(w)) {
     toggle->SetCaption(value);
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -159,10 +168,17 @@ void QtPanel::SetFlag(std::string_view name, std::string_view flag, bool on) {
   const QByteArray property(flag.data(), static_cast<qsizetype>(flag.size()));
   if (w->property(property.constData()).toBool() == on) return;
   w->setProperty(property.constData(), on);
-  // Style sheets read dynamic properties only when the widget is polished again.
-  w->style()->unpolish(w);
-  w->style()->polish(w);
-  w->update();
+  Restyle(*w);
+}
+
+void QtPanel::SetState(std::string_view name, std::string_view property, std::string_view value) {
+  QWidget* w = Find(name);
+  if (!w) return;
+  const QByteArray key(property.data(), static_cast<qsizetype>(property.size()));
+  const QString text = ToQString(value);
+  if (w->property(key.constData()).toString() == text) return;
+  w->setProperty(key.constData(), text);
+  Restyle(*w);
 }
 
 void QtPanel::SetFocus(std::string_view name) {

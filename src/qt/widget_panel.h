@@ -30,6 +30,8 @@ class QtPanel final : public Panel {
   void SetToolTip(std::string_view name, std::string_view tip) override;
   // A dynamic property of that name (true/false) that the style sheet and the lamp draw.
   void SetFlag(std::string_view name, std::string_view flag, bool on) override;
+  // A dynamic property of that name holding the value, for the style sheet.
+  void SetState(std::string_view name, std::string_view property, std::string_view value) override;
   void SetFocus(std::string_view name) override;
 
   QWidget& Window() const { return window_; }

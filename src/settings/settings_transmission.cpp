@@ -39,7 +39,7 @@ bool SettingsWalkDone(int setupNo) { return setupNo > kLastSettingCode; }
 
 WrittenValue WrittenSetting(const Frame& write) {
   const SettingPair& pair = *PairForCode(write[3]);
-  return {std::string(pair.caption), RunDataOffset(pair), pair.width, {write[5], pair.width == 2 ? write[6] : std::uint8_t{0}},
+  return {std::string(pair.edit), std::string(pair.caption), RunDataOffset(pair), pair.width, {write[5], pair.width == 2 ? write[6] : std::uint8_t{0}},
           [&pair](std::uint8_t high, std::uint8_t low) { return ReadBackText(pair, high, low); }};
 }
 

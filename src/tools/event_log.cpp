@@ -55,7 +55,10 @@ void EventLog::LinkTick(std::int64_t wallMs, bool open, const LinkStatistics& st
   }
   const std::int64_t heard = stats.LastGoodMs().value_or(stats.OpenedAtMs());
   const bool silent = stats.Requests() > 0 && monoMs - heard > kNoReplyMs;
-  if (silent && !silent_) Add(wallMs, EventEntry::Kind::Link, "无应答");
+  // As the status bar tells them apart: answers that only fail their checksum are interference.
+  const auto bad = stats.LastBadChecksumMs();
+  const bool corrupted = bad && monoMs - *bad < kNoReplyMs;
+  if (silent && !silent_) Add(wallMs, EventEntry::Kind::Link, corrupted ? "通信干扰：应答均校验错误" : "无应答");
   if (!silent && silent_) Add(wallMs, EventEntry::Kind::Link, "通信恢复");
   silent_ = silent;
 }
@@ -65,15 +68,9 @@ void EventLog::PortLost(std::int64_t wallMs, const std::string& text) {
   lostTold_ = true;
 }
 
+// The check's own sentence, once: it already names every value not taken.
 void EventLog::WriteChecked(std::int64_t wallMs, const WriteCheckResult& result) {
-  std::string text = result.text;
-  if (!result.matches && !result.tip.empty()) {
-    std::string tip = result.tip;
-    for (char& c : tip)
-      if (c == '\n') c = ';';
-    text += "：" + tip;
-  }
-  Add(wallMs, EventEntry::Kind::Settings, std::move(text));
+  Add(wallMs, EventEntry::Kind::Settings, result.text);
 }
 
 std::string CsvField(std::string_view text) {

@@ -107,4 +107,21 @@ void Recorder::Stop() {
   file_ = nullptr;
 }
 
+std::optional<std::string> RecordingGap::Tick(std::int64_t wallMs, bool stopped, const std::string& why) {
+  if (!stopped || since_) return std::nullopt;
+  since_ = wallMs;
+  return "记录等待数据：" + why;
+}
+
+std::optional<std::string> RecordingGap::Row(std::int64_t wallMs) {
+  if (!since_) return std::nullopt;
+  const std::int64_t gap = (wallMs - *since_) / 1000;
+  since_.reset();
+  return "记录恢复：中断 " + std::to_string(gap) + " 秒";
+}
+
+std::string RecordingGap::Note(const std::string& file, std::int64_t rows) const {
+  return (since_ ? "记录等待数据：" : "记录中：") + file + "（" + std::to_string(rows) + " 行）";
+}
+
 }  // namespace kestrova

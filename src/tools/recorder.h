@@ -43,6 +43,24 @@ class Recorder {
   std::int64_t rows_ = 0;
 };
 
+// A recording whose data stop (the port closed or lost, the board silent) waits for them: the
+// note says so, the event log marks where the gap starts and how long it lasted once rows
+// come again.
+class RecordingGap {
+ public:
+  // Every poll tick while recording: whether data cannot come now, and why. The event-log
+  // sentence when a gap starts.
+  std::optional<std::string> Tick(std::int64_t wallMs, bool stopped, const std::string& why);
+  // A row was written: the event-log sentence when it ends a gap.
+  std::optional<std::string> Row(std::int64_t wallMs);
+  // "记录中：<file>（<n> 行）", or "记录等待数据：<file>（<n> 行）" in a gap.
+  std::string Note(const std::string& file, std::int64_t rows) const;
+  bool Waiting() const { return since_.has_value(); }
+
+ private:
+  std::optional<std::int64_t> since_;
+};
+
 // The reason for a failed file operation, from its errno value.
 std::string FileErrorText(int error);
 

@@ -31,6 +31,7 @@ class FakePanel : public Panel {
   std::map<std::string, bool, std::less<>> visible;
   std::map<std::string, std::string, std::less<>> tips;
   std::set<std::pair<std::string, std::string>> flags;  // (control, flag) set on
+  std::map<std::pair<std::string, std::string>, std::string> states;  // (control, property) -> value
   std::string focus;
 
   std::string Text(std::string_view name) const override { return Get(texts, name, std::string()); }
@@ -43,7 +44,14 @@ class FakePanel : public Panel {
   void SetVisible(std::string_view name, bool on) override { visible[Known(name)] = on; }
   void SetToolTip(std::string_view name, std::string_view tip) override { tips[Known(name)] = tip; }
   void SetFlag(std::string_view name, std::string_view flag, bool on) override;
+  void SetState(std::string_view name, std::string_view property, std::string_view value) override {
+    states[{Known(name), std::string(property)}] = value;
+  }
   void SetFocus(std::string_view name) override { focus = Known(name); }
+  std::string State(std::string_view name, std::string_view property) const {
+    auto it = states.find({Known(name), std::string(property)});
+    return it == states.end() ? std::string() : it->second;
+  }
   bool Flag(std::string_view name, std::string_view flag) const { return flags.count({Known(name), std::string(flag)}) > 0; }
 
  private:

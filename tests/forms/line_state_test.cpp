@@ -4,6 +4,7 @@
 
 #include "factory/factory_fixture.h"
 #include "forms/factory_forms.h"
+#include "link/link_status.h"
 
 namespace kestrova::testing {
 namespace {
@@ -31,20 +32,31 @@ struct Line : FactoryFixture {
     Run(1);
   }
   std::string Status() const { return main.Text("LinkStatus"); }
+  std::string State() const { return main.State("LinkStatus", kLinkState); }
+  std::string Notice() const { return main.State("LinkStatus", kNotice); }
 };
 
+const Frame kBadChecksum = [] {
+  Frame f = kRunData;
+  f.back() ^= 0xFF;
+  return f;
+}();
+
 TEST(LineState, ClosedPortSaysWhyNothingCanBeOpened) {
-  const std::tuple<std::set<int>, PortFault, const char*> cases[] = {
-      {{}, PortFault::Missing, "未发现串口：请插入 USB 转 RS-485/422 适配器"},
-      {{}, PortFault::NoPermission, "无访问权限：/dev/ttyUSB0（请将当前用户加入 dialout 组后重新登录）"},
-      {{}, PortFault::Busy, "被其他程序占用：/dev/ttyUSB0"},
-      {{1}, PortFault::Missing, "串口已关闭：/dev/ttyUSB0"}};
-  for (const auto& [available, fault, status] : cases) {
+  const std::tuple<std::set<int>, PortFault, const char*, const char*> cases[] = {
+      {{}, PortFault::Missing, "未发现串口：请插入 USB 转 RS-485/422 适配器", "noPort"},
+      {{}, PortFault::NoPermission, "无访问权限：/dev/ttyUSB0（请将当前用户加入 dialout 组后重新登录）", "noAccess"},
+      {{}, PortFault::Busy, "被其他程序占用：/dev/ttyUSB0", "busy"},
+      {{1}, PortFault::Missing, "串口已关闭：/dev/ttyUSB0", "closed"}};
+  for (const auto& [available, fault, status, state] : cases) {
     Line c;
     c.port.available = available;
     c.port.failFault[1] = fault;
     c.Run(1);
     EXPECT_EQ(c.Status(), status);
+    EXPECT_EQ(c.State(), state);
+    EXPECT_EQ(c.main.tips["LinkStatus"].rfind(status, 0), 0u) << "the whole sentence leads the tooltip";
+    EXPECT_FALSE(c.main.Visible("LinkStats")) << "no counts without an open port";
     EXPECT_EQ(c.main.tips["LinkStatus"].find("COM1 /dev/ttyUSB0：无访问权限") != std::string::npos,
               fault == PortFault::NoPermission);
   }
@@ -55,13 +67,47 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
   c.OpenPort();
   c.Run(11);
   EXPECT_EQ(c.Status(), "等待控制板应答：/dev/ttyUSB0");
+  EXPECT_EQ(c.State(), "waiting");
   c.Run(1);  // 3 s of requests without an answer
   EXPECT_EQ(c.Status(), "控制板无应答 3 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”");
+  EXPECT_EQ(c.State(), "noReply");
   c.Answer(kRunData);
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");
-  EXPECT_EQ(c.main.Text("LinkStats"), "发送 6  应答 1  校验错 0  丢弃 0 字节  运行数据 0.0 秒前");
-  c.Run(5);
-  EXPECT_TRUE(c.main.Text("LinkStats").ends_with("运行数据 1.2 秒前")) << c.main.Text("LinkStats");
+  EXPECT_EQ(c.State(), "ok");
+  EXPECT_EQ(c.main.Text("LinkStats"), "发送 6  应答 1  校验错 0  丢弃 0 字节  运行数据 0 秒前");
+  EXPECT_TRUE(c.main.Visible("LinkStats"));
+  c.Run(3);
+  EXPECT_EQ(c.main.Text("LinkStats"), "发送 6  应答 1  校验错 0  丢弃 0 字节  运行数据 0 秒前")
+      << "the counts are written with the run data, or once a second";
+  c.Run(1);
+  EXPECT_EQ(c.main.Text("LinkStats"), "发送 8  应答 1  校验错 0  丢弃 0 字节  运行数据 1 秒前");
+}
+
+TEST(LineState, AgeOfTheRunDataInSecondsThenMinutesThenHours) {
+  EXPECT_EQ(AgeText(999), "0 秒前");
+  EXPECT_EQ(AgeText(59'999), "59 秒前");
+  EXPECT_EQ(AgeText(60'000), "1 分钟前");
+  EXPECT_EQ(AgeText(3'599'999), "59 分钟前");
+  EXPECT_EQ(AgeText(7'200'000), "2 小时前");
+}
+
+// Answers that arrive but fail their checksum are interference, never "no reply": the board is
+// there, the line spoils what it says. Once nothing comes back at all, it is no reply.
+TEST(LineState, OnlyCorruptedAnswersAreInterferenceUntilTheyStop) {
+  Line c;
+  c.OpenPort();
+  for (int i = 0; i < 6; ++i) {
+    c.port.Feed(kBadChecksum);
+    c.Run(4);
+    EXPECT_EQ(c.Status().find("无应答"), std::string::npos) << c.Status();
+  }
+  EXPECT_EQ(c.Status(), "通信干扰：控制板的应答均校验错误，6 秒无正确应答：请检查终端电阻、屏蔽层接地和通信线缆");
+  EXPECT_EQ(c.State(), "interference");
+  c.Run(8);
+  EXPECT_EQ(c.State(), "interference") << "the last corrupted answer came under 3 s ago";
+  c.Run(1);
+  EXPECT_EQ(c.Status(), "控制板无应答 3 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”");
+  EXPECT_EQ(c.State(), "noReply");
 }
 
 TEST(LineState, AnswersForAnotherAddressCountAsNoReplyAndDiscardedBytes) {
@@ -79,10 +125,10 @@ TEST(LineState, AnswersForAnotherAddressCountAsNoReplyAndDiscardedBytes) {
 TEST(LineState, MoreThanOneBadChecksumInTenIsInterference) {
   Line c;
   c.OpenPort();
-  Frame bad = kRunData;
-  bad.back() ^= 0xFF;
+  const Frame& bad = kBadChecksum;
   for (int i = 0; i < 9; ++i) c.Answer(i == 1 ? bad : kRunData);
-  EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 1 帧校验错误");
+  EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 1 帧校验错误：请检查终端电阻、屏蔽层接地和通信线缆");
+  EXPECT_EQ(c.State(), "interference");
   c.Answer(kRunData);
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 1 in 10 is not more
   c.Answer(bad);
@@ -166,6 +212,90 @@ TEST(LineState, WriteCheckComparesTheNextRunDataWithWhatWasSent) {
   }
 }
 
+// A value the board did not take stays marked on its field and in the status bar, however long
+// the board keeps reporting the old value, until the board reports the sent value, the field is
+// edited, or a new send starts; the line's own faults still come first.
+TEST(LineState, AValueNotTakenStaysMarkedUntilTakenEditedOrSentAgain) {
+  const std::string notTaken = "设置未生效：高温报警 写入 50，读回 45";
+  for (const char* ending : {"taken", "edited", "sent again"}) {
+    Line c;
+    std::vector<WriteCheckResult> told;
+    c.form.writeChecked = [&told](const WriteCheckResult& r) { told.push_back(r); };
+    c.OpenPort();
+    c.Answer(kRunData);
+    c.form.OnCopySettings();
+    c.main.SetText("S_TempMax_Text", "50");
+    c.form.OnSendSettings();
+    for (int i = 0; i < 40; ++i) c.Answer(kRunData);  // 40 s of reports still saying 45
+    EXPECT_EQ(c.Status(), notTaken) << ending;
+    EXPECT_EQ(c.State(), "ok");
+    EXPECT_EQ(c.Notice(), "notTaken");
+    EXPECT_TRUE(c.main.Flag("S_TempMax_Text", kNotTaken));
+    EXPECT_EQ(c.main.tips["S_TempMax_Text"].rfind("写入 50，读回 45\n高温报警（°C），30…80", 0), 0u) << c.main.tips["S_TempMax_Text"];
+    ASSERT_EQ(told.size(), 1u) << "one verdict per transmission";
+    EXPECT_EQ(told[0].text, notTaken);
+    EXPECT_FALSE(c.main.Flag("S_TECcoolStart_Text", kNotTaken));
+
+    c.Run(13);  // the board falls silent: that comes first, the mark stays
+    EXPECT_EQ(c.State(), "noReply");
+    EXPECT_EQ(c.Notice(), "");
+    EXPECT_TRUE(c.main.Flag("S_TempMax_Text", kNotTaken));
+
+    if (std::string(ending) == "taken") {
+      c.Answer(Resealed(kRunData, {{17, 90}}));
+    } else if (std::string(ending) == "edited") {
+      c.main.SetText("S_TempMax_Text", "55");
+      c.form.EditedByOperator("S_TempMax_Text");
+      c.Answer(kRunData);
+    } else {
+      c.form.OnSendSettings();
+      c.Answer(kRunData);
+    }
+    EXPECT_FALSE(c.main.Flag("S_TempMax_Text", kNotTaken)) << ending;
+    EXPECT_EQ(c.main.tips["S_TempMax_Text"], "高温报警（°C），30…80；与读回值不同时由“发送设置”写入");
+    EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0") << ending;
+    EXPECT_EQ(c.Notice(), "");
+  }
+}
+
+// The original's bare boxes keep their texts; the status bar says which field and what it takes.
+TEST(LineState, BoxesAreExplainedInTheStatusBar) {
+  Line c;
+  c.OpenPort();
+  c.form.OnSendSettings();  // nothing typed, nothing from the board yet
+  EXPECT_EQ(c.box.shown.back(), "无数据！");
+  EXPECT_EQ(c.Status().rfind("未填写：制冷开启温度、制冷停止温度、", 0), 0u) << c.Status();
+  EXPECT_TRUE(c.Status().ends_with("；收到控制板的运行数据后，按“复制设置”从读回值填入")) << c.Status();
+
+  c.main.SetText("S_TempMax_Text", "90");
+  c.form.Validate("S_TempMax_Text");
+  EXPECT_EQ(c.box.shown.back(), "数据错误！");
+  EXPECT_EQ(c.Status(), "高温报警：30…80 °C");
+  EXPECT_EQ(c.Notice(), "hint");
+  c.main.SetText("S_IntFanPulse_Text", "4");
+  c.form.Validate("S_IntFanPulse_Text");
+  EXPECT_EQ(c.Status(), "内风机每转脉冲：2…3 的整数");
+  c.Run(13);
+  EXPECT_EQ(c.State(), "noReply") << "a line that fails meanwhile comes first";
+  EXPECT_EQ(c.Notice(), "");
+  c.Run(28);
+  EXPECT_EQ(c.Notice(), "") << "an explanation goes after 10 s";
+
+  c.Answer(kRunData);
+  c.main.SetText("S_TempMax_Text", "50");
+  c.form.OnSendSettings();
+  EXPECT_TRUE(c.Status().ends_with("；按“复制设置”从控制板读回值填入")) << c.Status();
+  EXPECT_EQ(c.Status().find("高温报警"), std::string::npos) << "a filled field is not named";
+  c.form.OnCopySettings();
+  EXPECT_EQ(c.Status(), "复制设置：读回值替换了 内风机每转脉冲 4→2、高温报警 50→45");
+  c.form.OnCopySettings();
+  for (int i = 0; i < 11; ++i) c.Answer(kRunData), c.Run(3);
+  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0") << "a copy that replaced nothing says nothing";
+  c.main.SetText("SetupT_Text", "100");
+  c.form.OnSendSimTemperature();
+  EXPECT_EQ(c.Status(), "模拟温度：-40…80 °C");
+}
+
 // The factory transmission is checked against the next factory data, down to its last setting
 // (code 27, the venting interval, the report's last parameter byte).
 TEST(LineState, WriteCheckComparesTheNextFactoryDataWithWhatWasSent) {
@@ -199,6 +329,7 @@ TEST(LineState, AValueThatCannotBeSentIsMarkedAndFocusedUntilEdited) {
   EXPECT_EQ(c.box.shown, std::vector<std::string>{"数据错误！"});
   EXPECT_EQ(c.main.focus, "S_IntFanLowS_Text");
   EXPECT_TRUE(c.main.Flag("S_IntFanLowS_Text", kInvalid));
+  EXPECT_EQ(c.Status(), "内风机低速转速：600…5500 r/min");
   c.form.EditedByOperator("S_IntFanLowS_Text");
   EXPECT_FALSE(c.main.Flag("S_IntFanLowS_Text", kInvalid));
 

@@ -3,6 +3,7 @@
 // series per unbroken stretch of a line.
 #include <QApplication>
 #include <QChart>
+#include <QAbstractAxis>
 #include <QChartView>
 #include <QDateTime>
 #include <QDir>
@@ -11,6 +12,8 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <map>
+#include <set>
 #include <sys/resource.h>
 
 #include "protocol/frames.h"
@@ -123,6 +126,34 @@ TEST(TrendWindow, OneSeriesPerUnbrokenStretch) {
   }
   EXPECT_EQ(inner.size(), 3u);  // before the open sensor, between, after the short
   EXPECT_EQ(control.size(), 1u);
+}
+
+// °C, A, V and r/min each on an axis of their own, so a 3 A current is not a flat line under
+// 60 °C; two lines of one axis differ in their dash, so equal values do not hide one another.
+TEST(TrendWindow, EachQuantityOnTheAxisOfItsUnitAndLinesOfOneAxisToldApart) {
+  TrendStore store;
+  TrendWindow window(store);
+  std::map<QString, std::set<int>> dashesByAxis;
+  int lines = 0;
+  for (QAbstractSeries* s : window.findChild<QChartView*>(QStringLiteral("TrendChart"))->chart()->series()) {
+    auto* line = qobject_cast<QLineSeries*>(s);
+    if (!line) continue;
+    ++lines;
+    const QString unit = line->name().section(QLatin1Char('('), 1).chopped(1);
+    QString axis;
+    for (QAbstractAxis* a : line->attachedAxes())
+      if (a->orientation() == Qt::Vertical) axis = a->titleText();
+    EXPECT_EQ(axis, unit) << line->name().toStdString();
+    EXPECT_TRUE(dashesByAxis[axis].insert(static_cast<int>(line->pen().style())).second)
+        << line->name().toStdString() << " has the dash of another line of its axis";
+  }
+  EXPECT_EQ(lines, kTrendQuantities);
+  EXPECT_EQ(dashesByAxis.size(), 4u);
+
+  const QList<QPointF> markers{{1000, 0}, {5000, 0}, {9000, 0}};
+  EXPECT_EQ(NearestMarker(markers, 5600.4), 1);
+  EXPECT_EQ(NearestMarker(markers, 8000), 2);
+  EXPECT_EQ(NearestMarker({}, 8000), -1);
 }
 
 }  // namespace

@@ -202,14 +202,13 @@ TEST(EventLog, LinkEventsWriteChecksAndCsv) {
   stats.Opened(3500);
   log.LinkTick(600, true, stats, 3500);
   log.LinkTick(700, false, stats, 3600);
-  log.WriteChecked(800, {false, "设置未生效：高温报警 写入 50，读回 45", "高温报警 写入 50，读回 45\n低温报警 写入 1，读回 0"});
+  log.WriteChecked(800, {false, "设置未生效：高温报警 写入 50，读回 45；低温报警 写入 1，读回 0", {}});
 
   std::vector<std::string> texts;
   for (std::size_t i = 0; i < log.Size(); ++i) texts.push_back(log.At(i).text);
   EXPECT_EQ(texts, (std::vector<std::string>{"串口已打开", "无应答", "校验错 2 帧", "通信恢复",
                                              "串口已断开：/dev/ttyUSB0（串口已断开）", "串口已打开", "串口已关闭",
-                                             "设置未生效：高温报警 写入 50，读回 45：高温报警 写入 50，读回 45;"
-                                             "低温报警 写入 1，读回 0"}));
+                                             "设置未生效：高温报警 写入 50，读回 45；低温报警 写入 1，读回 0"}));
   const std::string csv = log.Csv();
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "时间,类别,事件");
   EXPECT_NE(csv.find(",通信,串口已打开\r\n"), std::string::npos);
@@ -265,6 +264,22 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
   std::remove(path.c_str());
   EXPECT_EQ(removed.Row(0, main), "记录已停止：记录文件已被删除或移走");
   EXPECT_FALSE(removed.Active());
+}
+
+// While no data can come the note says the recording waits; the event log marks the gap once
+// at its start and once, with its length, when rows come again.
+TEST(Recording, AGapInTheDataIsSaidAndMarked) {
+  RecordingGap gap;
+  EXPECT_EQ(gap.Note("rec-test.csv", 33), "记录中：rec-test.csv（33 行）");
+  EXPECT_EQ(gap.Tick(1000, false, "串口未打开"), std::nullopt);
+  EXPECT_EQ(gap.Row(1500), std::nullopt) << "no gap, nothing to mark";
+  EXPECT_EQ(gap.Tick(2000, true, "串口未打开"), "记录等待数据：串口未打开");
+  EXPECT_EQ(gap.Tick(2250, true, "串口未打开"), std::nullopt) << "marked once";
+  EXPECT_EQ(gap.Note("rec-test.csv", 33), "记录等待数据：rec-test.csv（33 行）");
+  EXPECT_EQ(gap.Tick(40000, false, ""), std::nullopt);
+  EXPECT_TRUE(gap.Waiting()) << "until a row comes";
+  EXPECT_EQ(gap.Row(41999), "记录恢复：中断 39 秒");
+  EXPECT_EQ(gap.Note("rec-test.csv", 34), "记录中：rec-test.csv（34 行）");
 }
 
 TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {

@@ -23,7 +23,22 @@ const QColor kColours[kTrendQuantities] = {QColor(0xd0, 0x30, 0x30), QColor(0x20
                                            QColor(0x10, 0x90, 0x40), QColor(0x80, 0x30, 0xb0), QColor(0x40, 0x40, 0x40),
                                            QColor(0x10, 0xa0, 0xb0)};
 const char* const kUnits[kTrendQuantities] = {"°C", "°C", "°C", "A", "V", "r/min", "r/min"};
-bool OnRightAxis(int q) { return q == kInnerFan || q == kOuterFan; }
+// Lines that share an axis and may lie on one another (two equal temperatures, two fans at one
+// speed) differ in their dash.
+const Qt::PenStyle kDashes[kTrendQuantities] = {Qt::SolidLine, Qt::DashLine,  Qt::DotLine, Qt::SolidLine,
+                                                Qt::SolidLine, Qt::SolidLine, Qt::DashLine};
+enum Axis { kCelsius, kAmperes, kVolts, kRpm };
+Axis AxisOf(int q) {
+  switch (q) {
+    case kModuleCurrent: return kAmperes;
+    case kDcVoltage: return kVolts;
+    case kInnerFan:
+    case kOuterFan: return kRpm;
+    default: return kCelsius;
+  }
+}
+// Each axis moves in steps of its own size, so it is laid out again only when the values cross one.
+constexpr double kSteps[] = {5, 1, 10, 500};
 
 // A new range makes the chart lay its axis out again; the same range is left alone.
 void SetRange(QValueAxis& axis, double min, double max) {
@@ -31,6 +46,13 @@ void SetRange(QValueAxis& axis, double min, double max) {
 }
 
 }  // namespace
+
+qsizetype NearestMarker(const QList<QPointF>& points, qreal x) {
+  qsizetype nearest = -1;
+  for (qsizetype i = 0; i < points.size(); ++i)
+    if (nearest < 0 || std::abs(points[i].x() - x) < std::abs(points[nearest].x() - x)) nearest = i;
+  return nearest;
+}
 
 void TrendView::wheelEvent(QWheelEvent* event) {
   const qreal factor = event->angleDelta().y() > 0 ? 0.8 : 1.25;
@@ -96,17 +118,17 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   time_ = new QDateTimeAxis;
   time_->setFormat(QStringLiteral("HH:mm:ss"));
   time_->setTickCount(7);
-  left_ = new QValueAxis;
-  left_->setTitleText(QStringLiteral("°C / A / V"));
-  left_->setLabelFormat(QStringLiteral("%g"));
-  right_ = new QValueAxis;
-  right_->setTitleText(QStringLiteral("r/min"));
-  right_->setLabelFormat(QStringLiteral("%g"));
   chart_->addAxis(time_, Qt::AlignBottom);
-  chart_->addAxis(left_, Qt::AlignLeft);
-  chart_->addAxis(right_, Qt::AlignRight);
+  const char* const titles[] = {"°C", "A", "V", "r/min"};
+  for (int a = 0; a < 4; ++a) {
+    axes_[a] = new QValueAxis;
+    axes_[a]->setTitleText(QString::fromUtf8(titles[a]));
+    axes_[a]->setLabelFormat(QStringLiteral("%g"));
+    axes_[a]->setGridLineVisible(a == kCelsius);
+    chart_->addAxis(axes_[a], a == kCelsius || a == kAmperes ? Qt::AlignLeft : Qt::AlignRight);
+  }
   // Hairline pens: drawn directly rather than stroked as outlines.
-  for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{time_, left_, right_}) {
+  for (QAbstractAxis* axis : std::initializer_list<QAbstractAxis*>{time_, axes_[0], axes_[1], axes_[2], axes_[3]}) {
     QPen grid = axis->gridLinePen();
     grid.setWidth(0);
     axis->setGridLinePen(grid);
@@ -114,7 +136,6 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
     line.setWidth(0);
     axis->setLinePen(line);
   }
-  right_->setGridLineVisible(false);
   for (int q = 0; q < kTrendQuantities; ++q) Segment(q, 0);
 
   alarms_ = new QScatterSeries;
@@ -129,16 +150,17 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   for (QScatterSeries* s : {alarms_, states_}) {
     chart_->addSeries(s);
     s->attachAxis(time_);
-    s->attachAxis(left_);
+    s->attachAxis(axes_[kCelsius]);
   }
   auto tip = [this](QScatterSeries* s, const std::vector<QString>& texts) {
-    connect(s, &QScatterSeries::hovered, this, [s, &texts](const QPointF& p, bool on) {
-      if (!on) return QToolTip::hideText();
-      const auto points = s->points();
-      for (qsizetype i = 0; i < points.size() && i < static_cast<qsizetype>(texts.size()); ++i)
-        if (std::abs(points[i].x() - p.x()) < 1)
-          return QToolTip::showText(QCursor::pos(), QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(p.x()))
-                                                            .toString(QStringLiteral("HH:mm:ss ")) + texts[i]);
+    // The hovered position comes back from the pixels: the marker nearest in time is meant.
+    connect(s, &QScatterSeries::hovered, this, [this, s, &texts](const QPointF& p, bool on) {
+      const qsizetype i = on ? NearestMarker(s->points(), p.x()) : -1;
+      if (i < 0 || i >= static_cast<qsizetype>(texts.size())) return QToolTip::hideText();
+      const qint64 at = static_cast<qint64>(s->points()[i].x());
+      QToolTip::showText(QCursor::pos(),
+                         QDateTime::fromMSecsSinceEpoch(at).toString(QStringLiteral("HH:mm:ss ")) + texts[static_cast<std::size_t>(i)],
+                         view_);
     });
   };
   tip(alarms_, alarmTexts_);
@@ -189,10 +211,10 @@ QLineSeries* TrendWindow::Segment(int q, std::size_t n) {
     auto* s = new QLineSeries;
     s->setName(QStringLiteral("%1(%2)").arg(QString::fromUtf8(TrendCaptions()[static_cast<std::size_t>(q)]),
                                            QString::fromUtf8(kUnits[q])));
-    s->setPen(QPen(kColours[q], 0));
+    s->setPen(QPen(kColours[q], 0, kDashes[q]));
     chart_->addSeries(s);
     s->attachAxis(time_);
-    s->attachAxis(OnRightAxis(q) ? right_ : left_);
+    s->attachAxis(axes_[AxisOf(q)]);
     // Only the first piece of each quantity has an entry in the legend.
     if (!list.empty())
       for (QLegendMarker* m : chart_->legend()->markers(s)) m->setVisible(false);
@@ -220,7 +242,9 @@ void TrendWindow::Refresh() {
   const std::vector<TrendPoint> points = store_.Points(from);
   const int columns = std::max(100, static_cast<int>(chart_->plotArea().width()));
 
-  double low = 1e9, high = -1e9, fastest = 0;
+  std::array<double, 4> low, high;
+  low.fill(1e9);
+  high.fill(-1e9);
   for (int q = 0; q < kTrendQuantities; ++q) {
     // One series per unbroken stretch; the pool keeps the series, each refresh replaces their points.
     const std::vector<TrendStretch> line = TrendLine(points, q, from, end, columns);
@@ -230,24 +254,28 @@ void TrendWindow::Refresh() {
       stretch.reserve(static_cast<qsizetype>(line[n].size()));
       for (const auto& [atMs, v] : line[n]) {
         stretch.append(QPointF(static_cast<qreal>(atMs), v));
-        if (OnRightAxis(q)) fastest = std::max<double>(fastest, v);
-        else low = std::min<double>(low, v), high = std::max<double>(high, v);
+        low[AxisOf(q)] = std::min<double>(low[AxisOf(q)], v);
+        high[AxisOf(q)] = std::max<double>(high[AxisOf(q)], v);
       }
       Segment(q, n)->replace(stretch);
     }
     for (std::size_t n = line.size(); n < pool.size(); ++n)
       if (pool[n]->count() > 0) pool[n]->clear();
   }
-  if (low > high) low = 0, high = 60;
-  // In steps of 5 (and 500 r/min): the axes are laid out again only when the values cross a step.
-  const double pad = std::max(1.0, (high - low) * 0.08);
-  SetRange(*left_, std::floor((low - pad) / 5) * 5, std::ceil((high + pad * 2) / 5) * 5);
-  SetRange(*right_, 0, std::max(1000.0, std::ceil(fastest * 1.15 / 500) * 500));
+  for (int a = 0; a < 4; ++a) {
+    const double step = kSteps[a];
+    if (low[a] > high[a]) low[a] = 0, high[a] = step * 4;
+    // Current, voltage and speed from zero; temperatures around their values, room above for markers.
+    const double pad = std::max(step / 5, (high[a] - low[a]) * 0.08);
+    const double bottom = a == kCelsius ? std::floor((low[a] - pad) / step) * step : 0;
+    SetRange(*axes_[a], bottom, std::max(bottom + step, std::ceil((high[a] + pad * 2) / step) * step));
+  }
 
   QList<QPointF> alarmPoints, statePoints;
   alarmTexts_.clear();
   stateTexts_.clear();
-  const double markerY = left_->max() - (left_->max() - left_->min()) * 0.03;
+  const QValueAxis& celsius = *axes_[kCelsius];
+  const double markerY = celsius.max() - (celsius.max() - celsius.min()) * 0.03;
   for (const TrendMarker& m : store_.Markers()) {
     if (m.atMs < from) continue;
     (m.alarm ? alarmPoints : statePoints).append(QPointF(static_cast<qreal>(m.atMs), markerY));

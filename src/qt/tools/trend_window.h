@@ -1,6 +1,7 @@
 #pragma once
-// "趋势图" (Trend_Form): inner, outer and control temperature, module current and DC voltage
-// (left axis) and the two fan speeds (right axis) against time; the last 10 minutes, 1 hour or
+// "趋势图" (Trend_Form): inner, outer and control temperature on a °C axis, module current on
+// an A axis (left), DC voltage on a V axis and the two fan speeds on an r/min axis (right)
+// against time; lines of one axis told apart by their dash; the last 10 minutes, 1 hour or
 // 24 hours; zoom with the wheel or by dragging a span, pan with the right button or the arrow
 // keys; alarm and work-state changes as markers. A sensor open or short leaves a gap.
 #include <QChartView>
@@ -38,6 +39,9 @@ class TrendView final : public QChartView {
   QPointF last_;
 };
 
+// The index of the marker nearest in time to x among points, or -1 for none.
+qsizetype NearestMarker(const QList<QPointF>& points, qreal x);
+
 class TrendWindow final : public QWidget {
   Q_OBJECT
  public:
@@ -64,8 +68,8 @@ class TrendWindow final : public QWidget {
   TrendView* view_;
   QComboBox* range_;
   QDateTimeAxis* time_;
-  QValueAxis* left_;
-  QValueAxis* right_;
+  // The value axes: °C, A, V, r/min.
+  std::array<QValueAxis*, 4> axes_;
   std::array<std::vector<QLineSeries*>, kTrendQuantities> segments_;
   QScatterSeries* alarms_;
   QScatterSeries* states_;
