@@ -13,6 +13,7 @@
 #include "settings/setting_pairs.h"
 #include "settings/settings_transmission.h"
 #include "values/range.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -58,7 +59,7 @@ void MainForm::OnStart() {
   runData.fanSpeed.nextSlot = 0;
   pending.Add(PollRequest::BoardInfo);
   // The link starts closed; the caption is its state.
-  mainPanel.SetText(kPortToggle, kOpenPortCaption);
+  mainPanel.SetText(kPortToggle, Tr("PortSelection", kOpenPortCaption.data()));
   for (const Control& c : kAll)
     if (const std::string tip = MainFieldTip(c); !tip.empty()) mainPanel.SetToolTip(c, tip);
   for (const Control& c : factory_window::kAll)
@@ -164,7 +165,7 @@ void MainForm::ShowLineState() {
 
 void MainForm::Validate(std::string_view field) {
   const Range* range = RangeOfMainField(field);
-  if (range && !InRange(mainPanel.Text(field), *range)) messageBox.Show(kDataError);
+  if (range && !InRange(mainPanel.Text(field), *range)) messageBox.Show(Tr("Messages", kDataError.data()));
 }
 
 // "发送设置": starts (or restarts from code 0) the walk that SendNextSetting does one frame at
@@ -172,7 +173,7 @@ void MainForm::Validate(std::string_view field) {
 void MainForm::OnSendSettings() {
   if (!linePort.PortOpen()) return;
   if (const auto refusal = CheckSetupStart(mainPanel, deviceAddress)) {
-    messageBox.Show(refusal->message);
+    messageBox.Show(Tr("Messages", std::string(refusal->message).c_str()));
     // The field that cannot be sent gets the focus and a mark until the operator edits it.
     if (!refusal->field.empty()) {
       mainPanel.SetFlag(refusal->field, kInvalid, true);
@@ -213,7 +214,7 @@ void MainForm::OnReadAddress() {
 // operator has dismissed the message.
 void MainForm::OnNewAddressEdited() {
   if (AcceptedAddress(mainPanel.Text(kNewAddress))) return;
-  messageBox.Show(kDataError);
+  messageBox.Show(Tr("Messages", kDataError.data()));
   mainPanel.SetText(kNewAddress, "1");
 }
 
@@ -226,7 +227,7 @@ void MainForm::SendAddressWrite() {
 // here with the data-error message instead of being sent wrapped.
 void MainForm::OnSendSimTemperature() {
   if (!linePort.PortOpen()) return;
-  if (!SimTemperatureWrite(deviceAddress, mainPanel.Text(kSimTemperature))) return messageBox.Show(kDataError);
+  if (!SimTemperatureWrite(deviceAddress, mainPanel.Text(kSimTemperature))) return messageBox.Show(Tr("Messages", kDataError.data()));
   pending.Add(PollRequest::SimTemperature);
 }
 

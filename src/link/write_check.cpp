@@ -1,5 +1,7 @@
 #include "link/write_check.h"
 
+#include "values/tr.h"
+
 namespace kestrova {
 
 void WriteCheck::Start() {
@@ -29,12 +31,14 @@ std::optional<WriteCheckResult> WriteCheck::Compare(const ReceiveRing& report) {
     const bool same = high == v.sent[0] && (v.width == 1 || low == v.sent[1]);
     result.values.push_back({v.caption, v.text(v.sent[0], v.sent[1]), v.text(high, low), same});
     if (same) continue;
-    const std::string line = v.caption + " 写入 " + result.values.back().sent + "，读回 " + result.values.back().readBack;
-    if (result.matches) result.text = "设置未生效：" + line;
+    const std::string line = Arg(Tr("WriteCheck", "%1 写入 %2，读回 %3"),
+                                 {Tr("Settings", v.caption.c_str()), result.values.back().sent,
+                                  result.values.back().readBack});
+    if (result.matches) result.text = Tr("WriteCheck", "设置未生效：") + line;
     result.matches = false;
     result.tip += (result.tip.empty() ? "" : "\n") + line;
   }
-  if (result.matches) result.text = "设置已写入，读回一致（" + std::to_string(written_.size()) + " 项）";
+  if (result.matches) result.text = Arg(Tr("WriteCheck", "设置已写入，读回一致（%1 项）"), {std::to_string(written_.size())});
   return result;
 }
 
