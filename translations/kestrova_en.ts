@@ -5,7 +5,7 @@
     <name>BoardInfo</name>
     <message>
         <source>半导体制冷制热</source>
-        <translation>TEC cooling/heating</translation>
+        <translation>TEC cool/heat</translation>
     </message>
 </context>
 <context>
@@ -642,11 +642,11 @@
     </message>
     <message>
         <source>电流低限</source>
-        <translation>I low</translation>
+        <translation>I lo</translation>
     </message>
     <message>
         <source>电流高限</source>
-        <translation>I high</translation>
+        <translation>I hi</translation>
     </message>
     <message>
         <source>内风机</source>
@@ -879,11 +879,11 @@
     <name>PortSelection</name>
     <message>
         <source>打开串口</source>
-        <translation>Open port</translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>关闭串口</source>
-        <translation>Close port</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>无法打开串口：</source>
