@@ -5,7 +5,7 @@
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 # Debian 12 packages the build, the tests and the demo need.
-packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins qt6-translations-l10n
+packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools libqt6opengl6-dev qt6-qpa-plugins qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev fonts-wqy-microhei xvfb xauth
           libmosquitto-dev mosquitto mosquitto-clients prometheus-cpp-dev prometheus poppler-utils)
 

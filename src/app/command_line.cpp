@@ -8,14 +8,16 @@ namespace kestrova {
 namespace {
 
 void PrintHelp(std::ostream& out) {
-  out << R"(Usage: kestrova [--version | --help]
+  out << R"(Usage: kestrova [--language zh|en] [--version | --help]
 
 The monitoring and configuration console of the climate-control board. Without an option it
 opens the main window.
 
 Options:
-  --version    print the version and exit
-  -h, --help   print this text and exit
+  --language zh|en   the interface language: Chinese (zh) or English (en); without it English
+                     when the locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) is English, else Chinese
+  --version          print the version and exit
+  -h, --help         print this text and exit
 
 Environment:
   KESTROVA_PORTS   comma-separated serial devices offered as COM1, COM2, ... instead of the
@@ -25,22 +27,52 @@ Environment:
 
 }  // namespace
 
-std::optional<int> HandleCommandLine(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+CommandLine ParseCommandLine(int argc, const char* const* argv,
+                             const std::function<const char*(const char*)>& getenv) {
+  CommandLine line;
+  line.language = LanguageFromEnvironment(getenv);
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
+    if (arg == "--language" && i + 1 < argc) {
+      if (const auto chosen = ParseLanguage(argv[i + 1])) {
+        line.language = *chosen;
+        ++i;
+        continue;
+      }
+      line.action = CommandLine::Action::kUnknownOption;
+      line.unknown = std::string(arg) + " " + argv[i + 1];
+      return line;
+    }
+    if (line.action != CommandLine::Action::kRun) continue;
     if (arg == "--version") {
+      line.action = CommandLine::Action::kVersion;
+    } else if (arg == "--help" || arg == "-h") {
+      line.action = CommandLine::Action::kHelp;
+    } else {
+      line.action = CommandLine::Action::kUnknownOption;
+      line.unknown = arg;
+      return line;
+    }
+  }
+  return line;
+}
+
+std::optional<int> AnswerCommandLine(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  switch (line.action) {
+    case CommandLine::Action::kRun:
+      return std::nullopt;
+    case CommandLine::Action::kVersion:
       out << "kestrova " << kVersion << " (built " << kBuildDate << ")\n";
       return 0;
-    }
-    if (arg == "--help" || arg == "-h") {
+    case CommandLine::Action::kHelp:
       PrintHelp(out);
       return 0;
-    }
-    err << "kestrova: unknown option '" << arg << "'\n\n";
-    PrintHelp(err);
-    return 2;
+    case CommandLine::Action::kUnknownOption:
+      break;
   }
-  return std::nullopt;
+  err << "kestrova: " << "unknown option '" << line.unknown << "'" << "\n\n";
+  PrintHelp(err);
+  return 2;
 }
 
 }  // namespace kestrova

@@ -1,6 +1,7 @@
 // The console: the three windows on the serial port, polled four times a second until the
 // operator closes the main window.
 #include <QApplication>
+#include <cstdlib>
 
 #include "app/command_line.h"
 #include "app/console_windows.h"
@@ -11,9 +12,10 @@
 #include "qt/translations.h"
 
 int main(int argc, char** argv) {
-  if (const auto exitCode = kestrova::HandleCommandLine(argc, argv)) return *exitCode;
+  const kestrova::CommandLine line = kestrova::ParseCommandLine(argc, argv, &std::getenv);
+  if (const auto exitCode = kestrova::AnswerCommandLine(line)) return *exitCode;
   QApplication app(argc, argv);
-  kestrova::LoadQtTranslations(app);
+  const kestrova::InterfaceLanguage language(line.language);
   QApplication::setFont(kestrova::ConsoleFont());
   // The main window alone ends the program; the two small windows only hide.
   QApplication::setQuitOnLastWindowClosed(false);

@@ -18,6 +18,7 @@
 #include "tools/setting_profile.h"
 #include "tools/wall_time.h"
 #include "qt/text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -38,20 +39,20 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
   MainWindow& main = windows.MainView();
   bar_ = new QMenuBar(&main);
   bar_->setObjectName(QStringLiteral("MenuBar"));
-  QMenu* tools = bar_->addMenu(QStringLiteral("工具"));
-  Add(tools, "Action_Traffic", QStringLiteral("通信监视"), &ToolsMenu::ShowTraffic);
-  Add(tools, "Action_Trend", QStringLiteral("趋势图"), &ToolsMenu::ShowTrend);
-  Add(tools, "Action_Events", QStringLiteral("事件记录"), &ToolsMenu::ShowEvents);
-  Add(tools, "Action_BusScan", QStringLiteral("总线扫描"), &ToolsMenu::ShowBusScan);
+  QMenu* tools = bar_->addMenu(UiText("ToolsMenu", "工具"));
+  Add(tools, "Action_Traffic", UiText("ToolsMenu", "通信监视"), &ToolsMenu::ShowTraffic);
+  Add(tools, "Action_Trend", UiText("ToolsMenu", "趋势图"), &ToolsMenu::ShowTrend);
+  Add(tools, "Action_Events", UiText("ToolsMenu", "事件记录"), &ToolsMenu::ShowEvents);
+  Add(tools, "Action_BusScan", UiText("ToolsMenu", "总线扫描"), &ToolsMenu::ShowBusScan);
   tools->addSeparator();
-  record_ = Add(tools, "Action_Record", QStringLiteral("开始记录…"), &ToolsMenu::StartOrStopRecording);
+  record_ = Add(tools, "Action_Record", UiText("ToolsMenu", "开始记录…"), &ToolsMenu::StartOrStopRecording);
   tools->addSeparator();
-  Add(tools, "Action_SaveProfile", QStringLiteral("保存设置档案…"), &ToolsMenu::SaveProfile);
-  Add(tools, "Action_LoadProfile", QStringLiteral("载入设置档案…"), &ToolsMenu::LoadProfile);
+  Add(tools, "Action_SaveProfile", UiText("ToolsMenu", "保存设置档案…"), &ToolsMenu::SaveProfile);
+  Add(tools, "Action_LoadProfile", UiText("ToolsMenu", "载入设置档案…"), &ToolsMenu::LoadProfile);
   tools->addSeparator();
-  Add(tools, "Action_Report", tr("生成服务报告…"), &ToolsMenu::MakeReport);
-  QMenu* help = bar_->addMenu(QStringLiteral("帮助"));
-  Add(help, "Action_About", QStringLiteral("关于"), &ToolsMenu::About);
+  Add(tools, "Action_Report", UiText("ToolsMenu", "生成服务报告…"), &ToolsMenu::MakeReport);
+  QMenu* help = bar_->addMenu(UiText("ToolsMenu", "帮助"));
+  Add(help, "Action_About", UiText("ToolsMenu", "关于"), &ToolsMenu::About);
   main.SetMenuBar(bar_);
 
   // The recording note shares the status bar's room: at most a third of it, the file name
@@ -130,8 +131,8 @@ void ToolsMenu::Show(QWidget& window) {
 }
 
 void ToolsMenu::About() {
-  QMessageBox::about(&windows_.MainView(), QStringLiteral("关于"),
-                     QStringLiteral("Kestrova 后台软件\n版本 %1\n构建日期 %2\nQt %3")
+  QMessageBox::about(&windows_.MainView(), UiText("ToolsMenu", "关于"),
+                     UiText("ToolsMenu", "Kestrova 后台软件\n版本 %1\n构建日期 %2\nQt %3")
                          .arg(QString::fromLatin1(kVersion), QString::fromLatin1(kBuildDate),
                               QString::fromLatin1(qVersion())));
 }
@@ -156,7 +157,7 @@ void ToolsMenu::ShowRecording() {
   recordFile_ = QFileInfo(ToQString(recorder_.Path())).fileName();
   ShowRecordingCount();
   recordStatus_->setToolTip(ToQString(recorder_.Path()));
-  record_->setText(recorder_.Active() ? QStringLiteral("停止记录") : QStringLiteral("开始记录…"));
+  record_->setText(recorder_.Active() ? UiText("ToolsMenu", "停止记录") : UiText("ToolsMenu", "开始记录…"));
 }
 
 void ToolsMenu::ShowRecordingCount() {
@@ -179,7 +180,7 @@ void ToolsMenu::StartOrStopRecording() {
   if (model.empty()) model = "board";
   const QString suggested = QDir::home().filePath(
       QStringLiteral("kestrova-%1-%2.csv").arg(ToQString(model), ToQString(FileTime(WallMs()))));
-  const QString path = AskFile(QStringLiteral("开始记录"), suggested, QStringLiteral("CSV 文件 (*.csv)"), true);
+  const QString path = AskFile(UiText("ToolsMenu", "开始记录"), suggested, UiText("ToolsMenu", "CSV 文件 (*.csv)"), true);
   if (path.isEmpty()) return;
   recordGap_ = {};
   if (auto error = recorder_.Start(path.toStdString())) {
@@ -193,22 +194,22 @@ void ToolsMenu::StartOrStopRecording() {
 void ToolsMenu::SaveProfile() {
   const SettingProfile profile = ProfileFromWindow(windows_.MainPanel(), windows_.Form().runData.Shown, IsoTime(WallMs()));
   if (auto refusal = ProfileRefusal(profile))
-    return windows_.Form().messageBox.Show("无法保存设置档案：" + *refusal);
+    return windows_.Form().messageBox.Show(Tr("ToolsMenu", "无法保存设置档案：") + *refusal);
   std::string model = profile.board[0].empty() ? "board" : profile.board[0];
   const QString suggested = QDir::home().filePath(
       QStringLiteral("kestrova-%1-settings-%2.json").arg(ToQString(model), ToQString(FileTime(WallMs()))));
-  const QString path = AskFile(QStringLiteral("保存设置档案"), suggested, QStringLiteral("设置档案 (*.json)"), true);
+  const QString path = AskFile(UiText("ToolsMenu", "保存设置档案"), suggested, UiText("ToolsMenu", "设置档案 (*.json)"), true);
   if (path.isEmpty()) return;
   if (auto error = SaveFile(path, ProfileJson(profile))) windows_.Form().messageBox.Show(error->toStdString());
 }
 
 void ToolsMenu::LoadProfile() {
   const QString path =
-      AskFile(QStringLiteral("载入设置档案"), QDir::homePath(), QStringLiteral("设置档案 (*.json)"), false);
+      AskFile(UiText("ToolsMenu", "载入设置档案"), QDir::homePath(), UiText("ToolsMenu", "设置档案 (*.json)"), false);
   if (path.isEmpty()) return;
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    return windows_.Form().messageBox.Show("无法打开设置档案：" + file.errorString().toStdString());
+    return windows_.Form().messageBox.Show(Tr("ToolsMenu", "无法打开设置档案：") + file.errorString().toStdString());
   const auto parsed = ProfileFromJson(file.read(1 << 20));
   if (const auto* why = std::get_if<QString>(&parsed)) return windows_.Form().messageBox.Show(why->toStdString());
   kestrova::LoadProfile(std::get<SettingProfile>(parsed), windows_.MainPanel());

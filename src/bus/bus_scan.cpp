@@ -4,6 +4,7 @@
 
 #include "monitor/board_info_text.h"
 #include "protocol/char_codes.h"
+#include "values/tr.h"
 
 namespace kestrova {
 namespace {
@@ -19,18 +20,18 @@ std::optional<int> AddressOf(std::string_view text) {
 }
 
 std::string Refusal(std::string_view field, std::string_view text) {
-  return "总线扫描：" + std::string(field) + "“" + std::string(text) + "”不是 1 到 255 之间的整数";
+  return Arg(Tr("BusScan", "总线扫描：%1“%2”不是 1 到 255 之间的整数"), {field, text});
 }
 
 }  // namespace
 
 ScanRangeCheck CheckScanRange(std::string_view from, std::string_view to) {
   const auto first = AddressOf(from);
-  if (!first) return {std::nullopt, Refusal("起始地址", from)};
+  if (!first) return {std::nullopt, Refusal(Tr("BusScan", "起始地址"), from)};
   const auto last = AddressOf(to);
-  if (!last) return {std::nullopt, Refusal("结束地址", to)};
+  if (!last) return {std::nullopt, Refusal(Tr("BusScan", "结束地址"), to)};
   if (*first > *last)
-    return {std::nullopt, "总线扫描：起始地址 " + std::string(from) + " 大于结束地址 " + std::string(to)};
+    return {std::nullopt, Arg(Tr("BusScan", "总线扫描：起始地址 %1 大于结束地址 %2"), {from, to})};
   return {ScanRange{*first, *last}, {}};
 }
 
@@ -78,15 +79,15 @@ void BusScan::Step(std::int64_t nowMs) {
 }
 
 std::string BusScan::Summary() const {
-  std::string text = "总线扫描 " + std::to_string(range_.from) + "–" + std::to_string(range_.to);
-  if (!Finished()) text += "（在地址 " + std::to_string(range_.from + done_) + " 处停止）";
-  if (found_.empty()) return text + "：未找到应答的板";
-  text += "：找到 " + std::to_string(found_.size()) + " 台：地址 ";
+  std::string text = Arg(Tr("BusScan", "总线扫描 %1–%2"), {std::to_string(range_.from), std::to_string(range_.to)});
+  if (!Finished()) text += Arg(Tr("BusScan", "（在地址 %1 处停止）"), {std::to_string(range_.from + done_)});
+  if (found_.empty()) return text + Tr("BusScan", "：未找到应答的板");
+  std::string boards;
   for (std::size_t i = 0; i < found_.size(); ++i) {
-    if (i > 0) text += "、";
-    text += std::to_string(found_[i].address) + "（" + found_[i].model + "）";
+    if (i > 0) boards += Tr("BusScan", "、");
+    boards += Arg(Tr("BusScan", "%1（%2）"), {std::to_string(found_[i].address), found_[i].model});
   }
-  return text;
+  return text + Arg(Tr("BusScan", "：找到 %1 台：地址 %2"), {std::to_string(found_.size()), boards});
 }
 
 }  // namespace kestrova

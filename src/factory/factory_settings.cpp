@@ -8,6 +8,7 @@
 
 #include "protocol/char_codes.h"
 #include "values/leading_number.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -75,15 +76,16 @@ std::optional<std::string_view> UnencodableFactoryField(const Panel& factory) {
 
 std::string FactoryFieldTip(std::string_view control) {
   using namespace factory_window;
-  if (control == kSetVentInterval.name) return "排氢间隔时间，0…100；为 0 时不发送";
-  if (control == kSetFactoryVersion.name) return "版本：两个字符，每个字符一个字节";
-  if (control == kSetCoolingOnly.name) return "单冷：与控制板不同时发送（勾选为 1，否则为 0）";
+  if (control == kSetVentInterval.name) return Tr("FieldTips", "排氢间隔时间，0…100；为 0 时不发送");
+  if (control == kSetFactoryVersion.name) return Tr("FieldTips", "版本：两个字符，每个字符一个字节");
+  if (control == kSetCoolingOnly.name) return Tr("FieldTips", "单冷：与控制板不同时发送（勾选为 1，否则为 0）");
   for (const FactorySetting& s : kFactorySettings) {
+    const std::string caption = Tr("Settings", std::string(s.caption).c_str());
     if (s.readBack == control) {
-      const std::string_view caption = s.rule == FactoryRule::Character ? "版本" : s.caption;
-      return std::string(caption) + "：控制板当前值";
+      if (s.rule == FactoryRule::Character) return Tr("FieldTips", "版本：控制板当前值");
+      return Arg(Tr("FieldTips", "%1：控制板当前值"), {caption});
     }
-    if (s.edit == control) return std::string(s.caption) + "：0…255 的整数；为 0 时不发送";
+    if (s.edit == control) return Arg(Tr("FieldTips", "%1：0…255 的整数；为 0 时不发送"), {caption});
   }
   return {};
 }

@@ -13,6 +13,7 @@
 #include "panel/controls.h"
 #include "panel/panel.h"
 #include "values/range.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -39,18 +40,18 @@ struct FactorySetting {
 
 // In code order: kFactorySettings[code - kFirstFactoryCode] is the setting of that code.
 inline constexpr std::array<FactorySetting, 12> kFactorySettings{{
-    {16, factory_window::kSetVoltageLow, factory_window::kVoltageLow, FactoryRule::Numeric, "直流电压低限"},
-    {17, factory_window::kSetVoltageLowHysteresis, factory_window::kVoltageLowHysteresis, FactoryRule::Numeric, "直流电压低限回差"},
-    {18, factory_window::kSetVoltageHigh, factory_window::kVoltageHigh, FactoryRule::Numeric, "直流电压高限"},
-    {19, factory_window::kSetVoltageHighHysteresis, factory_window::kVoltageHighHysteresis, FactoryRule::Numeric, "直流电压高限回差"},
-    {20, factory_window::kSetFactoryVersion, factory_window::kFactoryVersion, FactoryRule::Character, "版本第 1 个字符", 1},
-    {21, factory_window::kSetFactoryVersion, factory_window::kFactoryVersion, FactoryRule::Character, "版本第 2 个字符", 2},
-    {22, factory_window::kSetInnerSensorCalib, factory_window::kInnerSensorCalib, FactoryRule::Numeric, "内温度传感器标定"},
-    {23, factory_window::kSetOuterSensorCalib, factory_window::kOuterSensorCalib, FactoryRule::Numeric, "外温度传感器标定"},
-    {24, factory_window::kSetVoltageCalib, factory_window::kVoltageCalib, FactoryRule::Numeric, "直流电压标定"},
-    {25, factory_window::kSetCurrentCalib, factory_window::kCurrentCalib, FactoryRule::Numeric, "TEC电流标定"},
-    {26, factory_window::kSetCoolingOnly, factory_window::kCoolingOnly, FactoryRule::Flag, "单冷"},
-    {27, factory_window::kSetVentInterval, factory_window::kVentInterval, FactoryRule::Numeric, "排氢间隔时间"},
+    {16, factory_window::kSetVoltageLow, factory_window::kVoltageLow, FactoryRule::Numeric, KTR_NOOP("Settings", "直流电压低限")},
+    {17, factory_window::kSetVoltageLowHysteresis, factory_window::kVoltageLowHysteresis, FactoryRule::Numeric, KTR_NOOP("Settings", "直流电压低限回差")},
+    {18, factory_window::kSetVoltageHigh, factory_window::kVoltageHigh, FactoryRule::Numeric, KTR_NOOP("Settings", "直流电压高限")},
+    {19, factory_window::kSetVoltageHighHysteresis, factory_window::kVoltageHighHysteresis, FactoryRule::Numeric, KTR_NOOP("Settings", "直流电压高限回差")},
+    {20, factory_window::kSetFactoryVersion, factory_window::kFactoryVersion, FactoryRule::Character, KTR_NOOP("Settings", "版本第 1 个字符"), 1},
+    {21, factory_window::kSetFactoryVersion, factory_window::kFactoryVersion, FactoryRule::Character, KTR_NOOP("Settings", "版本第 2 个字符"), 2},
+    {22, factory_window::kSetInnerSensorCalib, factory_window::kInnerSensorCalib, FactoryRule::Numeric, KTR_NOOP("Settings", "内温度传感器标定")},
+    {23, factory_window::kSetOuterSensorCalib, factory_window::kOuterSensorCalib, FactoryRule::Numeric, KTR_NOOP("Settings", "外温度传感器标定")},
+    {24, factory_window::kSetVoltageCalib, factory_window::kVoltageCalib, FactoryRule::Numeric, KTR_NOOP("Settings", "直流电压标定")},
+    {25, factory_window::kSetCurrentCalib, factory_window::kCurrentCalib, FactoryRule::Numeric, KTR_NOOP("Settings", "TEC电流标定")},
+    {26, factory_window::kSetCoolingOnly, factory_window::kCoolingOnly, FactoryRule::Flag, KTR_NOOP("Settings", "单冷")},
+    {27, factory_window::kSetVentInterval, factory_window::kVentInterval, FactoryRule::Numeric, KTR_NOOP("Settings", "排氢间隔时间")},
 }};
 
 // Offset of a factory parameter's byte in the 18-byte factory-data response.

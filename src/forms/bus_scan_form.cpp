@@ -2,6 +2,7 @@
 
 #include "panel/controls.h"
 #include "values/number_text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -23,7 +24,7 @@ BusScanForm::~BusScanForm() {
 std::string BusScanForm::PortName() const {
   const int number = main_.linePort.CommPort();
   const std::string device = main_.linePort.DeviceName(number);
-  return "COM" + std::to_string(number) + (device.empty() ? "" : "（" + device + "）");
+  return "COM" + std::to_string(number) + (device.empty() ? "" : Arg(Tr("BusScan", "（%1）"), {device}));
 }
 
 void BusScanForm::OnStartScan(std::string_view from, std::string_view to) {
@@ -31,7 +32,7 @@ void BusScanForm::OnStartScan(std::string_view from, std::string_view to) {
   const ScanRangeCheck check = CheckScanRange(from, to);
   if (!check.range) return main_.messageBox.Show(check.refusal);
   if (!main_.linePort.PortOpen()) {
-    status_ = "端口未打开：请先在主窗口打开串口，再开始扫描";
+    status_ = Tr("BusScan", "端口未打开：请先在主窗口打开串口，再开始扫描");
     return;
   }
   Begin(*check.range);
@@ -47,17 +48,18 @@ void BusScanForm::Begin(ScanRange range) {
   const std::optional<std::int64_t> lastSent = main_.stats.LastSentMs();
   startAt_ = lastSent ? *lastSent + AnswerTimeoutMs(5, ExpectedAnswerBytes(kRunData)) : now;
   waiting_ = range;
-  status_ = "正在扫描地址 " + std::to_string(range.from) + "–" + std::to_string(range.to) + "…";
-  Log("总线扫描开始：" + PortName() + "，地址 " + std::to_string(range.from) + "–" + std::to_string(range.to));
+  const std::string from = std::to_string(range.from), to = std::to_string(range.to);
+  status_ = Arg(Tr("BusScan", "正在扫描地址 %1–%2…"), {from, to});
+  Log(Arg(Tr("BusScan", "总线扫描开始：%1，地址 %2–%3"), {PortName(), from, to}));
   Tick();
 }
 
 void BusScanForm::Tick() {
   if (!running_) return;
   if (!main_.linePort.PortOpen()) {
-    Log(scan_.Summary() + "：端口已关闭，扫描中断");
+    Log(scan_.Summary() + Tr("BusScan", "：端口已关闭，扫描中断"));
     scan_.Stop();
-    return End("端口已关闭，扫描中断");
+    return End(Tr("BusScan", "端口已关闭，扫描中断"));
   }
   const std::int64_t now = main_.Time().NowMs();
   // Before the first request this is the poll cycle's last answer: seen, then dropped.
@@ -79,7 +81,7 @@ void BusScanForm::Stop() {
   const bool started = !waiting_;
   scan_.Stop();
   if (started) Log(scan_.Summary());
-  End(started ? scan_.Summary() : "扫描已停止");
+  End(started ? scan_.Summary() : Tr("BusScan", "扫描已停止"));
 }
 
 void BusScanForm::End(std::string status) {

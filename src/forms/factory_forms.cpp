@@ -3,6 +3,7 @@
 #include "factory/factory_readback.h"
 #include "factory/factory_settings.h"
 #include "panel/controls.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -25,7 +26,7 @@ void PasswordForm::OnPasswordEdited() {
 // reported and nothing is started: the board must never get a wrapped value.
 void FactoryForm::OnSendFactorySettings() {
   if (const auto field = UnencodableFactoryField(main_.factoryPanel)) {
-    main_.messageBox.Show(kDataError);
+    main_.messageBox.Show(Tr("Messages", kDataError.data()));
     main_.factoryPanel.SetFlag(*field, kInvalid, true);
     main_.factoryPanel.SetFocus(*field);
     return;
@@ -39,7 +40,7 @@ void FactoryForm::EditedByOperator(std::string_view field) { main_.FactoryFieldE
 
 // Warns only: the text stays and the focus moves on.
 void FactoryForm::OnVentIntervalLeft() {
-  if (!InRange(main_.factoryPanel.Text(factory_window::kSetVentInterval), kHFanRange)) main_.messageBox.Show(kDataError);
+  if (!InRange(main_.factoryPanel.Text(factory_window::kSetVentInterval), kHFanRange)) main_.messageBox.Show(Tr("Messages", kDataError.data()));
 }
 
 // The close box discards the window's contents: the next opening shows every field empty and

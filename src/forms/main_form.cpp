@@ -14,6 +14,7 @@
 #include "settings/setting_pairs.h"
 #include "settings/settings_transmission.h"
 #include "values/range.h"
+#include "values/tr.h"
 
 #include <algorithm>
 
@@ -64,7 +65,7 @@ void MainForm::OnStart() {
   runData.fanSpeed.nextSlot = 0;
   pending.Add(PollRequest::BoardInfo);
   // The link starts closed; the caption is its state.
-  mainPanel.SetText(kPortToggle, kOpenPortCaption);
+  mainPanel.SetText(kPortToggle, Tr("PortSelection", kOpenPortCaption.data()));
   for (const Control& c : kAll)
     if (const std::string tip = MainFieldTip(c); !tip.empty()) mainPanel.SetToolTip(c, tip);
   for (const Control& c : factory_window::kAll)
@@ -189,7 +190,7 @@ void MainForm::ShowBox(std::string_view box, std::string hint) {
   hint_ = std::move(hint);
   hintAt_ = Time().NowMs();
   ShowLineState();
-  messageBox.Show(box);
+  messageBox.Show(Tr("Messages", std::string(box).c_str()));
   hintAt_ = Time().NowMs();  // the explanation stays a while after the box is dismissed
 }
 

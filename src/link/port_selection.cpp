@@ -5,6 +5,7 @@
 #include "link/link_status.h"
 #include "link/port_table.h"
 #include "panel/controls.h"
+#include "values/tr.h"
 
 namespace kestrova {
 namespace {
@@ -72,8 +73,8 @@ void SelectPort(Panel& main, SerialPort& port, const FoundPorts& found) {
 
 void TogglePort(Panel& main, SerialPort& port, const FoundPorts& found, MessageBox& box) {
   if (found.portCount <= 0) return;
-  if (main.Text(kPortToggle) != kOpenPortCaption) {
-    main.SetText(kPortToggle, kOpenPortCaption);
+  if (main.Text(kPortToggle) != Tr("PortSelection", kOpenPortCaption.data())) {
+    main.SetText(kPortToggle, Tr("PortSelection", kOpenPortCaption.data()));
     port.SetPortOpen(false);
     return;
   }
@@ -82,23 +83,23 @@ void TogglePort(Panel& main, SerialPort& port, const FoundPorts& found, MessageB
   // was taken by another program since the probe leaves the link closed, and the operator
   // learns why.
   if (port.SetPortOpen(true) && port.PortOpen()) {
-    main.SetText(kPortToggle, kClosePortCaption);
+    main.SetText(kPortToggle, Tr("PortSelection", kClosePortCaption.data()));
     return;
   }
   const std::string reason = port.ErrorText();
   port.SetPortOpen(false);
-  box.Show(std::string(kCannotOpenPort) + reason);
+  box.Show(Tr("PortSelection", kCannotOpenPort.data()) + reason);
 }
 
 std::optional<std::string> ClosePortIfLost(Panel& main, SerialPort& port, MessageBox& box) {
-  if (main.Text(kPortToggle) != kClosePortCaption) return std::nullopt;
+  if (main.Text(kPortToggle) != Tr("PortSelection", kClosePortCaption.data())) return std::nullopt;
   const PortFault fault = port.Fault();
   port.SetPortOpen(false);
-  main.SetText(kPortToggle, kOpenPortCaption);
+  main.SetText(kPortToggle, Tr("PortSelection", kOpenPortCaption.data()));
   std::string device = port.DeviceName(port.CommPort());
   if (device.empty()) device = PortName(port.CommPort());
   const std::string lost = LostText(device, fault);
-  box.Post(std::string(kPortLost) + lost);
+  box.Post(Tr("PortSelection", kPortLost.data()) + lost);
   return lost;
 }
 

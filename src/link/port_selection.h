@@ -10,15 +10,16 @@
 
 #include "link/serial_port.h"
 #include "panel/panel.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
-inline constexpr std::string_view kOpenPortCaption = "打开串口";
-inline constexpr std::string_view kClosePortCaption = "关闭串口";
+inline constexpr std::string_view kOpenPortCaption = KTR_NOOP("PortSelection", "打开串口");
+inline constexpr std::string_view kClosePortCaption = KTR_NOOP("PortSelection", "关闭串口");
 
 // Operator messages, followed by the serial component's reason.
-inline constexpr std::string_view kCannotOpenPort = "无法打开串口：";
-inline constexpr std::string_view kPortLost = "串口已断开：";
+inline constexpr std::string_view kCannotOpenPort = KTR_NOOP("PortSelection", "无法打开串口：");
+inline constexpr std::string_view kPortLost = KTR_NOOP("PortSelection", "串口已断开：");
 
 // Ports the probe tries: COM1..COM3.
 inline constexpr int kProbedPorts = 3;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "values/tr.h"
+
 namespace kestrova {
 
 std::string NotTakenSentence(const std::vector<NotTaken>& values) {

@@ -6,6 +6,7 @@
 #include "panel/controls.h"
 #include "protocol/char_codes.h"
 #include "values/number_text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -25,7 +26,7 @@ void ShowBoardInfo(const ReceiveRing& frame, Panel& main) {
   main.SetText(kBoardModel, fields.model);
   main.SetText(kPcbVersion, fields.pcb);
   main.SetText(kSoftwareVersion, fields.software);
-  if (IsThermoelectricVersion(main.Text(kSoftwareVersion))) main.SetText(kVersionNote, kThermoelectricDescription);
+  if (IsThermoelectricVersion(main.Text(kSoftwareVersion))) main.SetText(kVersionNote, Tr("BoardInfo", kThermoelectricDescription.data()));
 }
 
 void LinkModeUpdate(Panel& main) {

@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "values/tr.h"
+
 namespace kestrova {
 
 struct BoardInfoFields {
@@ -27,6 +29,6 @@ BoardInfoFields SplitBoardInfo(std::string_view text);
 // Software versions starting with "VA2" (case-sensitive) are thermoelectric cooling/heating
 // boards; their version description is kThermoelectricDescription.
 bool IsThermoelectricVersion(std::string_view software);
-inline constexpr std::string_view kThermoelectricDescription = "半导体制冷制热";
+inline constexpr std::string_view kThermoelectricDescription = KTR_NOOP("BoardInfo", "半导体制冷制热");
 
 }  // namespace kestrova

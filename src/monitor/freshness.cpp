@@ -1,5 +1,7 @@
 #include "monitor/freshness.h"
 
+#include "values/tr.h"
+
 namespace kestrova {
 
 Freshness::Freshness(std::vector<std::string_view> fields, std::function<std::string(std::string_view)> tip)
@@ -26,7 +28,7 @@ void Freshness::ShowTips(Panel& panel) const {
 
 void Freshness::Mark(Panel& panel, bool stale) {
   stale_ = stale;
-  const std::string head = stale ? "最后更新：" + timeOfDay_ : std::string();
+  const std::string head = stale ? Arg(Tr("Freshness", "最后更新：%1"), {timeOfDay_}) : std::string();
   for (std::string_view f : fields_) {
     panel.SetFlag(f, kStale, stale);
     const std::string own = tip_(f);

@@ -6,6 +6,7 @@
 #include "panel/controls.h"
 #include "settings/setting_pairs.h"
 #include "values/number_text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -20,29 +21,29 @@ constexpr std::uint8_t kShortCircuit = 255;
 constexpr int kWorkStates = 21, kAlarms1 = 22, kAlarms2 = 23, kSwitches = 24;
 
 constexpr std::array<LampMeaning, kLampCount> kLamps{{
-    {kInnerFanLamp, "内风机状态", kWorkStates, 0, kLampWorking, 0, 0},
-    {kOuterFanLamp, "外风机状态", kWorkStates, 1, kLampWorking, 0, 0},
-    {kCoolingLamp, "制冷状态", kWorkStates, 2, kLampWorking, 0, 0},
-    {kHeatingLamp, "制热状态", kWorkStates, 3, kLampWorking, 0, 0},
-    {kVentMotorLamp, "排氢电机", kWorkStates, 4, kLampWorking, 0, 0},
-    {kSelfTestLamp, "自检", kWorkStates, 5, kLampSelfTest, 0, 0},
-    {kGeneralAlarmLamp, "总告警", kAlarms1, 0, kLampAlarm, 0, 0},
-    {kSensorAlarmLamp, "温度传感器告警", kAlarms1, 1, kLampAlarm, 0, 0},
-    {kInnerFanAlarmLamp, "内风机告警", kAlarms1, 4, kLampAlarm, kAlarms2, 4},
-    {kOuterFanAlarmLamp, "外风机告警", kAlarms1, 5, kLampAlarm, kAlarms2, 5},
-    {kCurrentLowAlarmLamp, "电流低限告警", kAlarms1, 6, kLampAlarm, 0, 0},
-    {kCurrentHighAlarmLamp, "电流高限告警", kAlarms1, 7, kLampAlarm, 0, 0},
-    {kHighTempAlarmLamp, "高温告警", kAlarms2, 0, kLampAlarm, 0, 0},
-    {kLowTempAlarmLamp, "低温告警", kAlarms2, 1, kLampAlarm, 0, 0},
-    {kDcLowAlarmLamp, "直流低压告警", kAlarms2, 2, kLampAlarm, 0, 0},
-    {kDcHighAlarmLamp, "直流高压告警", kAlarms2, 3, kLampAlarm, 0, 0},
-    {kAcPowerLossLamp, "交流掉电告警", kAlarms2, 6, kLampAlarm, 0, 0},
+    {kInnerFanLamp, KTR_NOOP("Lamps", "内风机状态"), kWorkStates, 0, kLampWorking, 0, 0},
+    {kOuterFanLamp, KTR_NOOP("Lamps", "外风机状态"), kWorkStates, 1, kLampWorking, 0, 0},
+    {kCoolingLamp, KTR_NOOP("Lamps", "制冷状态"), kWorkStates, 2, kLampWorking, 0, 0},
+    {kHeatingLamp, KTR_NOOP("Lamps", "制热状态"), kWorkStates, 3, kLampWorking, 0, 0},
+    {kVentMotorLamp, KTR_NOOP("Lamps", "排氢电机"), kWorkStates, 4, kLampWorking, 0, 0},
+    {kSelfTestLamp, KTR_NOOP("Lamps", "自检"), kWorkStates, 5, kLampSelfTest, 0, 0},
+    {kGeneralAlarmLamp, KTR_NOOP("Lamps", "总告警"), kAlarms1, 0, kLampAlarm, 0, 0},
+    {kSensorAlarmLamp, KTR_NOOP("Lamps", "温度传感器告警"), kAlarms1, 1, kLampAlarm, 0, 0},
+    {kInnerFanAlarmLamp, KTR_NOOP("Lamps", "内风机告警"), kAlarms1, 4, kLampAlarm, kAlarms2, 4},
+    {kOuterFanAlarmLamp, KTR_NOOP("Lamps", "外风机告警"), kAlarms1, 5, kLampAlarm, kAlarms2, 5},
+    {kCurrentLowAlarmLamp, KTR_NOOP("Lamps", "电流低限告警"), kAlarms1, 6, kLampAlarm, 0, 0},
+    {kCurrentHighAlarmLamp, KTR_NOOP("Lamps", "电流高限告警"), kAlarms1, 7, kLampAlarm, 0, 0},
+    {kHighTempAlarmLamp, KTR_NOOP("Lamps", "高温告警"), kAlarms2, 0, kLampAlarm, 0, 0},
+    {kLowTempAlarmLamp, KTR_NOOP("Lamps", "低温告警"), kAlarms2, 1, kLampAlarm, 0, 0},
+    {kDcLowAlarmLamp, KTR_NOOP("Lamps", "直流低压告警"), kAlarms2, 2, kLampAlarm, 0, 0},
+    {kDcHighAlarmLamp, KTR_NOOP("Lamps", "直流高压告警"), kAlarms2, 3, kLampAlarm, 0, 0},
+    {kAcPowerLossLamp, KTR_NOOP("Lamps", "交流掉电告警"), kAlarms2, 6, kLampAlarm, 0, 0},
     // kSimTemperatureLamp and kSelfTestHiddenLamp stay hidden and are never written.
-    {kSimTemperatureLamp, "模拟温度", 0, 0, kLampOff, 0, 0},
-    {kSelfTestHiddenLamp, "自检", 0, 0, kLampOff, 0, 0},
-    {kDoorLamp, "门禁", kSwitches, 2, kLampAlarm, 0, 0},
-    {kSwitchInput3Lamp, "开关量3", kSwitches, 1, kLampAlarm, 0, 0},
-    {kSwitchInput4Lamp, "开关量4", kSwitches, 0, kLampAlarm, 0, 0},
+    {kSimTemperatureLamp, KTR_NOOP("Lamps", "模拟温度"), 0, 0, kLampOff, 0, 0},
+    {kSelfTestHiddenLamp, KTR_NOOP("Lamps", "自检"), 0, 0, kLampOff, 0, 0},
+    {kDoorLamp, KTR_NOOP("Lamps", "门禁"), kSwitches, 2, kLampAlarm, 0, 0},
+    {kSwitchInput3Lamp, KTR_NOOP("Lamps", "开关量3"), kSwitches, 1, kLampAlarm, 0, 0},
+    {kSwitchInput4Lamp, KTR_NOOP("Lamps", "开关量4"), kSwitches, 0, kLampAlarm, 0, 0},
 }};
 
 static_assert(kSettingPairs.size() == kReadBackCount);
@@ -55,19 +56,19 @@ double HalfSteps(std::uint8_t b) { return (b - 80) / 2.0; }
 Sensor SensorOf(std::uint8_t b) { return b == kOpenCircuit ? Sensor::Open : b == kShortCircuit ? Sensor::Short : Sensor::Ok; }
 
 std::string TemperatureText(Sensor sensor, double value) {
-  return sensor == Sensor::Open ? "开路" : sensor == Sensor::Short ? "短路" : DecimalText(value);
+  return sensor == Sensor::Open ? Tr("RunData", "开路") : sensor == Sensor::Short ? Tr("RunData", "短路") : DecimalText(value);
 }
 
 }  // namespace
 
 const std::array<LampMeaning, kLampCount>& Lamps() { return kLamps; }
 
-std::string_view LampStateText(int state) {
+std::string LampStateText(int state) {
   switch (state) {
-    case kLampWorking: return "工作";
-    case kLampAlarm: return "告警";
-    case kLampSelfTest: return "自检";
-    default: return "灭";
+    case kLampWorking: return Tr("RunData", "工作");
+    case kLampAlarm: return Tr("RunData", "告警");
+    case kLampSelfTest: return Tr("RunData", "自检");
+    default: return Tr("RunData", "灭");
   }
 }
 

@@ -10,6 +10,7 @@
 #include "monitor/fan_speed.h"
 #include "panel/panel.h"
 #include "protocol/receive_ring.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -20,14 +21,15 @@ inline constexpr int kLampAlarm = 2;
 inline constexpr int kLampSelfTest = 3;
 
 // "灭", "工作", "告警", "自检" (any other number reads as off).
-std::string_view LampStateText(int state);
+std::string LampStateText(int state);
 
 // One lamp of the main window: which bit of the run-data response lights it, in what state,
 // and the caption beside it. A second bit may light it too (the fan alarms are raised by
 // either alarm byte). A lamp with no bit is never lit and never shown.
 struct LampMeaning {
   std::string_view box;      // StatusBoxN
-  std::string_view caption;  // beside the lamp
+  std::string_view caption;  // beside the lamp (the source text; Caption() is the one shown)
+  std::string Caption() const { return Tr("Lamps", std::string(caption).c_str()); }
   int offset, bit;           // byte of the response (0: no bit) and bit in it
   int lit;                   // the state while the bit is set; off while it is clear
   int alsoOffset, alsoBit;   // another bit that lights it (offset 0: none)

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "values/tr.h"
+
 namespace kestrova {
 
 class Panel {
@@ -53,7 +55,8 @@ class MessageBox {
 };
 
 inline constexpr std::string_view kTitle = "Kestrova_v20";
-inline constexpr std::string_view kDataError = "数据错误！";
-inline constexpr std::string_view kNoData = "无数据！";
+// Shown through Tr("Messages", ...).
+inline constexpr std::string_view kDataError = KTR_NOOP("Messages", "数据错误！");
+inline constexpr std::string_view kNoData = KTR_NOOP("Messages", "无数据！");
 
 }  // namespace kestrova

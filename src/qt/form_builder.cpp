@@ -8,6 +8,7 @@
 #include "qt/lamp.h"
 #include "qt/twips.h"
 #include "qt/text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -23,9 +24,10 @@ void Paint(QWidget* w, QPalette::ColorRole role, const QColor& colour) {
 
 QColor ReadBackGrey() { return QColor(0xD4, 0xD4, 0xD4); }
 
-QGroupBox* AddGroup(QWidget* parent, const QString& caption, Twips at) {
-  auto* group = new QGroupBox(caption, parent);
-  group->setObjectName(QStringLiteral("Frame_") + caption);
+QGroupBox* AddGroup(QWidget* parent, const char* context, const char* caption, Twips at) {
+  auto* group = new QGroupBox(UiText(context, caption), parent);
+  // The name stays the console's own in every language.
+  group->setObjectName(QStringLiteral("Frame_") + QString::fromUtf8(caption));
   group->setGeometry(Place(at));
   return group;
 }

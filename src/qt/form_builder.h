@@ -32,7 +32,9 @@ struct Twips {
   int left, top, width, height;
 };
 
-QGroupBox* AddGroup(QWidget* parent, const QString& caption, Twips at);
+// A group box titled with the translation of caption (a Chinese source text of context),
+// named "Frame_" + caption.
+QGroupBox* AddGroup(QWidget* parent, const char* context, const char* caption, Twips at);
 QLineEdit* AddField(QWidget* parent, const QString& name, Twips at, FieldKind kind, double points = 0.0);
 // A one-line caption; a rectangle lower than the font's line grows about its centre.
 QLabel* AddCaption(QWidget* parent, const QString& name, const QString& text, Twips at,

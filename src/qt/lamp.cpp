@@ -4,6 +4,9 @@
 #include <QPainterPath>
 #include <algorithm>
 
+#include "qt/text.h"
+#include "values/tr.h"
+
 namespace kestrova {
 
 Lamp::Lamp(QWidget* parent) : QWidget(parent) {
@@ -16,10 +19,10 @@ int Lamp::Shown(int state) { return state >= kOff && state <= kSelfTest ? state 
 
 QString Lamp::StateName(int state) {
   switch (Shown(state)) {
-    case kWork: return QStringLiteral("工作");
-    case kAlarm: return QStringLiteral("告警");
-    case kSelfTest: return QStringLiteral("自检");
-    default: return QStringLiteral("熄灭");
+    case kWork: return UiText("Lamp", "工作");
+    case kAlarm: return UiText("Lamp", "告警");
+    case kSelfTest: return UiText("Lamp", "自检");
+    default: return UiText("Lamp", "熄灭");
   }
 }
 
@@ -39,7 +42,7 @@ void Lamp::SetCaption(const QString& caption) {
 }
 
 void Lamp::UpdateAccessibleName() {
-  setAccessibleName(caption_.isEmpty() ? StateName(state_) : caption_ + QStringLiteral("：") + StateName(state_));
+  setAccessibleName(caption_.isEmpty() ? StateName(state_) : caption_ + UiText("Lamp", "：") + StateName(state_));
 }
 
 void Lamp::paintEvent(QPaintEvent*) {

@@ -10,6 +10,7 @@
 #include "qt/status_labels.h"
 #include "qt/twips.h"
 #include "qt/text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -28,7 +29,7 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
   setObjectName(ToQString(main_window::kWindow));
-  setWindowTitle(QStringLiteral("Kestrova后台软件_v2"));
+  setWindowTitle(UiText("MainWindow", "Kestrova后台软件_v2"));
   setFont(ConsoleFont());
   // Group captions sit on the frame line, as on the original forms. Values the board has not
   // confirmed for a while are greyed; a value that cannot be sent is framed in red.

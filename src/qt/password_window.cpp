@@ -12,6 +12,7 @@
 #include "qt/form_builder.h"
 #include "qt/twips.h"
 #include "qt/text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -40,11 +41,11 @@ bool IsConsoleWindow(const QWindow* window) {
 PasswordWindow::PasswordWindow(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(ToQString(password_window::kWindow));
-  setWindowTitle(QStringLiteral("密码"));
+  setWindowTitle(UiText("PasswordWindow", "密码"));
   setFont(ConsoleFont());
   setFixedSize(TwipsToPixels(3750), TwipsToPixels(1035));
 
-  AddCaption(this, ToQString(password_window::kPasswordPrompt), QStringLiteral("请输入密码"), {600, 480, 975, 200});
+  AddCaption(this, ToQString(password_window::kPasswordPrompt), UiText("PasswordWindow", "请输入密码"), {600, 480, 975, 200});
   QLineEdit* field = AddField(this, ToQString(password_window::kPasswordField), {1680, 435, 1335, 255}, FieldKind::kEdit);
   field->setMaxLength(10);
   field->setEchoMode(QLineEdit::Password);

@@ -6,6 +6,8 @@
 
 #include "link/link_status.h"
 #include "link/port_table.h"
+#include "qt/text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 namespace {
@@ -43,8 +45,8 @@ bool QtSerialPort::Open() {
   device_ = PortTableEntry(table, number_);
   if (device_.empty()) {
     fault_ = PortFault::NotInTable;
-    error_ = PortName(number_) + "：端口表中没有这个端口（共 " +
-             std::to_string(table.size()) + " 项）";
+    error_ = Arg(Tr("SerialPort", "%1：端口表中没有这个端口（共 %2 项）"),
+                 {PortName(number_), std::to_string(table.size())});
     return false;
   }
 #ifndef Q_OS_WIN
@@ -52,7 +54,7 @@ bool QtSerialPort::Open() {
   // an absent adapter is told apart before any of that.
   if (!QFileInfo::exists(QString::fromStdString(device_))) {
     fault_ = PortFault::Missing;
-    error_ = Label(device_) + "：" + FaultReason(fault_);
+    error_ = Arg(Tr("SerialPort", "%1：%2"), {Label(device_), FaultReason(fault_)});
     return false;
   }
 #endif
@@ -68,7 +70,7 @@ bool QtSerialPort::Open() {
                           port_.setFlowControl(QSerialPort::NoFlowControl);
   if (!configured) {
     fault_ = PortFault::Other;
-    error_ = Label(device_) + "：无法设置 9600,8,N,1（" + Detail(port_) + "）";
+    error_ = Arg(Tr("SerialPort", "%1：无法设置 9600,8,N,1（%2）"), {Label(device_), Detail(port_)});
     port_.close();
     return false;
   }
@@ -81,7 +83,7 @@ bool QtSerialPort::Open() {
 }
 
 void QtSerialPort::OpenFailed(const std::string& device) {
-  const std::string label = Label(device) + "：";
+  const std::string label = Label(device) + Tr("SerialPort", "：");
   switch (port_.error()) {
     case QSerialPort::DeviceNotFoundError:
       fault_ = PortFault::Missing;
@@ -93,12 +95,12 @@ void QtSerialPort::OpenFailed(const std::string& device) {
       const QFileInfo info(QString::fromStdString(device));
       const bool allowed = info.isReadable() && info.isWritable();
       fault_ = allowed ? PortFault::Busy : PortFault::NoPermission;
-      error_ = label + (allowed ? "设备被其他程序占用" : "没有访问权限（请将当前用户加入 dialout 组后重新登录）");
+      error_ = label + (allowed ? Tr("SerialPort", "设备被其他程序占用") : Tr("SerialPort", "没有访问权限（请将当前用户加入 dialout 组后重新登录）"));
       return;
     }
     default:
       fault_ = PortFault::Other;
-      error_ = label + "无法打开（" + Detail(port_) + "）";
+      error_ = label + Arg(Tr("SerialPort", "无法打开（%1）"), {Detail(port_)});
   }
 }
 
@@ -108,7 +110,7 @@ void QtSerialPort::OnError(QSerialPort::SerialPortError error) {
   if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return;
   if (!port_.isOpen()) return;
   fault_ = PortFault::Lost;
-  error_ = Label(device_) + "：" + FaultReason(fault_);
+  error_ = Arg(Tr("SerialPort", "%1：%2"), {Label(device_), FaultReason(fault_)});
   port_.close();
 }
 
@@ -168,7 +170,7 @@ const std::vector<std::string>& QtSerialPort::SystemDevices() const {
 
 std::string QtSerialPort::Label(const std::string& device) const {
   const std::string port = PortName(number_);
-  return device == port ? port : port + "（" + device + "）";
+  return device == port ? port : Arg(Tr("SerialPort", "%1（%2）"), {port, device});
 }
 
 }  // namespace kestrova

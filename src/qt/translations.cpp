@@ -2,19 +2,29 @@
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
+
+#include "values/tr.h"
 
 namespace kestrova {
+namespace {
 
-bool LoadQtTranslations(QCoreApplication& app) {
-  auto* translator = new QTranslator(&app);
-  if (!translator->load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    delete translator;
-    return false;
-  }
-  return QCoreApplication::installTranslator(translator);
+std::string TranslateThroughQt(const char* context, const char* source) {
+  return QCoreApplication::translate(context, source).toStdString();
+}
+
+}  // namespace
+
+InterfaceLanguage::InterfaceLanguage(Language language) : translator_(std::make_unique<QTranslator>()) {
+  loaded_ = language == Language::kEnglish
+                ? translator_->load(QStringLiteral("kestrova_en"), QStringLiteral(":/i18n"))
+                : translator_->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  if (loaded_) QCoreApplication::installTranslator(translator_.get());
+  SetTranslateHook(&TranslateThroughQt);
+}
+
+InterfaceLanguage::~InterfaceLanguage() {
+  SetTranslateHook(nullptr);
+  QCoreApplication::removeTranslator(translator_.get());
 }
 
 }  // namespace kestrova

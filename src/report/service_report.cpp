@@ -8,6 +8,7 @@
 #include "tools/wall_time.h"
 #include "values/leading_number.h"
 #include "values/number_text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -27,9 +28,9 @@ std::optional<std::size_t> SettingIndex(const std::string& caption) {
 }
 
 // The temperature as the window shows it, and its unit: an open or short sensor has none.
-ReportRow TemperatureRow(const char* quantity, Sensor sensor, double value) {
-  if (sensor == Sensor::Open) return {quantity, "开路", ""};
-  if (sensor == Sensor::Short) return {quantity, "短路", ""};
+ReportRow TemperatureRow(const std::string& quantity, Sensor sensor, double value) {
+  if (sensor == Sensor::Open) return {quantity, Tr("RunData", "开路"), ""};
+  if (sensor == Sensor::Short) return {quantity, Tr("RunData", "短路"), ""};
   return {quantity, DecimalText(value), "°C"};
 }
 
@@ -42,7 +43,7 @@ std::string Trimmed(const std::string& text) {
 std::vector<ReportRow> LampRows(const RunDataValues& values, std::size_t from, std::size_t to) {
   std::vector<ReportRow> rows;
   for (std::size_t i = from; i < to; ++i)
-    if (Lamps()[i].Shown()) rows.push_back({std::string(Lamps()[i].caption), std::string(LampStateText(values.lamps[i]))});
+    if (Lamps()[i].Shown()) rows.push_back({Lamps()[i].Caption(), LampStateText(values.lamps[i])});
   return rows;
 }
 
@@ -88,7 +89,7 @@ std::int64_t TrendStartMs(std::int64_t newestMs) { return newestMs - kReportTren
 
 std::optional<std::string> ReportRefusal(const std::optional<RunDataSnapshot>& latest) {
   if (latest) return std::nullopt;
-  return "还没有运行数据，服务报告未生成：请打开串口，等控制板应答运行数据后再试。";
+  return Tr("Report", "还没有运行数据，服务报告未生成：请打开串口，等控制板应答运行数据后再试。");
 }
 
 std::string ReportFileName(const std::string& model, int address, std::int64_t wallMs) {
@@ -108,21 +109,21 @@ std::string ReportTime(std::int64_t wallMs) {
 std::string DurationText(std::int64_t ms) {
   const std::int64_t s = ms / 1000;
   const auto two = [](std::int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-  if (s >= 3600) return std::to_string(s / 3600) + " 小时 " + two(s / 60 % 60) + " 分 " + two(s % 60) + " 秒";
-  if (s >= 60) return std::to_string(s / 60) + " 分 " + two(s % 60) + " 秒";
-  return std::to_string(s) + " 秒";
+  if (s >= 3600) return Arg(Tr("Report", "%1 小时 %2 分 %3 秒"), {std::to_string(s / 3600), two(s / 60 % 60), two(s % 60)});
+  if (s >= 60) return Arg(Tr("Report", "%1 分 %2 秒"), {std::to_string(s / 60), two(s % 60)});
+  return Arg(Tr("Report", "%1 秒"), {std::to_string(s)});
 }
 
 std::vector<ReportRow> MeasurementRows(const RunDataSnapshot& latest) {
   const RunDataValues& v = latest.values;
-  return {TemperatureRow("内温度", v.innerSensor, v.innerTemp),
-          TemperatureRow("外温度", v.outerSensor, v.outerTemp),
-          {"控制温度", DecimalText(v.controlTemp), "°C"},
-          {"实时电流", DecimalText(v.moduleCurrent), "A"},
-          {"直流电压", DecimalText(v.dcVoltage), "V"},
-          {"内风机当前转速", Trimmed(latest.fans.inner), "r/min"},
-          {"外风机当前转速", Trimmed(latest.fans.outer), "r/min"},
-          {"通信计数", WholeText(latest.commCounter), ""}};
+  return {TemperatureRow(Tr("Report", "内温度"), v.innerSensor, v.innerTemp),
+          TemperatureRow(Tr("Report", "外温度"), v.outerSensor, v.outerTemp),
+          {Tr("Report", "控制温度"), DecimalText(v.controlTemp), "°C"},
+          {Tr("Report", "实时电流"), DecimalText(v.moduleCurrent), "A"},
+          {Tr("Report", "直流电压"), DecimalText(v.dcVoltage), "V"},
+          {Tr("Report", "内风机当前转速"), Trimmed(latest.fans.inner), "r/min"},
+          {Tr("Report", "外风机当前转速"), Trimmed(latest.fans.outer), "r/min"},
+          {Tr("Report", "通信计数"), WholeText(latest.commCounter), ""}};
 }
 
 std::vector<ReportRow> WorkStateRows(const RunDataValues& values) { return LampRows(values, 0, kWorkLamps); }
@@ -138,7 +139,7 @@ std::vector<ReportRow> SettingRows(const ServiceReport& report) {
     const auto differing = [&](const std::optional<std::string>& value) {
       return value && !SameNumber(*value, readBack) ? *value : std::string();
     };
-    rows.push_back({std::string(kSettingPairs[i].caption), readBack, std::string(kSettingPairs[i].unit),
+    rows.push_back({Tr("Settings", std::string(kSettingPairs[i].caption).c_str()), readBack, std::string(kSettingPairs[i].unit),
                     differing(report.settings.Loaded()[i]), differing(report.settings.Sent()[i])});
   }
   return rows;
@@ -148,25 +149,26 @@ std::vector<ReportRow> WriteRows(const SessionSettings& settings) {
   std::vector<ReportRow> rows;
   for (const SessionWrite& w : settings.Writes())
     rows.push_back(
-        {ReportTime(w.atMs), w.value.caption, w.value.sent, w.value.readBack, w.value.matches ? "一致" : "未生效"});
+        {ReportTime(w.atMs), Tr("Settings", w.value.caption.c_str()), w.value.sent, w.value.readBack,
+         w.value.matches ? Tr("Report", "一致") : Tr("Report", "未生效")});
   return rows;
 }
 
 std::vector<ReportRow> EventRows(const std::vector<EventEntry>& events) {
   std::vector<ReportRow> rows;
-  for (const EventEntry& e : events) rows.push_back({ReportTime(e.atMs), std::string(EventKindText(e.kind)), e.text});
+  for (const EventEntry& e : events) rows.push_back({ReportTime(e.atMs), EventKindText(e.kind), e.text});
   return rows;
 }
 
 std::vector<ReportRow> LineRows(const LineFigures& line) {
   const auto n = [](std::int64_t v) { return WholeText(v); };
-  return {{"串口", line.open ? "已打开" : "已关闭"},
-          {"连接时长", line.open ? DurationText(line.connectedMs) : "—"},
-          {"请求帧", n(line.requests)},
-          {"有效应答", n(line.goodResponses)},
-          {"校验错", n(line.checksumErrors)},
-          {"丢弃字节", n(line.discardedBytes)},
-          {"最近应答中的校验错", n(line.recentErrors) + " / " + n(line.recentResponses)}};
+  return {{Tr("Report", "串口"), line.open ? Tr("Report", "已打开") : Tr("Report", "已关闭")},
+          {Tr("Report", "连接时长"), line.open ? DurationText(line.connectedMs) : "—"},
+          {Tr("Report", "请求帧"), n(line.requests)},
+          {Tr("Report", "有效应答"), n(line.goodResponses)},
+          {Tr("Report", "校验错"), n(line.checksumErrors)},
+          {Tr("Report", "丢弃字节"), n(line.discardedBytes)},
+          {Tr("Report", "最近应答中的校验错"), n(line.recentErrors) + " / " + n(line.recentResponses)}};
 }
 
 Axis NiceAxis(double low, double high) {
@@ -199,10 +201,10 @@ std::vector<TimeTick> TimeTicks(std::int64_t fromMs, std::int64_t toMs) {
 }
 
 std::vector<TrendPanel> TrendPanels(const std::vector<TrendPoint>& points) {
-  std::vector<TrendPanel> panels{{"温度 (°C)", {kInnerTemp, kOuterTemp, kControlTemp}, 0, 0, 0},
-                                 {"模块电流 (A)", {kModuleCurrent}, 0, 0, 0},
-                                 {"直流电压 (V)", {kDcVoltage}, 0, 0, 0},
-                                 {"风机转速 (r/min)", {kInnerFan, kOuterFan}, 0, 0, 0}};
+  std::vector<TrendPanel> panels{{Tr("Report", "温度 (°C)"), {kInnerTemp, kOuterTemp, kControlTemp}, 0, 0, 0},
+                                 {Tr("Report", "模块电流 (A)"), {kModuleCurrent}, 0, 0, 0},
+                                 {Tr("Report", "直流电压 (V)"), {kDcVoltage}, 0, 0, 0},
+                                 {Tr("Report", "风机转速 (r/min)"), {kInnerFan, kOuterFan}, 0, 0, 0}};
   for (TrendPanel& panel : panels) {
     double low = INFINITY, high = -INFINITY;
     for (const TrendPoint& p : points)

@@ -13,6 +13,7 @@
 #include "panel/panel.h"
 #include "protocol/frames.h"
 #include "values/range.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -33,19 +34,19 @@ inline constexpr Range::Compare kDecimal = Range::Compare::Decimal;
 
 // In the order the copy button fills the edit fields.
 inline constexpr std::array<SettingPair, 13> kSettingPairs{{
-    {main_window::kSetCoolStart, main_window::kCoolStart, {20, 45, kDecimal}, 0, 1, 1, 40, "制冷开启温度", "°C"},
-    {main_window::kSetCoolStop, main_window::kCoolStop, {10, 35, kDecimal}, 1, 1, 1, 40, "制冷停止温度", "°C"},
-    {main_window::kSetHeatStart, main_window::kHeatStart, {0, 15, kDecimal}, 2, 1, 1, 40, "制热开启温度", "°C"},
-    {main_window::kSetHeatStop, main_window::kHeatStop, {10, 20, kDecimal}, 3, 1, 1, 40, "制热停止温度", "°C"},
-    {main_window::kSetCurrentLow, main_window::kCurrentLow, {0.1, 10, kDecimal}, 14, 1, 10, 0, "电流低限", "A"},
-    {main_window::kSetCurrentHigh, main_window::kCurrentHigh, {2, 20, kDecimal}, 15, 1, 10, 0, "电流高限", "A"},
-    {main_window::kSetInnerFanPulses, main_window::kInnerFanPulses, {2, 3, kWhole}, 4, 1, 1, 0, "内风机每转脉冲", ""},
-    {main_window::kSetInnerFanLowSpeed, main_window::kInnerFanLowSpeed, {600, 5500, kDecimal}, 5, 2, 1, 0, "内风机低速转速", "r/min"},
-    {main_window::kSetInnerFanHighSpeed, main_window::kInnerFanHighSpeed, {1500, 5500, kDecimal}, 7, 2, 1, 0, "内风机高速转速", "r/min"},
-    {main_window::kSetOuterFanPulses, main_window::kOuterFanPulses, {2, 3, kWhole}, 9, 1, 1, 0, "外风机每转脉冲", ""},
-    {main_window::kSetOuterFanHighSpeed, main_window::kOuterFanHighSpeed, {2000, 5500, kWhole}, 10, 2, 1, 0, "外风机高速转速", "r/min"},
-    {main_window::kSetHighTempAlarm, main_window::kHighTempAlarm, {30, 80, kDecimal}, 12, 1, 1, 40, "高温报警", "°C"},
-    {main_window::kSetLowTempAlarm, main_window::kLowTempAlarm, {-40, 30, kDecimal}, 13, 1, 1, 40, "低温报警", "°C"},
+    {main_window::kSetCoolStart, main_window::kCoolStart, {20, 45, kDecimal}, 0, 1, 1, 40, KTR_NOOP("Settings", "制冷开启温度"), "°C"},
+    {main_window::kSetCoolStop, main_window::kCoolStop, {10, 35, kDecimal}, 1, 1, 1, 40, KTR_NOOP("Settings", "制冷停止温度"), "°C"},
+    {main_window::kSetHeatStart, main_window::kHeatStart, {0, 15, kDecimal}, 2, 1, 1, 40, KTR_NOOP("Settings", "制热开启温度"), "°C"},
+    {main_window::kSetHeatStop, main_window::kHeatStop, {10, 20, kDecimal}, 3, 1, 1, 40, KTR_NOOP("Settings", "制热停止温度"), "°C"},
+    {main_window::kSetCurrentLow, main_window::kCurrentLow, {0.1, 10, kDecimal}, 14, 1, 10, 0, KTR_NOOP("Settings", "电流低限"), "A"},
+    {main_window::kSetCurrentHigh, main_window::kCurrentHigh, {2, 20, kDecimal}, 15, 1, 10, 0, KTR_NOOP("Settings", "电流高限"), "A"},
+    {main_window::kSetInnerFanPulses, main_window::kInnerFanPulses, {2, 3, kWhole}, 4, 1, 1, 0, KTR_NOOP("Settings", "内风机每转脉冲"), ""},
+    {main_window::kSetInnerFanLowSpeed, main_window::kInnerFanLowSpeed, {600, 5500, kDecimal}, 5, 2, 1, 0, KTR_NOOP("Settings", "内风机低速转速"), "r/min"},
+    {main_window::kSetInnerFanHighSpeed, main_window::kInnerFanHighSpeed, {1500, 5500, kDecimal}, 7, 2, 1, 0, KTR_NOOP("Settings", "内风机高速转速"), "r/min"},
+    {main_window::kSetOuterFanPulses, main_window::kOuterFanPulses, {2, 3, kWhole}, 9, 1, 1, 0, KTR_NOOP("Settings", "外风机每转脉冲"), ""},
+    {main_window::kSetOuterFanHighSpeed, main_window::kOuterFanHighSpeed, {2000, 5500, kWhole}, 10, 2, 1, 0, KTR_NOOP("Settings", "外风机高速转速"), "r/min"},
+    {main_window::kSetHighTempAlarm, main_window::kHighTempAlarm, {30, 80, kDecimal}, 12, 1, 1, 40, KTR_NOOP("Settings", "高温报警"), "°C"},
+    {main_window::kSetLowTempAlarm, main_window::kLowTempAlarm, {-40, 30, kDecimal}, 13, 1, 1, 40, KTR_NOOP("Settings", "低温报警"), "°C"},
 }};
 
 // Parameter codes of the operating settings: 0..15, where 6, 8 and 11 are the low bytes of

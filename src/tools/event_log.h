@@ -25,7 +25,7 @@ struct EventEntry {
 };
 
 // "告警", "工作状态", "通信", "设置".
-std::string_view EventKindText(EventEntry::Kind kind);
+std::string EventKindText(EventEntry::Kind kind);
 
 class EventLog : public NumberedLog<EventEntry> {
  public:

@@ -10,6 +10,7 @@
 #include "settings/setting_pairs.h"
 #include "tools/event_log.h"
 #include "tools/wall_time.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -24,10 +25,14 @@ struct Column {
 
 // The measurements in the order of the window's right column and module group.
 constexpr Column kMeasurements[] = {
-    {&RunDataReadout::innerTemp, "内温度(°C)"},         {&RunDataReadout::outerTemp, "外温度(°C)"},
-    {&RunDataReadout::controlTemp, "控制温度(°C)"},     {&RunDataReadout::current, "实时电流(A)"},
-    {&RunDataReadout::voltage, "直流电压(V)"},          {&RunDataReadout::innerFan, "内风机转速(r/min)"},
-    {&RunDataReadout::outerFan, "外风机转速(r/min)"},   {&RunDataReadout::counter, "通信计数"}};
+    {&RunDataReadout::innerTemp, KTR_NOOP("Recorder", "内温度(°C)")},
+    {&RunDataReadout::outerTemp, KTR_NOOP("Recorder", "外温度(°C)")},
+    {&RunDataReadout::controlTemp, KTR_NOOP("Recorder", "控制温度(°C)")},
+    {&RunDataReadout::current, KTR_NOOP("Recorder", "实时电流(A)")},
+    {&RunDataReadout::voltage, KTR_NOOP("Recorder", "直流电压(V)")},
+    {&RunDataReadout::innerFan, KTR_NOOP("Recorder", "内风机转速(r/min)")},
+    {&RunDataReadout::outerFan, KTR_NOOP("Recorder", "外风机转速(r/min)")},
+    {&RunDataReadout::counter, KTR_NOOP("Recorder", "通信计数")}};
 
 // The window's fan speeds carry a leading blank.
 std::string Trimmed(const std::string& text) {
@@ -40,25 +45,29 @@ std::string Trimmed(const std::string& text) {
 
 std::string FileErrorText(int error) {
   switch (error) {
-    case ENOSPC: return "磁盘已满";
+    case ENOSPC: return Tr("Recorder", "磁盘已满");
     case EACCES:
     case EPERM:
-    case EROFS: return "没有写入权限";
-    case ENOENT: return "文件或文件夹不存在";
-    case EIO: return "磁盘读写错误";
-    case EDQUOT: return "超出磁盘配额";
-    case EFBIG: return "文件太大";
+    case EROFS: return Tr("Recorder", "没有写入权限");
+    case ENOENT: return Tr("Recorder", "文件或文件夹不存在");
+    case EIO: return Tr("Recorder", "磁盘读写错误");
+    case EDQUOT: return Tr("Recorder", "超出磁盘配额");
+    case EFBIG: return Tr("Recorder", "文件太大");
     default: return std::strerror(error);
   }
 }
 
 std::string Recorder::HeaderText() {
-  std::string line = "时间";
-  for (const Column& c : kMeasurements) line += "," + std::string(c.caption);
-  for (const SettingPair& pair : kSettingPairs)
-    line += "," + std::string(pair.caption) + (pair.unit.empty() ? "" : "(" + std::string(pair.unit) + ")");
+  // The header is in the interface language (a field with a comma is quoted); the rows'
+  // numbers are the same in every language.
+  std::string line = Tr("Recorder", "时间");
+  for (const Column& c : kMeasurements) line += "," + CsvField(Tr("Recorder", std::string(c.caption).c_str()));
+  for (const SettingPair& pair : kSettingPairs) {
+    const std::string caption = Tr("Settings", std::string(pair.caption).c_str());
+    line += "," + CsvField(pair.unit.empty() ? caption : caption + "(" + std::string(pair.unit) + ")");
+  }
   for (const LampMeaning& lamp : Lamps())
-    if (lamp.Shown()) line += "," + std::string(lamp.caption);
+    if (lamp.Shown()) line += "," + CsvField(lamp.Caption());
   return line;
 }
 
@@ -74,7 +83,7 @@ std::string Recorder::RowText(std::int64_t wallMs, const RunDataReadout& shown) 
 std::optional<std::string> Recorder::Start(const std::string& path) {
   Stop();
   file_ = std::fopen(path.c_str(), "wb");
-  if (!file_) return "无法创建记录文件（" + FileErrorText(errno) + "）";
+  if (!file_) return Arg(Tr("Recorder", "无法创建记录文件（%1）"), {FileErrorText(errno)});
   path_ = path;
   rows_ = 0;
   return Write("\xEF\xBB\xBF" + HeaderText() + "\r\n");
@@ -96,10 +105,10 @@ std::optional<std::string> Recorder::Write(const std::string& text) {
   std::string reason = ok ? std::string() : FileErrorText(errno ? errno : EIO);
   // A file removed or moved away takes the rows with it: stop rather than write on unseen.
   struct stat st {};
-  if (ok && stat(path_.c_str(), &st) != 0) reason = "记录文件已被删除或移走";
+  if (ok && stat(path_.c_str(), &st) != 0) reason = Tr("Recorder", "记录文件已被删除或移走");
   if (reason.empty()) return std::nullopt;
   Stop();
-  return "记录已停止：" + reason;
+  return Arg(Tr("Recorder", "记录已停止：%1"), {reason});
 }
 
 void Recorder::Stop() {

@@ -4,6 +4,7 @@
 #include "settings/setting_pairs.h"
 #include "values/leading_number.h"
 #include "values/number_text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
@@ -36,13 +37,13 @@ std::optional<std::string> ProfileRefusal(const SettingProfile& profile) {
   for (std::size_t i = 0; i < kSettingPairs.size(); ++i) {
     const SettingPair& pair = kSettingPairs[i];
     const std::string& value = profile.values[i];
-    const std::string caption(pair.caption);
-    if (value.empty()) return caption + " 没有值";
+    const std::string caption = Tr("Settings", std::string(pair.caption).c_str());
+    if (value.empty()) return Arg(Tr("Profile", "%1 没有值"), {caption});
     // The range of what the board can be sent (the edit field's own range only warns).
     const double top = pair.width == 2 ? 65535 : 255;
     if (!SettingWrite(1, pair, value))
-      return caption + " 的值 " + value + " 超出范围 " + DecimalText(-pair.offset / pair.scale + 0.0) + "…" +
-             DecimalText((top - pair.offset) / pair.scale);
+      return Arg(Tr("Profile", "%1 的值 %2 超出范围 %3…%4"),
+                 {caption, value, DecimalText(-pair.offset / pair.scale + 0.0), DecimalText((top - pair.offset) / pair.scale)});
   }
   return std::nullopt;
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "values/tr.h"
+
 namespace kestrova {
 
 namespace {
@@ -15,8 +17,10 @@ float SensorValue(Sensor sensor, double value) { return sensor == Sensor::Ok ? s
 }  // namespace
 
 const std::array<const char*, kTrendQuantities>& TrendCaptions() {
-  static const std::array<const char*, kTrendQuantities> captions{"内温度",   "外温度",     "控制温度",  "模块电流",
-                                                                  "直流电压", "内风机转速", "外风机转速"};
+  static const std::array<const char*, kTrendQuantities> captions{
+      KTR_NOOP("Trend", "内温度"),   KTR_NOOP("Trend", "外温度"),     KTR_NOOP("Trend", "控制温度"),
+      KTR_NOOP("Trend", "模块电流"), KTR_NOOP("Trend", "直流电压"),   KTR_NOOP("Trend", "内风机转速"),
+      KTR_NOOP("Trend", "外风机转速")};
   return captions;
 }
 

@@ -7,6 +7,9 @@
 #include <QIntValidator>
 #include <QVBoxLayout>
 
+#include "qt/text.h"
+#include "values/tr.h"
+
 namespace kestrova {
 namespace {
 
@@ -20,19 +23,19 @@ QTableWidgetItem* Cell(const QString& text) {
 
 BusScanWindow::BusScanWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("BusScan_Form"));
-  setWindowTitle(QStringLiteral("总线扫描"));
+  setWindowTitle(UiText("BusScanWindow", "总线扫描"));
 
   from_ = new QLineEdit(QStringLiteral("1"), this);
   from_->setObjectName(QStringLiteral("ScanFrom"));
   to_ = new QLineEdit(QStringLiteral("20"), this);
   to_->setObjectName(QStringLiteral("ScanTo"));
   for (QLineEdit* field : {from_, to_}) field->setMaximumWidth(60);
-  start_ = new QPushButton(QStringLiteral("开始扫描"), this);
+  start_ = new QPushButton(UiText("BusScanWindow", "开始扫描"), this);
   start_->setObjectName(QStringLiteral("ScanStart"));
   auto* range = new QHBoxLayout;
-  range->addWidget(new QLabel(QStringLiteral("起始地址"), this));
+  range->addWidget(new QLabel(UiText("BusScanWindow", "起始地址"), this));
   range->addWidget(from_);
-  range->addWidget(new QLabel(QStringLiteral("结束地址"), this));
+  range->addWidget(new QLabel(UiText("BusScanWindow", "结束地址"), this));
   range->addWidget(to_);
   range->addStretch();
   range->addWidget(start_);
@@ -46,13 +49,13 @@ BusScanWindow::BusScanWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   results_ = new QTableWidget(0, 4, this);
   results_->setObjectName(QStringLiteral("ScanResults"));
   results_->setHorizontalHeaderLabels(
-      {QStringLiteral("地址"), QStringLiteral("型号"), QStringLiteral("软件版本"), QStringLiteral("应答时间 ms")});
+      {UiText("BusScanWindow", "地址"), UiText("BusScanWindow", "型号"), UiText("BusScanWindow", "软件版本"), UiText("BusScanWindow", "应答时间 ms")});
   results_->verticalHeader()->hide();
   results_->setSelectionBehavior(QAbstractItemView::SelectRows);
   results_->setSelectionMode(QAbstractItemView::SingleSelection);
   results_->horizontalHeader()->setStretchLastSection(true);
 
-  use_ = new QPushButton(QStringLiteral("监视此地址"), this);
+  use_ = new QPushButton(UiText("BusScanWindow", "监视此地址"), this);
   use_->setObjectName(QStringLiteral("ScanUse"));
   use_->setEnabled(false);
   status_ = new QLabel(this);
@@ -84,7 +87,7 @@ std::optional<int> BusScanWindow::SelectedAddress() const {
 }
 
 void BusScanWindow::ShowRunning(bool running) {
-  start_->setText(running ? QStringLiteral("停止扫描") : QStringLiteral("开始扫描"));
+  start_->setText(running ? UiText("BusScanWindow", "停止扫描") : UiText("BusScanWindow", "开始扫描"));
   from_->setEnabled(!running);
   to_->setEnabled(!running);
   use_->setEnabled(!running && SelectedAddress().has_value());

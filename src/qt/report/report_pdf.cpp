@@ -69,7 +69,7 @@ void DrawPanel(QPainter& p, const QRectF& box, const TrendPanel& panel, const Se
     p.setPen(QPen(kSeriesColours[q], 0.6 * mm));
     p.drawLine(QPointF(legendX, box.top() + 3 * mm), QPointF(legendX + 6 * mm, box.top() + 3 * mm));
     p.setPen(Qt::black);
-    p.drawText(QPointF(legendX + 7 * mm, box.top() + 4 * mm), QString::fromUtf8(TrendCaptions()[q]));
+    p.drawText(QPointF(legendX + 7 * mm, box.top() + 4 * mm), UiText("Trend", TrendCaptions()[q]));
     legendX += 30 * mm;
   }
 

@@ -11,16 +11,18 @@
 #include "qt/tools/log_table.h"
 #include "qt/tools/save_file.h"
 #include "tools/wall_time.h"
+#include "qt/text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
 EventsWindow::EventsWindow(EventLog& log, QWidget* parent) : QWidget(parent, Qt::Window), log_(log) {
   setObjectName(QStringLiteral("Events_Form"));
-  setWindowTitle(QStringLiteral("事件记录"));
+  setWindowTitle(UiText("EventsWindow", "事件记录"));
   resize(640, 420);
 
   auto* model = new LogModel(
-      {QStringLiteral("时间"), QStringLiteral("类别"), QStringLiteral("事件")}, log_,
+      {UiText("EventsWindow", "时间"), UiText("EventsWindow", "类别"), UiText("EventsWindow", "事件")}, log_,
       [this](std::size_t i, int column, int role) -> QVariant {
         const EventEntry& e = log_.At(i);
         if (role == Qt::ForegroundRole && e.kind == EventEntry::Kind::Alarm) return QColor(0xc0, 0x20, 0x20);
@@ -35,14 +37,14 @@ EventsWindow::EventsWindow(EventLog& log, QWidget* parent) : QWidget(parent, Qt:
   table_->setColumnWidth(0, fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00.000")) + 16);
   table_->setColumnWidth(1, 70);
 
-  auto* exportButton = new QPushButton(QStringLiteral("导出CSV…"), this);
+  auto* exportButton = new QPushButton(UiText("EventsWindow", "导出CSV…"), this);
   exportButton->setObjectName(QStringLiteral("EventsExport"));
   connect(exportButton, &QPushButton::clicked, this, [this] {
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("导出事件记录"),
+        this, UiText("EventsWindow", "导出事件记录"),
         QStringLiteral("kestrova-events-%1.csv")
             .arg(QString::fromStdString(FileTime(QDateTime::currentMSecsSinceEpoch()))),
-        QStringLiteral("CSV 文件 (*.csv)"));
+        UiText("EventsWindow", "CSV 文件 (*.csv)"));
     if (path.isEmpty()) return;
     if (auto error = Export(path)) QMessageBox::warning(this, windowTitle(), *error);
   });
@@ -72,6 +74,5 @@ void EventsWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   Refresh();
 }
-
 
 }  // namespace kestrova

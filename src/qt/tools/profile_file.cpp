@@ -8,13 +8,13 @@
 #include "values/leading_number.h"
 #include "values/number_text.h"
 #include "qt/text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
 namespace {
 
 const char* const kBoardKeys[] = {"model", "pcb", "software", "description"};
-
 
 }  // namespace
 
@@ -44,11 +44,11 @@ std::variant<SettingProfile, QString> ProfileFromJson(const QByteArray& json) {
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(json, &error);
   if (error.error != QJsonParseError::NoError || !doc.isObject())
-    return QStringLiteral("文件不是有效的设置档案（格式错误）");
+    return UiText("ProfileFile", "文件不是有效的设置档案（格式错误）");
   const QJsonObject root = doc.object();
-  if (root["format"].toString() != ToQString(kProfileFormat)) return QStringLiteral("文件不是 Kestrova 设置档案");
+  if (root["format"].toString() != ToQString(kProfileFormat)) return UiText("ProfileFile", "文件不是 Kestrova 设置档案");
   if (root["version"].toInt() != kProfileVersion)
-    return QStringLiteral("不支持的设置档案版本 %1").arg(root["version"].toVariant().toString());
+    return UiText("ProfileFile", "不支持的设置档案版本 %1").arg(root["version"].toVariant().toString());
 
   SettingProfile p;
   p.date = root["date"].toString().toStdString();
@@ -60,14 +60,14 @@ std::variant<SettingProfile, QString> ProfileFromJson(const QByteArray& json) {
     const QJsonObject s = v.toObject();
     for (std::size_t i = 0; i < kSettingPairs.size(); ++i) {
       if (!s["code"].isDouble() || s["code"].toInt() != kSettingPairs[i].code) continue;
-      if (!s["value"].isDouble()) return QStringLiteral("设置档案中 %1 的值不是数字").arg(ToQString(kSettingPairs[i].caption));
+      if (!s["value"].isDouble()) return UiText("ProfileFile", "设置档案中 %1 的值不是数字").arg(UiText("Settings", std::string(kSettingPairs[i].caption).c_str()));
       p.values[i] = DecimalText(s["value"].toDouble());
       seen[i] = true;
     }
   }
   for (std::size_t i = 0; i < kSettingPairs.size(); ++i)
-    if (!seen[i]) return QStringLiteral("设置档案缺少 %1").arg(ToQString(kSettingPairs[i].caption));
-  if (auto refusal = ProfileRefusal(p)) return QStringLiteral("设置档案中 ") + QString::fromStdString(*refusal);
+    if (!seen[i]) return UiText("ProfileFile", "设置档案缺少 %1").arg(UiText("Settings", std::string(kSettingPairs[i].caption).c_str()));
+  if (auto refusal = ProfileRefusal(p)) return UiText("ProfileFile", "设置档案中 %1").arg(QString::fromStdString(*refusal));
   return p;
 }
 

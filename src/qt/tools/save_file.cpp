@@ -3,6 +3,9 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include "qt/text.h"
+#include "values/tr.h"
+
 namespace kestrova {
 
 std::optional<QString> SaveFile(const QString& path, const QByteArray& contents) {
@@ -15,7 +18,7 @@ std::optional<QString> SaveFile(const QString& path, const QByteArray& contents)
     return std::nullopt;
   const QString why = file.errorString();
   file.cancelWriting();
-  return QStringLiteral("无法保存 %1：%2").arg(QDir::toNativeSeparators(path), why);
+  return UiText("SaveFile", "无法保存 %1：%2").arg(QDir::toNativeSeparators(path), why);
 }
 
 }  // namespace kestrova

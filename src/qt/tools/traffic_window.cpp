@@ -15,11 +15,11 @@
 #include "tools/frame_meaning.h"
 #include "tools/wall_time.h"
 #include "qt/text.h"
+#include "values/tr.h"
 
 namespace kestrova {
 
 namespace {
-
 
 // Received bytes that were no good response for this console: shown in red.
 bool Rejected(const LinkEvent& e) {
@@ -32,11 +32,11 @@ bool Rejected(const LinkEvent& e) {
 TrafficWindow::TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* parent)
     : QWidget(parent, Qt::Window), stats_(stats), log_(log) {
   setObjectName(QStringLiteral("Traffic_Form"));
-  setWindowTitle(QStringLiteral("通信监视"));
+  setWindowTitle(UiText("TrafficWindow", "通信监视"));
   resize(900, 480);
 
   auto* model = new LogModel(
-      {QStringLiteral("时间"), QStringLiteral("方向"), QStringLiteral("字节"), QStringLiteral("含义")}, log_,
+      {UiText("TrafficWindow", "时间"), UiText("TrafficWindow", "方向"), UiText("TrafficWindow", "字节"), UiText("TrafficWindow", "含义")}, log_,
       [this](std::size_t i, int column, int role) -> QVariant {
         const LinkEvent& e = log_.At(i);
         if (role == Qt::ForegroundRole)
@@ -46,7 +46,7 @@ TrafficWindow::TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* pa
         if (role != Qt::DisplayRole) return {};
         switch (column) {
           case 0: return ToQString(ClockTime(e.atMs));
-          case 1: return e.direction == LinkEvent::Direction::Sent ? QStringLiteral("发送") : QStringLiteral("接收");
+          case 1: return e.direction == LinkEvent::Direction::Sent ? UiText("TrafficWindow", "发送") : UiText("TrafficWindow", "接收");
           case 2: return ToQString(HexText(e.bytes));
           default: return ToQString(FrameMeaning(e));
         }
@@ -58,17 +58,17 @@ TrafficWindow::TrafficWindow(LinkStatistics& stats, TrafficLog& log, QWidget* pa
   table_->setColumnWidth(1, 50);
   table_->setColumnWidth(2, 330);
 
-  pause_ = new QPushButton(QStringLiteral("暂停"), this);
+  pause_ = new QPushButton(UiText("TrafficWindow", "暂停"), this);
   pause_->setObjectName(QStringLiteral("TrafficPause"));
   pause_->setCheckable(true);
-  auto* clear = new QPushButton(QStringLiteral("清除"), this);
+  auto* clear = new QPushButton(UiText("TrafficWindow", "清除"), this);
   clear->setObjectName(QStringLiteral("TrafficClear"));
-  auto* copy = new QPushButton(QStringLiteral("复制"), this);
+  auto* copy = new QPushButton(UiText("TrafficWindow", "复制"), this);
   copy->setObjectName(QStringLiteral("TrafficCopy"));
-  auto* save = new QPushButton(QStringLiteral("另存为…"), this);
+  auto* save = new QPushButton(UiText("TrafficWindow", "另存为…"), this);
   save->setObjectName(QStringLiteral("TrafficSave"));
   connect(pause_, &QPushButton::toggled, this, [this](bool paused) {
-    pause_->setText(paused ? QStringLiteral("继续") : QStringLiteral("暂停"));
+    pause_->setText(paused ? UiText("TrafficWindow", "继续") : UiText("TrafficWindow", "暂停"));
     Listen(!paused && isVisible());
   });
   connect(clear, &QPushButton::clicked, this, [this] {
@@ -118,7 +118,7 @@ void TrafficWindow::Beat(int ms) {
 
 QString TrafficWindow::Line(const LinkEvent& e) const {
   return ToQString(ClockTime(e.atMs)) + '\t' +
-         (e.direction == LinkEvent::Direction::Sent ? QStringLiteral("发送") : QStringLiteral("接收")) + '\t' +
+         (e.direction == LinkEvent::Direction::Sent ? UiText("TrafficWindow", "发送") : UiText("TrafficWindow", "接收")) + '\t' +
          ToQString(HexText(e.bytes)) + '\t' + ToQString(FrameMeaning(e));
 }
 
@@ -138,9 +138,9 @@ QString TrafficWindow::AllText() const {
 
 void TrafficWindow::SaveAs() {
   const QString path = QFileDialog::getSaveFileName(
-      this, QStringLiteral("保存通信记录"),
+      this, UiText("TrafficWindow", "保存通信记录"),
       QStringLiteral("kestrova-traffic-%1.txt").arg(ToQString(FileTime(QDateTime::currentMSecsSinceEpoch()))),
-      QStringLiteral("文本文件 (*.txt)"));
+      UiText("TrafficWindow", "文本文件 (*.txt)"));
   if (path.isEmpty()) return;
   if (auto error = SaveFile(path, AllText().toUtf8())) QMessageBox::warning(this, windowTitle(), *error);
 }

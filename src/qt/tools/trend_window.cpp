@@ -14,6 +14,9 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "qt/text.h"
+#include "values/tr.h"
+
 namespace kestrova {
 
 namespace {
@@ -109,7 +112,7 @@ void TrendView::keyPressEvent(QKeyEvent* event) {
 
 TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(parent, Qt::Window), store_(store) {
   setObjectName(QStringLiteral("Trend_Form"));
-  setWindowTitle(QStringLiteral("趋势图"));
+  setWindowTitle(UiText("TrendWindow", "趋势图"));
   resize(960, 560);
 
   chart_ = new QChart;
@@ -139,12 +142,12 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
   for (int q = 0; q < kTrendQuantities; ++q) Segment(q, 0);
 
   alarms_ = new QScatterSeries;
-  alarms_->setName(QStringLiteral("告警变化"));
+  alarms_->setName(UiText("TrendWindow", "告警变化"));
   alarms_->setColor(QColor(0xd0, 0x10, 0x10));
   alarms_->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
   alarms_->setMarkerSize(9);
   states_ = new QScatterSeries;
-  states_->setName(QStringLiteral("工作状态变化"));
+  states_->setName(UiText("TrendWindow", "工作状态变化"));
   states_->setColor(QColor(0x10, 0x60, 0xd0));
   states_->setMarkerSize(8);
   for (QScatterSeries* s : {alarms_, states_}) {
@@ -175,20 +178,20 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
 
   range_ = new QComboBox(this);
   range_->setObjectName(QStringLiteral("TrendRange"));
-  range_->addItems({QStringLiteral("最近 10 分钟"), QStringLiteral("最近 1 小时"), QStringLiteral("最近 24 小时")});
+  range_->addItems({UiText("TrendWindow", "最近 10 分钟"), UiText("TrendWindow", "最近 1 小时"), UiText("TrendWindow", "最近 24 小时")});
   connect(range_, &QComboBox::currentIndexChanged, this, [this] {
     follow_ = true;
     Refresh();
   });
-  auto* latest = new QPushButton(QStringLiteral("回到最新"), this);
+  auto* latest = new QPushButton(UiText("TrendWindow", "回到最新"), this);
   latest->setObjectName(QStringLiteral("TrendLatest"));
   connect(latest, &QPushButton::clicked, this, [this] {
     follow_ = true;
     Refresh();
   });
-  auto* hint = new QLabel(QStringLiteral("滚轮或拖选缩放，右键拖动平移"), this);
+  auto* hint = new QLabel(UiText("TrendWindow", "滚轮或拖选缩放，右键拖动平移"), this);
   auto* top = new QHBoxLayout;
-  top->addWidget(new QLabel(QStringLiteral("时间范围"), this));
+  top->addWidget(new QLabel(UiText("TrendWindow", "时间范围"), this));
   top->addWidget(range_);
   top->addWidget(latest);
   top->addStretch(1);
@@ -209,7 +212,7 @@ QLineSeries* TrendWindow::Segment(int q, std::size_t n) {
   auto& list = segments_[static_cast<std::size_t>(q)];
   while (list.size() <= n) {
     auto* s = new QLineSeries;
-    s->setName(QStringLiteral("%1(%2)").arg(QString::fromUtf8(TrendCaptions()[static_cast<std::size_t>(q)]),
+    s->setName(QStringLiteral("%1(%2)").arg(UiText("Trend", TrendCaptions()[static_cast<std::size_t>(q)]),
                                            QString::fromUtf8(kUnits[q])));
     s->setPen(QPen(kColours[q], 0, kDashes[q]));
     chart_->addSeries(s);
@@ -296,6 +299,5 @@ void TrendWindow::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   Refresh();
 }
-
 
 }  // namespace kestrova

@@ -1,0 +1,186 @@
+// Under English every text an operator can see is English: every window, menu, tool window,
+// tooltip and the about box is walked widget by widget for a Chinese character. With
+// KESTROVA_SHOTS set to a folder the windows are also saved there as PNGs to be looked at.
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <sstream>
+
+#include "app/command_line.h"
+#include "app/console_windows.h"
+#include "app/tools_menu.h"
+#include "fakes/fakes.h"
+#include "qt/tools/profile_file.h"
+#include "qt/translations.h"
+#include "settings/setting_pairs.h"
+#include "tools/recorder.h"
+#include "qt/ui_support.h"
+
+namespace kestrova::testing {
+namespace {
+
+bool HasChinese(const QString& text) {
+  static const QRegularExpression han(QStringLiteral("[\\x{3000}-\\x{303f}\\x{4e00}-\\x{9fff}\\x{ff00}-\\x{ffef}]"));
+  return text.contains(han);
+}
+
+// Every visible text of the widget and its children: captions, titles, fields, tooltips,
+// menu entries and the headers of tables.
+// Each as "where: text"; the objectName in "where" is the console's own and may be Chinese.
+QList<std::pair<QString, QString>> VisibleTexts(QWidget& window) {
+  QList<std::pair<QString, QString>> texts;
+  QList<QWidget*> widgets = window.findChildren<QWidget*>();
+  widgets.prepend(&window);
+  for (QWidget* w : widgets) {
+    const QString name = w->metaObject()->className() + QStringLiteral(" ") + w->objectName();
+    const auto where = [&](const QString& text) { return std::pair{name, text}; };
+    texts << where(w->windowTitle()) << where(w->toolTip()) << where(w->accessibleName());
+    if (auto* label = qobject_cast<QLabel*>(w)) texts << where(label->text());
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << where(button->text());
+    if (auto* field = qobject_cast<QLineEdit*>(w)) texts << where(field->text()) << where(field->placeholderText());
+    if (auto* group = qobject_cast<QGroupBox*>(w)) texts << where(group->title());
+    if (auto* combo = qobject_cast<QComboBox*>(w))
+      for (int i = 0; i < combo->count(); ++i) texts << where(combo->itemText(i));
+    if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model())
+      for (int c = 0; c < view->model()->columnCount(); ++c)
+        texts << where(view->model()->headerData(c, Qt::Horizontal).toString());
+    for (QAction* action : w->actions()) {
+      texts << where(action->text()) << where(action->toolTip());
+      if (action->menu()) texts << where(action->menu()->title());
+    }
+  }
+  return texts;
+}
+
+void ExpectEnglish(QWidget& window) {
+  for (const auto& [where, text] : VisibleTexts(window))
+    EXPECT_FALSE(HasChinese(text)) << where.toStdString() << ": " << text.toStdString();
+  if (const QByteArray dir = qgetenv("KESTROVA_SHOTS"); !dir.isEmpty())
+    window.grab().save(QString::fromUtf8(dir) + QLatin1Char('/') + window.objectName() + QStringLiteral(".png"));
+}
+
+TEST(EnglishInterface, NoWindowMenuToolWindowOrAboutBoxShowsChinese) {
+  const InterfaceLanguage english(Language::kEnglish);
+  ASSERT_TRUE(english.Loaded());
+  FakeSerialPort port;
+  FakeMessageBox box;
+  ConsoleWindows windows(port, box);
+  ToolsMenu tools(windows);
+  windows.Load();
+  windows.ShowMain();
+  windows.FactoryView().show();
+  windows.PasswordView().show();
+  QWidget* const shown[] = {&windows.MainView(), &windows.FactoryView(), &windows.PasswordView()};
+  for (QWidget* window : shown) ExpectEnglish(*window);
+
+  for (const char* action : {"Action_Traffic", "Action_Trend", "Action_Events", "Action_BusScan"}) {
+    auto* item = tools.Bar().findChild<QAction*>(QString::fromUtf8(action));
+    ASSERT_NE(item, nullptr) << action;
+    item->trigger();
+  }
+  ExpectEnglish(tools.Traffic());
+  ExpectEnglish(tools.Trend());
+  ExpectEnglish(tools.Events());
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible() && window->objectName().contains(QStringLiteral("Scan"))) ExpectEnglish(*window);
+
+  // The about box is modal: read it and close it once it shows.
+  bool aboutSeen = false;
+  QTimer::singleShot(0, [&] {
+    if (auto* about = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      aboutSeen = true;
+      about->setObjectName(QStringLiteral("About"));
+      ExpectEnglish(*about);
+      about->accept();
+    }
+  });
+  tools.Bar().findChild<QAction*>(QStringLiteral("Action_About"))->trigger();
+  EXPECT_TRUE(aboutSeen);
+}
+
+TEST(CommandLine, LanguageOptionOverridesTheLocaleAndOtherWordsAreRefused) {
+  const auto english = [](const char* name) -> const char* { return std::string_view(name) == "LANG" ? "en_US.UTF-8" : nullptr; };
+  const auto parse = [&](std::vector<const char*> args) {
+    args.insert(args.begin(), "kestrova");
+    return ParseCommandLine(static_cast<int>(args.size()), args.data(), english);
+  };
+  EXPECT_EQ(parse({}).language, Language::kEnglish);
+  EXPECT_EQ(parse({}).action, CommandLine::Action::kRun);
+  EXPECT_EQ(parse({"--language", "zh"}).language, Language::kChinese);
+  EXPECT_EQ(parse({"--language", "zh", "--help"}).action, CommandLine::Action::kHelp);
+  const CommandLine wrong = parse({"--language", "fr"});
+  EXPECT_EQ(wrong.action, CommandLine::Action::kUnknownOption);
+  std::ostringstream out, err;
+  EXPECT_EQ(AnswerCommandLine(wrong, out, err), 2);
+  EXPECT_NE(err.str().find("unknown option '--language fr'"), std::string::npos) << err.str();
+  EXPECT_EQ(parse({"--language"}).action, CommandLine::Action::kUnknownOption);
+  EXPECT_EQ(AnswerCommandLine(parse({"--help"}), out, err), 0);
+  EXPECT_NE(out.str().find("--language zh|en"), std::string::npos);
+}
+
+// A profile is keyed by setting codes: one saved under English loads under Chinese and back,
+// and the file itself is the same in both languages.
+TEST(EnglishInterface, ProfilesAreTheSameFileInBothLanguages) {
+  SettingProfile profile;
+  profile.date = "2026-05-01T10:00:00";
+  for (std::size_t i = 0; i < kSettingPairs.size(); ++i)
+    profile.values[i] = std::to_string(static_cast<int>(kSettingPairs[i].range.lowest) + 1);
+  QByteArray saved[2];
+  for (const Language language : {Language::kEnglish, Language::kChinese}) {
+    const InterfaceLanguage interface(language);
+    saved[language == Language::kEnglish ? 0 : 1] = ProfileJson(profile);
+  }
+  EXPECT_EQ(saved[0], saved[1]);
+  for (const Language language : {Language::kChinese, Language::kEnglish}) {
+    const InterfaceLanguage interface(language);
+    const auto loaded = ProfileFromJson(saved[0]);
+    ASSERT_TRUE(std::holds_alternative<SettingProfile>(loaded));
+    EXPECT_EQ(std::get<SettingProfile>(loaded).values, profile.values);
+  }
+  // Why a profile is refused is said in the interface language.
+  QByteArray broken = saved[0];
+  broken.replace("\"code\": 12", "\"code\": 99");
+  const InterfaceLanguage english(Language::kEnglish);
+  const auto refused = ProfileFromJson(broken);
+  ASSERT_TRUE(std::holds_alternative<QString>(refused));
+  EXPECT_EQ(std::get<QString>(refused), QStringLiteral("The settings profile lacks high temperature alarm"));
+}
+
+// A recording's header follows the interface language; its numbers keep their form.
+TEST(EnglishInterface, RecordingHeaderFollowsTheLanguageAndNumbersDoNot) {
+  RunDataReadout shown;
+  shown.innerTemp = "25.5";
+  shown.outerTemp = "-3";
+  shown.current = "1.2";
+  shown.innerFan = " 2400";
+  shown.readBacks.fill("45");
+  std::string header[2], row[2];
+  for (const Language language : {Language::kChinese, Language::kEnglish}) {
+    const InterfaceLanguage interface(language);
+    const int i = language == Language::kEnglish ? 1 : 0;
+    header[i] = Recorder::HeaderText();
+    row[i] = Recorder::RowText(0, shown);
+  }
+  EXPECT_EQ(header[0].substr(0, header[0].find(",控制温度")), "时间,内温度(°C),外温度(°C)");
+  EXPECT_EQ(header[1].substr(0, header[1].find(",Control")), "Time,Inner temperature(°C),Outer temperature(°C)");
+  EXPECT_NE(header[1].find(",high temperature alarm(°C),"), std::string::npos) << header[1];
+  EXPECT_EQ(std::count(header[0].begin(), header[0].end(), ','), std::count(header[1].begin(), header[1].end(), ','));
+  // The numbers are the same; the lamps' words are in the language of the header.
+  const auto numbers = [](const std::string& line) { return line.substr(0, line.find(",45,45,45,45,45,45,45,45,45,45,45,45,45")); };
+  EXPECT_EQ(numbers(row[0]), numbers(row[1]));
+  EXPECT_EQ(numbers(row[1]).substr(numbers(row[1]).find(',')), ",25.5,-3,,1.2,,2400,,");
+}
+
+}  // namespace
+}  // namespace kestrova::testing

@@ -1,0 +1,55 @@
+// The interface language from the locale and the command line, and the texts' placeholders.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "values/language.h"
+#include "values/tr.h"
+
+namespace kestrova {
+namespace {
+
+Language FromEnvironment(const std::map<std::string, std::string>& env) {
+  return LanguageFromEnvironment([&](const char* name) -> const char* {
+    const auto it = env.find(name);
+    return it == env.end() ? nullptr : it->second.c_str();
+  });
+}
+
+TEST(Language, TheFirstSetVariableInGettextOrderDecides) {
+  EXPECT_EQ(FromEnvironment({}), Language::kChinese);
+  EXPECT_EQ(FromEnvironment({{"LANG", "en_US.UTF-8"}}), Language::kEnglish);
+  EXPECT_EQ(FromEnvironment({{"LANG", "zh_CN.UTF-8"}}), Language::kChinese);
+  EXPECT_EQ(FromEnvironment({{"LANG", "de_DE.UTF-8"}}), Language::kChinese);
+  EXPECT_EQ(FromEnvironment({{"LANG", "C.UTF-8"}}), Language::kChinese);
+  EXPECT_EQ(FromEnvironment({{"LC_MESSAGES", "en_GB.UTF-8"}, {"LANG", "zh_CN.UTF-8"}}), Language::kEnglish);
+  EXPECT_EQ(FromEnvironment({{"LC_ALL", "zh_CN.UTF-8"}, {"LC_MESSAGES", "en_GB"}, {"LANG", "en_US"}}),
+            Language::kChinese);
+  EXPECT_EQ(FromEnvironment({{"LANGUAGE", "en_US:zh_CN"}, {"LC_ALL", "zh_CN.UTF-8"}}), Language::kEnglish);
+  EXPECT_EQ(FromEnvironment({{"LANGUAGE", "zh_CN:en"}, {"LANG", "en_US.UTF-8"}}), Language::kChinese);
+  // A variable set but empty does not count.
+  EXPECT_EQ(FromEnvironment({{"LANGUAGE", ""}, {"LC_ALL", ""}, {"LANG", "en_US.UTF-8"}}), Language::kEnglish);
+  EXPECT_EQ(ParseLanguage("en"), Language::kEnglish);
+  EXPECT_EQ(ParseLanguage("zh"), Language::kChinese);
+  EXPECT_EQ(ParseLanguage("english"), std::nullopt);
+}
+
+TEST(Translate, PlaceholdersTakeTheirArgumentWhereverTheTranslationPutsThem) {
+  EXPECT_EQ(Arg("%1 写入 %2，读回 %3", {"高温报警", "45", "44"}), "高温报警 写入 45，读回 44");
+  EXPECT_EQ(Arg("%2 then %1", {"a", "b"}), "b then a");
+  // A number without an argument, and a percent sign of the text itself, stay as written.
+  EXPECT_EQ(Arg("%1 at 50% %3", {"x"}), "x at 50% %3");
+  EXPECT_EQ(Arg("ends with %", {}), "ends with %");
+}
+
+TEST(Translate, TheInstalledHookTranslatesAndWithoutItTheTextStays) {
+  EXPECT_EQ(Tr("BusScan", "扫描已停止"), "扫描已停止");
+  SetTranslateHook([](const char* context, const char* source) { return std::string(context) + "/" + source; });
+  EXPECT_EQ(Tr("BusScan", "扫描已停止"), "BusScan/扫描已停止");
+  SetTranslateHook(nullptr);
+  EXPECT_EQ(Tr("BusScan", "扫描已停止"), "扫描已停止");
+}
+
+}  // namespace
+}  // namespace kestrova
