@@ -9,6 +9,45 @@
     </message>
 </context>
 <context>
+    <name>BoxHints</name>
+    <message>
+        <source>%1 的整数</source>
+        <translation>whole number %1</translation>
+    </message>
+    <message>
+        <source>模拟温度：%1</source>
+        <translation>Simulated temperature: %1</translation>
+    </message>
+    <message>
+        <source>新地址：1…20</source>
+        <translation>New address: 1…20</translation>
+    </message>
+    <message>
+        <source>%1：%2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>未填写：%1；按“复制设置”从控制板读回值填入</source>
+        <translation>Not filled in: %1; press “Copy all” to fill in the values read back from the board</translation>
+    </message>
+    <message>
+        <source>未填写：%1；收到控制板的运行数据后，按“复制设置”从读回值填入</source>
+        <translation>Not filled in: %1; once the board’s run data arrive, press “Copy all” to fill in the values read back</translation>
+    </message>
+    <message>
+        <source>空</source>
+        <translation>empty</translation>
+    </message>
+    <message>
+        <source>复制设置：读回值替换了 %1</source>
+        <translation>Copy all: the values read back replaced %1</translation>
+    </message>
+</context>
+<context>
     <name>BusScan</name>
     <message>
         <source>总线扫描：%1“%2”不是 1 到 255 之间的整数</source>
@@ -183,6 +222,10 @@
     <message>
         <source>时间,类别,事件</source>
         <translation>Time,Category,Event</translation>
+    </message>
+    <message>
+        <source>通信干扰：应答均校验错误</source>
+        <translation>Interference: every answer failed its checksum</translation>
     </message>
 </context>
 <context>
@@ -588,6 +631,105 @@
     <message>
         <source>开关量4</source>
         <translation>Switch input 4</translation>
+    </message>
+</context>
+<context>
+    <name>LinkStatus</name>
+    <message>
+        <source>%1 %2：%3</source>
+        <translation>%1 %2: %3</translation>
+    </message>
+    <message>
+        <source>请检查终端电阻、屏蔽层接地和通信线缆</source>
+        <translation>check the termination resistor, the shield grounding and the cable</translation>
+    </message>
+    <message>
+        <source>通信干扰：控制板的应答均校验错误，%1 秒无正确应答：%2</source>
+        <translation>Interference: every answer of the board failed its checksum, no good answer for %1 s: %2</translation>
+    </message>
+    <message>
+        <source>控制板无应答 %1 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”</source>
+        <translation>No answer from the board for %1 s: check the wiring (A/B), the power and the device address, or press “Read addr”</translation>
+    </message>
+    <message>
+        <source>通信干扰：最近 %1 帧中 %2 帧校验错误：%3</source>
+        <translation>Interference: %2 of the last %1 frames failed their checksum: %3</translation>
+    </message>
+    <message>
+        <source>等待控制板应答：%1</source>
+        <translation>Waiting for the board to answer: %1</translation>
+    </message>
+    <message>
+        <source>通信正常：%1</source>
+        <translation>Line OK: %1</translation>
+    </message>
+    <message>
+        <source>未发现串口：请插入 USB 转 RS-485/422 适配器</source>
+        <translation>No serial port found: plug in the USB to RS-485/422 adapter</translation>
+    </message>
+    <message>
+        <source>无访问权限：%1（请将当前用户加入 dialout 组后重新登录）</source>
+        <translation>No permission: %1 (add your user to the dialout group, then log in again)</translation>
+    </message>
+    <message>
+        <source>被其他程序占用：%1</source>
+        <translation>In use by another program: %1</translation>
+    </message>
+    <message>
+        <source>串口已关闭：%1</source>
+        <translation>Port closed: %1</translation>
+    </message>
+    <message>
+        <source>可用</source>
+        <translation>available</translation>
+    </message>
+    <message>
+        <source>端口表中没有这个端口</source>
+        <translation>not in the port table</translation>
+    </message>
+    <message>
+        <source>设备不存在</source>
+        <translation>no such device</translation>
+    </message>
+    <message>
+        <source>无访问权限</source>
+        <translation>no permission</translation>
+    </message>
+    <message>
+        <source>被其他程序占用</source>
+        <translation>in use by another program</translation>
+    </message>
+    <message>
+        <source>设备已拔出或断电</source>
+        <translation>unplugged or switched off</translation>
+    </message>
+    <message>
+        <source>无法打开</source>
+        <translation>cannot be opened</translation>
+    </message>
+    <message>
+        <source>%1（%2）</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 秒前</source>
+        <translation>%1 s ago</translation>
+    </message>
+    <message>
+        <source>%1 分钟前</source>
+        <translation>%1 min ago</translation>
+    </message>
+    <message>
+        <source>%1 小时前</source>
+        <translation>%1 h ago</translation>
+    </message>
+    <message>
+        <source>发送 %1  应答 %2  校验错 %3  丢弃 %4 字节  运行数据 %5</source>
+        <translation>Sent %1  Answers %2  Checksum errors %3  Discarded %4 bytes  Run data %5</translation>
+    </message>
+    <message>
+        <source>无</source>
+        <translation>none</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1143,30 @@
     <message>
         <source>记录已停止：%1</source>
         <translation>Recording stopped: %1</translation>
+    </message>
+    <message>
+        <source>控制板无运行数据</source>
+        <translation>no run data from the board</translation>
+    </message>
+    <message>
+        <source>串口未打开</source>
+        <translation>the port is not open</translation>
+    </message>
+    <message>
+        <source>记录等待数据：%1</source>
+        <translation>Recording waits for data: %1</translation>
+    </message>
+    <message>
+        <source>记录恢复：中断 %1 秒</source>
+        <translation>Recording resumed after a gap of %1 s</translation>
+    </message>
+    <message>
+        <source>记录等待数据：%1（%2 行）</source>
+        <translation>Recording waits for data: %1 (%2 rows)</translation>
+    </message>
+    <message>
+        <source>记录中：%1（%2 行）</source>
+        <translation>Recording: %1 (%2 rows)</translation>
     </message>
 </context>
 <context>
@@ -1685,6 +1851,25 @@ Qt %3</translation>
     <message>
         <source>时间范围</source>
         <translation>Time range</translation>
+    </message>
+</context>
+<context>
+    <name>WriteCheck</name>
+    <message>
+        <source>写入 %1，读回 %2</source>
+        <translation>wrote %1, read back %2</translation>
+    </message>
+    <message>
+        <source>设置未生效：</source>
+        <translation>Settings not taken: </translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>设置已写入，读回一致（%1 项）</source>
+        <translation>Settings written, read back the same (%1 items)</translation>
     </message>
 </context>
 <context>

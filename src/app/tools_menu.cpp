@@ -86,7 +86,7 @@ ToolsMenu::ToolsMenu(ConsoleWindows& windows, QObject* parent)
     if (recorder_.Active()) {
       const bool open = f.linePort.PortOpen();
       if (auto gap = recordGap_.Tick(WallMs(), !open || f.runDataFreshness.Stale(),
-                                     open ? "控制板无运行数据" : "串口未打开")) {
+                                     open ? Tr("Recorder", "控制板无运行数据") : Tr("Recorder", "串口未打开"))) {
         events_.LineNote(WallMs(), *gap);
         ShowRecordingCount();
       }

@@ -80,7 +80,7 @@ std::string FactoryFieldTip(std::string_view control) {
   if (control == kSetFactoryVersion.name) return Tr("FieldTips", "版本：两个字符，每个字符一个字节");
   if (control == kSetCoolingOnly.name) return Tr("FieldTips", "单冷：与控制板不同时发送（勾选为 1，否则为 0）");
   for (const FactorySetting& s : kFactorySettings) {
-    const std::string caption = Tr("Settings", std::string(s.caption).c_str());
+    const std::string caption = Tr("Settings", s.caption);
     if (s.readBack == control) {
       if (s.rule == FactoryRule::Character) return Tr("FieldTips", "版本：控制板当前值");
       return Arg(Tr("FieldTips", "%1：控制板当前值"), {caption});

@@ -26,7 +26,7 @@ void PasswordForm::OnPasswordEdited() {
 // reported and nothing is started: the board must never get a wrapped value.
 void FactoryForm::OnSendFactorySettings() {
   if (const auto field = UnencodableFactoryField(main_.factoryPanel)) {
-    main_.messageBox.Show(Tr("Messages", kDataError.data()));
+    main_.messageBox.Show(Tr("Messages", kDataError));
     main_.factoryPanel.SetFlag(*field, kInvalid, true);
     main_.factoryPanel.SetFocus(*field);
     return;
@@ -40,7 +40,7 @@ void FactoryForm::EditedByOperator(std::string_view field) { main_.FactoryFieldE
 
 // Warns only: the text stays and the focus moves on.
 void FactoryForm::OnVentIntervalLeft() {
-  if (!InRange(main_.factoryPanel.Text(factory_window::kSetVentInterval), kHFanRange)) main_.messageBox.Show(Tr("Messages", kDataError.data()));
+  if (!InRange(main_.factoryPanel.Text(factory_window::kSetVentInterval), kHFanRange)) main_.messageBox.Show(Tr("Messages", kDataError));
 }
 
 // The close box discards the window's contents: the next opening shows every field empty and

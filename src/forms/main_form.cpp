@@ -65,7 +65,7 @@ void MainForm::OnStart() {
   runData.fanSpeed.nextSlot = 0;
   pending.Add(PollRequest::BoardInfo);
   // The link starts closed; the caption is its state.
-  mainPanel.SetText(kPortToggle, Tr("PortSelection", kOpenPortCaption.data()));
+  mainPanel.SetText(kPortToggle, Tr("PortSelection", kOpenPortCaption));
   for (const Control& c : kAll)
     if (const std::string tip = MainFieldTip(c); !tip.empty()) mainPanel.SetToolTip(c, tip);
   for (const Control& c : factory_window::kAll)

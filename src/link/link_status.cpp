@@ -4,6 +4,7 @@
 
 #include "link/port_selection.h"
 #include "link/port_table.h"
+#include "values/tr.h"
 
 namespace kestrova {
 namespace {
@@ -26,13 +27,13 @@ std::string ProbeTip(const std::vector<ProbeOutcome>& probe) {
   for (const ProbeOutcome& p : probe) {
     if (p.fault == PortFault::NotInTable) continue;
     if (!tip.empty()) tip += "\n";
-    tip += PortName(p.number) + " " + p.device + "：" + (p.fault == PortFault::None ? "可用" : FaultReason(p.fault));
+    tip += Arg(Tr("LinkStatus", "%1 %2：%3"), {PortName(p.number), p.device, FaultReason(p.fault)});
   }
   return tip;
 }
 
 // What to look at when answers arrive but fail their checksum: noise on the line.
-constexpr const char* kNoiseAdvice = "请检查终端电阻、屏蔽层接地和通信线缆";
+std::string NoiseAdvice() { return Tr("LinkStatus", "请检查终端电阻、屏蔽层接地和通信线缆"); }
 
 struct Line {
   LinkState state;
@@ -45,47 +46,47 @@ Line OpenLine(const LinkView& view, const LinkStatistics& stats, std::int64_t no
     // Corrupted answers within the last few seconds: the board answers, the line spoils it.
     const std::optional<std::int64_t> bad = stats.LastBadChecksumMs();
     if (bad && nowMs - *bad < kNoReplyMs)
-      return {LinkState::Interference, "通信干扰：控制板的应答均校验错误，" + Seconds(nowMs - sinceGood) +
-                                           " 秒无正确应答：" + kNoiseAdvice};
+      return {LinkState::Interference, Arg(Tr("LinkStatus", "通信干扰：控制板的应答均校验错误，%1 秒无正确应答：%2"),
+                                           {Seconds(nowMs - sinceGood), NoiseAdvice()})};
     const std::int64_t since = std::max(sinceGood, bad.value_or(sinceGood));
-    return {LinkState::NoReply, "控制板无应答 " + Seconds(nowMs - since) +
-                                    " 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”"};
+    return {LinkState::NoReply, Arg(Tr("LinkStatus", "控制板无应答 %1 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”"),
+                                    {Seconds(nowMs - since)})};
   }
   const int n = stats.RecentResponses(), k = stats.RecentErrors();
   if (k * 10 > n)
-    return {LinkState::Interference, "通信干扰：最近 " + std::to_string(n) + " 帧中 " + std::to_string(k) +
-                                         " 帧校验错误：" + kNoiseAdvice};
-  if (!stats.LastGoodMs()) return {LinkState::Waiting, "等待控制板应答：" + view.device};
-  return {LinkState::Ok, "通信正常：" + view.device};
+    return {LinkState::Interference, Arg(Tr("LinkStatus", "通信干扰：最近 %1 帧中 %2 帧校验错误：%3"),
+                                         {std::to_string(n), std::to_string(k), NoiseAdvice()})};
+  if (!stats.LastGoodMs()) return {LinkState::Waiting, Arg(Tr("LinkStatus", "等待控制板应答：%1"), {view.device})};
+  return {LinkState::Ok, Arg(Tr("LinkStatus", "通信正常：%1"), {view.device})};
 }
 
 Line ClosedLine(const LinkView& view) {
-  if (view.lost) return {LinkState::Lost, std::string(kPortLost) + *view.lost};
-  if (!AnyDevice(view.probe)) return {LinkState::NoPort, "未发现串口：请插入 USB 转 RS-485/422 适配器"};
+  if (view.lost) return {LinkState::Lost, Tr("PortSelection", kPortLost) + *view.lost};
+  if (!AnyDevice(view.probe)) return {LinkState::NoPort, Tr("LinkStatus", "未发现串口：请插入 USB 转 RS-485/422 适配器")};
   if (const ProbeOutcome* p = FirstWith(view.probe, PortFault::NoPermission))
-    return {LinkState::NoAccess, "无访问权限：" + p->device + "（请将当前用户加入 dialout 组后重新登录）"};
+    return {LinkState::NoAccess, Arg(Tr("LinkStatus", "无访问权限：%1（请将当前用户加入 dialout 组后重新登录）"), {p->device})};
   if (const ProbeOutcome* b = FirstWith(view.probe, PortFault::Busy))
-    return {LinkState::Busy, "被其他程序占用：" + b->device};
-  return {LinkState::Closed, "串口已关闭：" + view.device};
+    return {LinkState::Busy, Arg(Tr("LinkStatus", "被其他程序占用：%1"), {b->device})};
+  return {LinkState::Closed, Arg(Tr("LinkStatus", "串口已关闭：%1"), {view.device})};
 }
 
 }  // namespace
 
 std::string FaultReason(PortFault fault) {
   switch (fault) {
-    case PortFault::None: return "可用";
-    case PortFault::NotInTable: return "端口表中没有这个端口";
-    case PortFault::Missing: return "设备不存在";
-    case PortFault::NoPermission: return "无访问权限";
-    case PortFault::Busy: return "被其他程序占用";
-    case PortFault::Lost: return "设备已拔出或断电";
+    case PortFault::None: return Tr("LinkStatus", "可用");
+    case PortFault::NotInTable: return Tr("LinkStatus", "端口表中没有这个端口");
+    case PortFault::Missing: return Tr("LinkStatus", "设备不存在");
+    case PortFault::NoPermission: return Tr("LinkStatus", "无访问权限");
+    case PortFault::Busy: return Tr("LinkStatus", "被其他程序占用");
+    case PortFault::Lost: return Tr("LinkStatus", "设备已拔出或断电");
     case PortFault::Other: break;
   }
-  return "无法打开";
+  return Tr("LinkStatus", "无法打开");
 }
 
 std::string LostText(const std::string& device, PortFault fault) {
-  return device + "（" + FaultReason(fault == PortFault::None ? PortFault::Lost : fault) + "）";
+  return Arg(Tr("LinkStatus", "%1（%2）"), {device, FaultReason(fault == PortFault::None ? PortFault::Lost : fault)});
 }
 
 std::string_view LinkStateName(LinkState state) {
@@ -138,21 +139,27 @@ StatusLine LinkStatusLine(const LinkView& view, const LinkStatistics& stats, std
 
 std::string AgeText(std::int64_t ms) {
   const std::int64_t s = std::max<std::int64_t>(ms, 0) / 1000;
-  if (s < 60) return std::to_string(s) + " 秒前";
-  if (s < 3600) return std::to_string(s / 60) + " 分钟前";
-  return std::to_string(s / 3600) + " 小时前";
+  if (s < 60) return Arg(Tr("LinkStatus", "%1 秒前"), {std::to_string(s)});
+  if (s < 3600) return Arg(Tr("LinkStatus", "%1 分钟前"), {std::to_string(s / 60)});
+  return Arg(Tr("LinkStatus", "%1 小时前"), {std::to_string(s / 3600)});
 }
 
+namespace {
+std::string StatsText(const std::string& sent, const std::string& good, const std::string& bad,
+                      const std::string& discarded, const std::string& age) {
+  return Arg(Tr("LinkStatus", "发送 %1  应答 %2  校验错 %3  丢弃 %4 字节  运行数据 %5"), {sent, good, bad, discarded, age});
+}
+}  // namespace
+
 std::string LinkStatsText(const LinkStatistics& stats, std::int64_t nowMs) {
-  std::string text = "发送 " + std::to_string(stats.Requests()) + "  应答 " + std::to_string(stats.GoodResponses()) +
-                     "  校验错 " + std::to_string(stats.ChecksumErrors()) + "  丢弃 " +
-                     std::to_string(stats.DiscardedBytes()) + " 字节  运行数据 ";
-  if (const auto last = stats.LastRunDataMs()) {
-    text += AgeText(nowMs - *last);
-  } else {
-    text += "无";
-  }
-  return text;
+  const auto last = stats.LastRunDataMs();
+  return StatsText(std::to_string(stats.Requests()), std::to_string(stats.GoodResponses()),
+                   std::to_string(stats.ChecksumErrors()), std::to_string(stats.DiscardedBytes()),
+                   last ? AgeText(nowMs - *last) : Tr("LinkStatus", "无"));
+}
+
+std::string LinkStatsWidestText() {
+  return StatsText("00000", "00000", "000", "0000", Arg(Tr("LinkStatus", "%1 分钟前"), {"00"}));
 }
 
 }  // namespace kestrova

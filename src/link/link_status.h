@@ -51,6 +51,8 @@ StatusLine LinkStatusLine(const LinkView& view, const LinkStatistics& stats, std
 // The counts of kLinkStats since the port was opened. The age of the run data is in whole
 // seconds (then minutes, then hours), so the text changes at most once a second.
 std::string LinkStatsText(const LinkStatistics& stats, std::int64_t nowMs);
+// The counts as wide as they grow in a day's polling: the width kept for kLinkStats.
+std::string LinkStatsWidestText();
 
 // How long ago, as kLinkStats says it: "0 秒前", "59 秒前", "1 分钟前", "2 小时前".
 std::string AgeText(std::int64_t ms);

@@ -73,8 +73,8 @@ void SelectPort(Panel& main, SerialPort& port, const FoundPorts& found) {
 
 void TogglePort(Panel& main, SerialPort& port, const FoundPorts& found, MessageBox& box) {
   if (found.portCount <= 0) return;
-  if (main.Text(kPortToggle) != Tr("PortSelection", kOpenPortCaption.data())) {
-    main.SetText(kPortToggle, Tr("PortSelection", kOpenPortCaption.data()));
+  if (main.Text(kPortToggle) != Tr("PortSelection", kOpenPortCaption)) {
+    main.SetText(kPortToggle, Tr("PortSelection", kOpenPortCaption));
     port.SetPortOpen(false);
     return;
   }
@@ -83,23 +83,23 @@ void TogglePort(Panel& main, SerialPort& port, const FoundPorts& found, MessageB
   // was taken by another program since the probe leaves the link closed, and the operator
   // learns why.
   if (port.SetPortOpen(true) && port.PortOpen()) {
-    main.SetText(kPortToggle, Tr("PortSelection", kClosePortCaption.data()));
+    main.SetText(kPortToggle, Tr("PortSelection", kClosePortCaption));
     return;
   }
   const std::string reason = port.ErrorText();
   port.SetPortOpen(false);
-  box.Show(Tr("PortSelection", kCannotOpenPort.data()) + reason);
+  box.Show(Tr("PortSelection", kCannotOpenPort) + reason);
 }
 
 std::optional<std::string> ClosePortIfLost(Panel& main, SerialPort& port, MessageBox& box) {
-  if (main.Text(kPortToggle) != Tr("PortSelection", kClosePortCaption.data())) return std::nullopt;
+  if (main.Text(kPortToggle) != Tr("PortSelection", kClosePortCaption)) return std::nullopt;
   const PortFault fault = port.Fault();
   port.SetPortOpen(false);
-  main.SetText(kPortToggle, Tr("PortSelection", kOpenPortCaption.data()));
+  main.SetText(kPortToggle, Tr("PortSelection", kOpenPortCaption));
   std::string device = port.DeviceName(port.CommPort());
   if (device.empty()) device = PortName(port.CommPort());
   const std::string lost = LostText(device, fault);
-  box.Post(Tr("PortSelection", kPortLost.data()) + lost);
+  box.Post(Tr("PortSelection", kPortLost) + lost);
   return lost;
 }
 

@@ -6,9 +6,13 @@
 
 namespace kestrova {
 
+std::string NotTaken::Difference() const { return Arg(Tr("WriteCheck", "写入 %1，读回 %2"), {sent, readBack}); }
+
 std::string NotTakenSentence(const std::vector<NotTaken>& values) {
   std::string text;
-  for (const NotTaken& v : values) text += (text.empty() ? "设置未生效：" : "；") + v.caption + " " + v.Difference();
+  for (const NotTaken& v : values)
+    text += (text.empty() ? Tr("WriteCheck", "设置未生效：") : Tr("WriteCheck", "；")) + Tr("Settings", v.caption) + " " +
+            v.Difference();
   return text;
 }
 
@@ -69,7 +73,8 @@ std::optional<WriteCheckResult> WriteCheck::Compare(const ReceiveRing& report) {
     values.push_back({v.caption, v.text(v.sent[0], v.sent[1]), v.text(high, low), same});
   }
   if (outstanding_.empty())
-    return WriteCheckResult{true, "设置已写入，读回一致（" + std::to_string(written_.size()) + " 项）", {}, std::move(values)};
+    return WriteCheckResult{true, Arg(Tr("WriteCheck", "设置已写入，读回一致（%1 项）"), {std::to_string(written_.size())}), {},
+                            std::move(values)};
   return WriteCheckResult{false, NotTakenSentence(outstanding_), outstanding_, std::move(values)};
 }
 

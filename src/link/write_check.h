@@ -33,7 +33,7 @@ struct NotTaken {
   std::string sent;      // "50"
   std::string readBack;  // "45"
   // "写入 50，读回 45": what the edit field's tooltip says.
-  std::string Difference() const { return "写入 " + sent + "，读回 " + readBack; }
+  std::string Difference() const;
 };
 
 // One written value beside what the board reported for it afterwards.

@@ -26,7 +26,7 @@ void ShowBoardInfo(const ReceiveRing& frame, Panel& main) {
   main.SetText(kBoardModel, fields.model);
   main.SetText(kPcbVersion, fields.pcb);
   main.SetText(kSoftwareVersion, fields.software);
-  if (IsThermoelectricVersion(main.Text(kSoftwareVersion))) main.SetText(kVersionNote, Tr("BoardInfo", kThermoelectricDescription.data()));
+  if (IsThermoelectricVersion(main.Text(kSoftwareVersion))) main.SetText(kVersionNote, Tr("BoardInfo", kThermoelectricDescription));
 }
 
 void LinkModeUpdate(Panel& main) {

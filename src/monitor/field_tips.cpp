@@ -32,7 +32,7 @@ const std::array<Tip, 11> kMeasurementTips{{
 }};
 
 std::string Quantity(const SettingPair& pair) {
-  const std::string caption = Tr("Settings", std::string(pair.caption).c_str());
+  const std::string caption = Tr("Settings", pair.caption);
   return pair.unit.empty() ? caption : Arg(Tr("FieldTips", "%1（%2）"), {caption, pair.unit});
 }
 

@@ -5,6 +5,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "link/link_status.h"
 #include "qt/fonts.h"
 #include "qt/form_builder.h"
 #include "qt/status_labels.h"
@@ -67,8 +68,7 @@ MainWindow::MainWindow(QWidget* parent)
   status->setObjectName(ToQString(main_window::kLinkStatus));
   status->setFrameShape(QFrame::StyledPanel);  // its border is the style sheet's colour bar
   statusBar_->addWidget(status, 1);
-  auto* stats = new FixedWidthLabel(QStringLiteral("发送 00000  应答 00000  校验错 000  丢弃 0000 字节  运行数据 00 分钟前"),
-                                    statusBar_);
+  auto* stats = new FixedWidthLabel(ToQString(LinkStatsWidestText()), statusBar_);
   stats->setObjectName(ToQString(main_window::kLinkStats));
   statusBar_->addPermanentWidget(stats);
 

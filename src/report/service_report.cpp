@@ -139,7 +139,7 @@ std::vector<ReportRow> SettingRows(const ServiceReport& report) {
     const auto differing = [&](const std::optional<std::string>& value) {
       return value && !SameNumber(*value, readBack) ? *value : std::string();
     };
-    rows.push_back({Tr("Settings", std::string(kSettingPairs[i].caption).c_str()), readBack, std::string(kSettingPairs[i].unit),
+    rows.push_back({Tr("Settings", kSettingPairs[i].caption), readBack, std::string(kSettingPairs[i].unit),
                     differing(report.settings.Loaded()[i]), differing(report.settings.Sent()[i])});
   }
   return rows;
@@ -149,7 +149,7 @@ std::vector<ReportRow> WriteRows(const SessionSettings& settings) {
   std::vector<ReportRow> rows;
   for (const SessionWrite& w : settings.Writes())
     rows.push_back(
-        {ReportTime(w.atMs), Tr("Settings", w.value.caption.c_str()), w.value.sent, w.value.readBack,
+        {ReportTime(w.atMs), Tr("Settings", w.value.caption), w.value.sent, w.value.readBack,
          w.value.matches ? Tr("Report", "一致") : Tr("Report", "未生效")});
   return rows;
 }

@@ -61,7 +61,7 @@ void EventLog::LinkTick(std::int64_t wallMs, bool open, const LinkStatistics& st
   // As the status bar tells them apart: answers that only fail their checksum are interference.
   const auto bad = stats.LastBadChecksumMs();
   const bool corrupted = bad && monoMs - *bad < kNoReplyMs;
-  if (silent && !silent_) Add(wallMs, EventEntry::Kind::Link, corrupted ? "通信干扰：应答均校验错误" : Tr("Events", "无应答"));
+  if (silent && !silent_) Add(wallMs, EventEntry::Kind::Link, corrupted ? Tr("Events", "通信干扰：应答均校验错误") : Tr("Events", "无应答"));
   if (!silent && silent_) Add(wallMs, EventEntry::Kind::Link, Tr("Events", "通信恢复"));
   silent_ = silent;
 }

@@ -77,7 +77,7 @@ std::string RequestMeaning(std::span<const std::uint8_t> f) {
   const int value = wide ? f[5] * 256 + f[6] : f[5];
   std::string text = Arg(Tr("FrameMeaning", "写参数 %1 = %2"), {std::to_string(code), std::to_string(value)});
   if (const SettingPair* pair = PairForCode(code))
-    text += Arg(Tr("FrameMeaning", "（%1 %2）"), {Tr("Settings", std::string(pair->caption).c_str()),
+    text += Arg(Tr("FrameMeaning", "（%1 %2）"), {Tr("Settings", pair->caption),
                                                  ReadBackText(*pair, f[5], wide ? f[6] : 0)});
   else if (code == kAddressCode)
     text += Tr("FrameMeaning", "（设备地址）");

@@ -63,7 +63,7 @@ std::string Recorder::HeaderText() {
   std::string line = Tr("Recorder", "时间");
   for (const Column& c : kMeasurements) line += "," + CsvField(Tr("Recorder", std::string(c.caption).c_str()));
   for (const SettingPair& pair : kSettingPairs) {
-    const std::string caption = Tr("Settings", std::string(pair.caption).c_str());
+    const std::string caption = Tr("Settings", pair.caption);
     line += "," + CsvField(pair.unit.empty() ? caption : caption + "(" + std::string(pair.unit) + ")");
   }
   for (const LampMeaning& lamp : Lamps())
@@ -119,18 +119,19 @@ void Recorder::Stop() {
 std::optional<std::string> RecordingGap::Tick(std::int64_t wallMs, bool stopped, const std::string& why) {
   if (!stopped || since_) return std::nullopt;
   since_ = wallMs;
-  return "记录等待数据：" + why;
+  return Arg(Tr("Recorder", "记录等待数据：%1"), {why});
 }
 
 std::optional<std::string> RecordingGap::Row(std::int64_t wallMs) {
   if (!since_) return std::nullopt;
   const std::int64_t gap = (wallMs - *since_) / 1000;
   since_.reset();
-  return "记录恢复：中断 " + std::to_string(gap) + " 秒";
+  return Arg(Tr("Recorder", "记录恢复：中断 %1 秒"), {std::to_string(gap)});
 }
 
 std::string RecordingGap::Note(const std::string& file, std::int64_t rows) const {
-  return (since_ ? "记录等待数据：" : "记录中：") + file + "（" + std::to_string(rows) + " 行）";
+  return Arg(since_ ? Tr("Recorder", "记录等待数据：%1（%2 行）") : Tr("Recorder", "记录中：%1（%2 行）"),
+             {file, std::to_string(rows)});
 }
 
 }  // namespace kestrova

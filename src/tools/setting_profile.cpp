@@ -37,7 +37,7 @@ std::optional<std::string> ProfileRefusal(const SettingProfile& profile) {
   for (std::size_t i = 0; i < kSettingPairs.size(); ++i) {
     const SettingPair& pair = kSettingPairs[i];
     const std::string& value = profile.values[i];
-    const std::string caption = Tr("Settings", std::string(pair.caption).c_str());
+    const std::string caption = Tr("Settings", pair.caption);
     if (value.empty()) return Arg(Tr("Profile", "%1 没有值"), {caption});
     // The range of what the board can be sent (the edit field's own range only warns).
     const double top = pair.width == 2 ? 65535 : 255;

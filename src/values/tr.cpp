@@ -13,6 +13,8 @@ std::string Tr(const char* context, const char* source) {
   return installedHook ? installedHook(context, source) : std::string(source);
 }
 
+std::string Tr(const char* context, std::string_view source) { return Tr(context, std::string(source).c_str()); }
+
 std::string Arg(std::string text, std::initializer_list<std::string_view> args) {
   std::string out;
   out.reserve(text.size());

@@ -19,6 +19,8 @@ using TranslateHook = std::string (*)(const char* context, const char* source);
 // Installs the hook (nullptr: back to the texts as written).
 void SetTranslateHook(TranslateHook hook);
 std::string Tr(const char* context, const char* source);
+// For a text kept in a table (a setting's caption, a reason): the entry as a view.
+std::string Tr(const char* context, std::string_view source);
 
 // Replaces %1, %2, ... in a translated text by the arguments, in order; the translation may
 // put them anywhere.

@@ -20,7 +20,11 @@
 #include "app/command_line.h"
 #include "app/console_windows.h"
 #include "app/tools_menu.h"
+#include "fakes/console_fixture.h"
 #include "fakes/fakes.h"
+#include "link/link_status.h"
+#include "link/write_check.h"
+#include "settings/box_hints.h"
 #include "qt/tools/profile_file.h"
 #include "qt/translations.h"
 #include "settings/setting_pairs.h"
@@ -79,6 +83,7 @@ TEST(EnglishInterface, NoWindowMenuToolWindowOrAboutBoxShowsChinese) {
   ToolsMenu tools(windows);
   windows.Load();
   windows.ShowMain();
+  windows.Form().OnPollTick();  // the status bar's sentence and counts
   windows.FactoryView().show();
   windows.PasswordView().show();
   QWidget* const shown[] = {&windows.MainView(), &windows.FactoryView(), &windows.PasswordView()};
@@ -180,6 +185,57 @@ TEST(EnglishInterface, RecordingHeaderFollowsTheLanguageAndNumbersDoNot) {
   const auto numbers = [](const std::string& line) { return line.substr(0, line.find(",45,45,45,45,45,45,45,45,45,45,45,45,45")); };
   EXPECT_EQ(numbers(row[0]), numbers(row[1]));
   EXPECT_EQ(numbers(row[1]).substr(numbers(row[1]).find(',')), ",25.5,-3,,1.2,,2400,,");
+}
+
+// The status bar's sentences, counts and tooltips, the explanations of a box, the write check
+// and the recording note are English too, and the Chinese ones are unchanged.
+TEST(EnglishInterface, StatusBarWriteCheckAndRecordingNoteSpeakEnglish) {
+  const auto said = [](Language language) {
+    const InterfaceLanguage interface(language);
+    ConsoleFixture console;
+    std::vector<std::string> texts;
+    const auto status = [&] {
+      texts.push_back(console.main.Text(main_window::kLinkStatus));
+      texts.push_back(console.main.tips[std::string(main_window::kLinkStatus.name)]);
+    };
+    console.form.OnPollTick();
+    status();  // closed, with every probed port's state in the tooltip
+    console.OpenPort();
+    console.form.OnSendSettings();
+    status();  // which settings are not filled in
+    texts.push_back(console.main.Text(main_window::kLinkStats));
+    texts.push_back(LinkStatsWidestText());
+    for (const SettingPair& pair : kSettingPairs) texts.push_back(FieldAccepts(pair.edit));
+    texts.push_back(FieldAccepts(main_window::kSimTemperature.name));
+    texts.push_back(NotTakenSentence({{"S_TempMax_Text", "高温报警", "50", "45"}}));
+    texts.push_back(LostText("/dev/ttyUSB0", PortFault::Lost));
+    LinkView view;
+    view.probe = {{1, "/dev/ttyUSB0", PortFault::NoPermission}, {2, "/dev/ttyUSB1", PortFault::Busy}};
+    texts.push_back(LinkStatusLine(view, LinkStatistics(), 0).tip);
+    LinkStatistics silent;  // a request and no answer for five seconds
+    silent.Opened(0);
+    silent.Sent(Hex("05 01 0F 00 15"), 0);
+    texts.push_back(LinkStatusLine({.open = true, .device = "/dev/ttyUSB0"}, silent, 5000).text);
+    texts.push_back(AgeText(7'200'000));
+    RecordingGap gap;
+    texts.push_back(gap.Note("a.csv", 3));
+    texts.push_back(gap.Tick(0, true, "x").value_or(""));
+    texts.push_back(gap.Row(5000).value_or(""));
+    return texts;
+  };
+  const std::vector<std::string> chinese = said(Language::kChinese), inEnglish = said(Language::kEnglish);
+  ASSERT_EQ(chinese.size(), inEnglish.size());
+  for (std::size_t i = 0; i < inEnglish.size(); ++i) {
+    EXPECT_FALSE(inEnglish[i].empty()) << i;
+    EXPECT_FALSE(HasChinese(QString::fromStdString(inEnglish[i]))) << inEnglish[i];
+    EXPECT_TRUE(HasChinese(QString::fromStdString(chinese[i]))) << chinese[i];
+  }
+  EXPECT_EQ(chinese[2], "未填写：制冷开启温度、制冷停止温度、制热开启温度、制热停止温度、电流低限、电流高限、内风机每转脉冲、"
+                        "内风机低速转速、内风机高速转速、外风机每转脉冲、外风机高速转速、高温报警、低温报警；"
+                        "收到控制板的运行数据后，按“复制设置”从读回值填入");
+  const InterfaceLanguage english(Language::kEnglish);
+  EXPECT_EQ(NotTakenSentence({{"S_TempMax_Text", "高温报警", "50", "45"}}),
+            "Settings not taken: high temperature alarm wrote 50, read back 45");
 }
 
 }  // namespace
