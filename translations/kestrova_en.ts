@@ -731,6 +731,10 @@
         <source>无</source>
         <translation>none</translation>
     </message>
+    <message>
+        <source>总线扫描中，轮询暂停：%1</source>
+        <translation>Bus scan in progress, polling paused: %1</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -18,7 +18,7 @@ BusScanForm::BusScanForm(MainForm& main)
 }
 
 BusScanForm::~BusScanForm() {
-  if (running_) main_.lineLent = false;
+  if (running_) main_.ReturnLine();
 }
 
 std::string BusScanForm::PortName() const {
@@ -43,7 +43,7 @@ void BusScanForm::OnStartScan(std::string_view from, std::string_view to) {
 // two never meet on the bus.
 void BusScanForm::Begin(ScanRange range) {
   running_ = true;
-  main_.lineLent = true;
+  main_.LendLine();
   const std::int64_t now = main_.Time().NowMs();
   const std::optional<std::int64_t> lastSent = main_.stats.LastSentMs();
   startAt_ = lastSent ? *lastSent + AnswerTimeoutMs(5, ExpectedAnswerBytes(kRunData)) : now;
@@ -87,7 +87,7 @@ void BusScanForm::Stop() {
 void BusScanForm::End(std::string status) {
   running_ = false;
   waiting_.reset();
-  main_.lineLent = false;
+  main_.ReturnLine();
   status_ = std::move(status);
 }
 

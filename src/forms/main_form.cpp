@@ -111,7 +111,7 @@ void MainForm::Poll() {
     ShowClosedPort(mainPanel, linePort, ports);
     return;
   }
-  if (lineLent) return;
+  if (lineLent_) return;
   const bool arrived = ReceiveData(linePort, ring);
   if (incompleteFrame.StaleAfter(arrived, ScanFrames(ring, deviceAddress, *this))) DropIncompleteStart(ring, *this);
 
@@ -156,10 +156,17 @@ void MainForm::CommandTick() {
   if (factoryPanel.Visible(factory_window::kWindow)) Send(ReadRequest(address, kFactoryData));
 }
 
+void MainForm::ReturnLine() {
+  if (lineLent_) lineReturnedAt_ = Time().NowMs();
+  lineLent_ = false;
+}
+
 void MainForm::ShowLineState() {
   const std::int64_t now = Time().NowMs();
   LinkView view;
   view.open = linePort.PortOpen();
+  view.lent = lineLent_;
+  view.returnedAtMs = lineReturnedAt_;
   view.device = SelectedDevice(mainPanel, linePort);
   view.lost = lost_;
   view.probe = ports.outcomes;

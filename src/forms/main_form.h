@@ -53,9 +53,13 @@ class MainForm final : public FrameSink {
   int nextSettingCode = 0;
   int nextFactoryCode = 0;
 
-  // A service tool (the bus scan) has the line: while set, the poll cycle neither reads the
+  // A service tool (the bus scan) has the line: while lent, the poll cycle neither reads the
   // port nor sends, and its schedule takes up where it stopped once the line is given back.
-  bool lineLent = false;
+  // The status bar says the line is lent, and the board's silence is counted from the return:
+  // the scan's unanswered addresses are not the board's.
+  void LendLine() { lineLent_ = true; }
+  void ReturnLine();
+  bool LineLent() const { return lineLent_; }
 
   // Monitoring: communication counter and fan-speed average.
   RunDataCounters runData;
@@ -144,6 +148,8 @@ class MainForm final : public FrameSink {
   std::vector<std::string> settingsMarked_, factoryMarked_;
   bool runDataThisTick_ = false;  // run data were shown by this tick
   std::int64_t statsAt_ = 0;      // when the counts were last written
+  bool lineLent_ = false;
+  std::optional<std::int64_t> lineReturnedAt_;
 };
 
 }  // namespace kestrova

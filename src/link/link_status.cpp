@@ -41,7 +41,9 @@ struct Line {
 };
 
 Line OpenLine(const LinkView& view, const LinkStatistics& stats, std::int64_t nowMs) {
-  const std::int64_t sinceGood = stats.LastGoodMs().value_or(stats.OpenedAtMs());
+  if (view.lent) return {LinkState::Waiting, Arg(Tr("LinkStatus", "总线扫描中，轮询暂停：%1"), {view.device})};
+  const std::int64_t sinceGood =
+      std::max(stats.LastGoodMs().value_or(stats.OpenedAtMs()), view.returnedAtMs.value_or(stats.OpenedAtMs()));
   if (stats.Requests() > 0 && nowMs - sinceGood >= kNoReplyMs) {
     // Corrupted answers within the last few seconds: the board answers, the line spoils it.
     const std::optional<std::int64_t> bad = stats.LastBadChecksumMs();

@@ -36,6 +36,8 @@ struct LinkView {
   std::optional<std::string> note;       // a recent write check that found everything taken
   std::optional<std::string> notTaken;   // settings the board has not taken, until it does
   std::optional<std::string> hint;       // what the box the operator just saw was about
+  bool lent = false;                     // a service tool (the bus scan) has the line
+  std::optional<std::int64_t> returnedAtMs;  // when the line was last given back by the tool
 };
 
 struct StatusLine {

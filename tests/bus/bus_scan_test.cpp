@@ -123,7 +123,8 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
   c.OpenPort();
   c.scan.OnStartScan("1", "300");
   EXPECT_EQ(c.box.shown, std::vector<std::string>{"总线扫描：结束地址“300”不是 1 到 255 之间的整数"});
-  EXPECT_FALSE(c.scan.Running() || c.form.lineLent);
+  EXPECT_FALSE(c.scan.Running() || c.form.LineLent());
+  c.clock.now += 5000;  // the board has not answered since the port was opened
 
   c.AdvanceToPhase(kRunDataPhase);
   EXPECT_EQ(c.Run(10), std::vector<Frame>{Hex("05 01 0F 00 15")});
@@ -132,12 +133,16 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
   EXPECT_EQ(c.scan.Status(), "正在扫描地址 3–4…");
   // Nothing until the run-data answer has had its time on the line (6 + 38 + 150 ms).
   EXPECT_EQ(c.Run(190), std::vector<Frame>{});
+  EXPECT_EQ(c.main.Text(main_window::kLinkStatus), "总线扫描中，轮询暂停：COM1");
   EXPECT_EQ(c.Run(1500), (std::vector<Frame>{Hex("05 03 0F 02 19"), Hex("05 03 0F 02 19"), Hex("05 04 0F 02 1A"),
                                              Hex("05 04 0F 02 1A")}));
-  EXPECT_FALSE(c.scan.Running() || c.form.lineLent);
+  EXPECT_FALSE(c.scan.Running() || c.form.LineLent());
   EXPECT_EQ(c.scan.Status(), "总线扫描 3–4：未找到应答的板");
   EXPECT_EQ(c.log, (std::vector<std::string>{"总线扫描开始：COM1，地址 3–4", "总线扫描 3–4：未找到应答的板"}));
   EXPECT_EQ(c.form.stats.Requests(), requests + 4);  // the traffic monitor saw them
+  // The scan's unanswered addresses are not the board's silence: it is counted from the return.
+  c.form.OnPollTick();
+  EXPECT_EQ(c.main.State(main_window::kLinkStatus, kLinkState), "waiting") << c.main.Text(main_window::kLinkStatus);
   c.AdvanceToPhase(kRunDataPhase);
   EXPECT_EQ(c.Ticks(1), std::vector<Frame>{Hex("05 01 0F 00 15")});
 }
@@ -162,7 +167,7 @@ TEST(BusScanForm, StoppingOrLosingThePortGivesTheLineBack) {
   c.scan.OnStartScan("1", "20");
   c.Run(600);
   c.scan.OnStartScan("1", "20");  // now "停止扫描"
-  EXPECT_FALSE(c.scan.Running() || c.form.lineLent || c.scan.Scan().Line().Busy());
+  EXPECT_FALSE(c.scan.Running() || c.form.LineLent() || c.scan.Scan().Line().Busy());
   EXPECT_EQ(c.log.back(), "总线扫描 1–20（在地址 2 处停止）：未找到应答的板");
   c.port.TakeWritten();
   c.scan.Tick();
@@ -173,7 +178,7 @@ TEST(BusScanForm, StoppingOrLosingThePortGivesTheLineBack) {
   c.port.Unplug();
   c.port.TakeWritten();
   c.scan.Tick();
-  EXPECT_FALSE(c.scan.Running() || c.form.lineLent || c.scan.Scan().Running());
+  EXPECT_FALSE(c.scan.Running() || c.form.LineLent() || c.scan.Scan().Running());
   EXPECT_EQ(c.scan.Status(), "端口已关闭，扫描中断");
   EXPECT_TRUE(c.port.written.empty());
 }
