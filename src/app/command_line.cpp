@@ -3,19 +3,30 @@
 #include <string_view>
 
 #include "kestrova_version.h"
+#include "qt/translations.h"
 
 namespace kestrova {
 namespace {
 
+// "zh|en": Chinese and every translation that comes with the console.
+std::string LanguageWords() {
+  std::string words(Language::kChinese.code);
+  for (const std::string& code : OfferedLanguages()) words += "|" + code;
+  return words;
+}
+
 void PrintHelp(std::ostream& out) {
-  out << R"(Usage: kestrova [--language zh|en] [--version | --help]
+  const std::string words = LanguageWords();
+  out << "Usage: kestrova [--language " << words << "] [--version | --help]";
+  out << R"(
 
 The monitoring and configuration console of the climate-control board. Without an option it
 opens the main window.
 
 Options:
-  --language zh|en   the interface language: Chinese (zh) or English (en); without it English
-                     when the locale (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) is English, else Chinese
+  --language )" << words << R"(   the interface language: Chinese (zh), English (en), ...; without it
+                     the locale's (LANGUAGE, LC_ALL, LC_MESSAGES, LANG) when the console has a
+                     translation into it, else Chinese
   --version          print the version and exit
   -h, --help         print this text and exit
 
@@ -30,11 +41,11 @@ Environment:
 CommandLine ParseCommandLine(int argc, const char* const* argv,
                              const std::function<const char*(const char*)>& getenv) {
   CommandLine line;
-  line.language = LanguageFromEnvironment(getenv);
+  line.language = LanguageFromEnvironment(getenv, TranslationOffered);
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--language" && i + 1 < argc) {
-      if (const auto chosen = ParseLanguage(argv[i + 1])) {
+      if (const auto chosen = ParseLanguage(argv[i + 1], TranslationOffered)) {
         line.language = *chosen;
         ++i;
         continue;

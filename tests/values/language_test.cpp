@@ -10,19 +10,26 @@
 namespace kestrova {
 namespace {
 
+// The console comes with English and German translations here.
+bool Offered(std::string_view code) { return code == "en" || code == "de"; }
+
 Language FromEnvironment(const std::map<std::string, std::string>& env) {
-  return LanguageFromEnvironment([&](const char* name) -> const char* {
-    const auto it = env.find(name);
-    return it == env.end() ? nullptr : it->second.c_str();
-  });
+  return LanguageFromEnvironment(
+      [&](const char* name) -> const char* {
+        const auto it = env.find(name);
+        return it == env.end() ? nullptr : it->second.c_str();
+      },
+      Offered);
 }
 
 TEST(Language, TheFirstSetVariableInGettextOrderDecides) {
   EXPECT_EQ(FromEnvironment({}), Language::kChinese);
   EXPECT_EQ(FromEnvironment({{"LANG", "en_US.UTF-8"}}), Language::kEnglish);
   EXPECT_EQ(FromEnvironment({{"LANG", "zh_CN.UTF-8"}}), Language::kChinese);
-  EXPECT_EQ(FromEnvironment({{"LANG", "de_DE.UTF-8"}}), Language::kChinese);
+  EXPECT_EQ(FromEnvironment({{"LANG", "de_DE@euro"}}), Language{"de"});
+  EXPECT_EQ(FromEnvironment({{"LANG", "fr_FR.UTF-8"}}), Language::kChinese);  // no French translation
   EXPECT_EQ(FromEnvironment({{"LANG", "C.UTF-8"}}), Language::kChinese);
+  EXPECT_EQ(FromEnvironment({{"LANG", "en"}}), Language::kEnglish);
   EXPECT_EQ(FromEnvironment({{"LC_MESSAGES", "en_GB.UTF-8"}, {"LANG", "zh_CN.UTF-8"}}), Language::kEnglish);
   EXPECT_EQ(FromEnvironment({{"LC_ALL", "zh_CN.UTF-8"}, {"LC_MESSAGES", "en_GB"}, {"LANG", "en_US"}}),
             Language::kChinese);
@@ -30,9 +37,9 @@ TEST(Language, TheFirstSetVariableInGettextOrderDecides) {
   EXPECT_EQ(FromEnvironment({{"LANGUAGE", "zh_CN:en"}, {"LANG", "en_US.UTF-8"}}), Language::kChinese);
   // A variable set but empty does not count.
   EXPECT_EQ(FromEnvironment({{"LANGUAGE", ""}, {"LC_ALL", ""}, {"LANG", "en_US.UTF-8"}}), Language::kEnglish);
-  EXPECT_EQ(ParseLanguage("en"), Language::kEnglish);
-  EXPECT_EQ(ParseLanguage("zh"), Language::kChinese);
-  EXPECT_EQ(ParseLanguage("english"), std::nullopt);
+  EXPECT_EQ(ParseLanguage("en", Offered), Language::kEnglish);
+  EXPECT_EQ(ParseLanguage("zh", Offered), Language::kChinese);
+  for (const char* word : {"english", "fr", "", "EN"}) EXPECT_EQ(ParseLanguage(word, Offered), std::nullopt) << word;
 }
 
 TEST(Translate, PlaceholdersTakeTheirArgumentWhereverTheTranslationPutsThem) {
