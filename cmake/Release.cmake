@@ -33,6 +33,24 @@ if(NOT WIN32)  # the simulator needs a POSIX pseudo-terminal
   install(TARGETS kestrova-board-sim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 endif()
 
+find_program(KESTROVA_GZIP gzip)
+# A manual page gzip -9n'd into the build tree and installed in section 1 (of the component).
+function(KestrovaManPage page component)
+  get_filename_component(name ${page} NAME)
+  if(NOT KESTROVA_GZIP)
+    return()
+  endif()
+  file(MAKE_DIRECTORY ${PROJECT_BINARY_DIR}/dist/man)
+  execute_process(COMMAND ${KESTROVA_GZIP} -9nc ${page} OUTPUT_FILE ${PROJECT_BINARY_DIR}/dist/man/${name}.gz
+                  COMMAND_ERROR_IS_FATAL ANY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${page})
+  if(component)
+    install(FILES ${PROJECT_BINARY_DIR}/dist/man/${name}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT ${component})
+  else()
+    install(FILES ${PROJECT_BINARY_DIR}/dist/man/${name}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  endif()
+endfunction()
+
 if(UNIX AND NOT APPLE)
   set(dist ${PROJECT_SOURCE_DIR}/dist)
   install(FILES ${dist}/${KESTROVA_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
@@ -50,13 +68,16 @@ if(UNIX AND NOT APPLE)
   # Debian keeps a package's copyright and changelog (gzip -9n) in /usr/share/doc/<package>.
   string(TIMESTAMP KESTROVA_CHANGELOG_DATE "%a, %d %b %Y %H:%M:%S +0000" UTC)
   configure_file(${dist}/changelog.in ${PROJECT_BINARY_DIR}/dist/changelog @ONLY)
-  find_program(KESTROVA_GZIP gzip)
   if(KESTROVA_GZIP)
     execute_process(COMMAND ${KESTROVA_GZIP} -9nf ${PROJECT_BINARY_DIR}/dist/changelog
                     COMMAND_ERROR_IS_FATAL ANY)
     install(FILES ${PROJECT_BINARY_DIR}/dist/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova)
   endif()
   install(FILES ${dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova)
+  # Manual pages, compressed as Debian keeps them.
+  foreach(page kestrova kestrova-board-sim)
+    KestrovaManPage(${dist}/man/${page}.1 "")
+  endforeach()
 endif()
 
 # ---- The agent: its own package, kestrova-agent, with the program, the systemd unit, the
@@ -68,6 +89,7 @@ if(TARGET kestrova-agent)
   install(FILES ${agent_dist}/kestrova-agent.service DESTINATION /lib/systemd/system COMPONENT agent)
   install(FILES ${agent_dist}/agent.conf DESTINATION /etc/kestrova COMPONENT agent)
   install(FILES ${agent_dist}/copyright DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kestrova-agent COMPONENT agent)
+  KestrovaManPage(${agent_dist}/kestrova-agent.1 agent)
   configure_file(${agent_dist}/changelog.in ${PROJECT_BINARY_DIR}/dist/agent/changelog @ONLY)
   if(KESTROVA_GZIP)
     execute_process(COMMAND ${KESTROVA_GZIP} -9nf ${PROJECT_BINARY_DIR}/dist/agent/changelog
