@@ -36,6 +36,7 @@ TEST(Exchange, TakesOnlyTheAnswerToItsOwnRequest) {
   line.Feed(kInfo7.substr(0, 20), 1020);
   EXPECT_EQ(line.exchange.Poll(1025), ExchangeResult::Pending);
   line.Feed(kInfo7.substr(20), 1031);
+  EXPECT_TRUE(line.exchange.Busy());  // answered, but not yet taken by Poll
   EXPECT_EQ(line.exchange.Poll(1032), ExchangeResult::Answered);
   EXPECT_FALSE(line.exchange.Busy());
   EXPECT_EQ(ToHex(line.exchange.Answer()), kInfo7);
