@@ -22,8 +22,6 @@ struct Line {
 
 // Noise, another board's answer and an answer of another kind pass; ours, in two pieces, is it.
 TEST(Exchange, TakesOnlyTheAnswerToItsOwnRequest) {
-  EXPECT_EQ(LineMs(1), 2);     // 1.04 ms rounded up
-  EXPECT_EQ(LineMs(96), 100);
   Line line;
   int seenBytes = 0;
   line.exchange.SetObserver([&](const ReceiveRing&, int length, Piece) { seenBytes += length; });
