@@ -95,7 +95,6 @@ void Agent::LineLost(const QString& why) {
                options_.serial.c_str(), qPrintable(why));
   lineReported_ = true;
   exchange_.Cancel();
-  exchangeOpen_ = false;
   master_->LineLost(NowMs());
   wake_.stop();
   reopen_.start();
@@ -110,28 +109,21 @@ void Agent::OnBytes() {
 void Agent::Step() {
   if (stopping_ || !port_.isOpen()) return;
   const std::int64_t now = NowMs();
-  // The exchange stays open from its request until Poll settles it (answered or not).
-  if (exchangeOpen_) {
+  // The exchange stays busy from its request until Poll has told its outcome (answered or not).
+  if (exchange_.Busy()) {
     switch (exchange_.Poll(now)) {
-      case ExchangeResult::Answered:
-        exchangeOpen_ = false;
-        master_->Answered(exchange_.Answer(), now);
-        break;
-      case ExchangeResult::NoAnswer:
-        exchangeOpen_ = false;
-        master_->NoAnswer(now);
-        break;
+      case ExchangeResult::Answered: master_->Answered(exchange_.Answer(), now); break;
+      case ExchangeResult::NoAnswer: master_->NoAnswer(now); break;
       case ExchangeResult::Pending: break;
     }
   }
-  if (!exchangeOpen_) {
+  if (!exchange_.Busy()) {
     const Request request = master_->Next(now);
     if (request.kind == Request::Kind::Read) exchange_.StartRead(request.address, request.subtype, now);
     if (request.kind == Request::Kind::Write) exchange_.StartWrite(request.frame, now);
-    exchangeOpen_ = request.kind != Request::Kind::None;
   }
   if (metrics_) metrics_->Line(exchange_.Counters());
-  const std::int64_t wake = exchangeOpen_ ? exchange_.DeadlineMs() : master_->WakeMs();
+  const std::int64_t wake = exchange_.Busy() ? exchange_.DeadlineMs() : master_->WakeMs();
   wake_.start(static_cast<int>(std::clamp<std::int64_t>(wake - now, 0, 60'000)));
 }
 

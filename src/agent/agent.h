@@ -57,7 +57,6 @@ class Agent final : public QObject, public BusEvents {
   std::unique_ptr<MqttLink> broker_;
   std::unique_ptr<Metrics> metrics_;
   bool lineReported_ = false;  // the line's fault was told once; told again when it changes
-  bool exchangeOpen_ = false;
   bool stopping_ = false;
 };
 

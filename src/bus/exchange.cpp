@@ -47,6 +47,7 @@ void Exchange::SendRequest(std::int64_t nowMs) {
     ackMissing_ = 0;
   }
   state_ = State::Waiting;
+  open_ = true;
   answer_.clear();
   --attemptsLeft_;
   sentAt_ = nowMs;
@@ -56,7 +57,8 @@ void Exchange::SendRequest(std::int64_t nowMs) {
 }
 
 void Exchange::Cancel() {
-  if (state_ == State::Waiting) state_ = State::Idle;
+  if (open_) state_ = State::Idle;
+  open_ = false;
 }
 
 void Exchange::Receive(std::span<const std::uint8_t> bytes, std::int64_t nowMs) {
@@ -118,6 +120,12 @@ void Exchange::Consumed(const ReceiveRing& ring, int length, Piece piece) {
 }
 
 ExchangeResult Exchange::Poll(std::int64_t nowMs) {
+  const ExchangeResult result = Settle(nowMs);
+  if (result != ExchangeResult::Pending) open_ = false;
+  return result;
+}
+
+ExchangeResult Exchange::Settle(std::int64_t nowMs) {
   if (state_ == State::Answered) return ExchangeResult::Answered;
   if (state_ != State::Waiting) return state_ == State::NoAnswer ? ExchangeResult::NoAnswer : ExchangeResult::Pending;
   if (nowMs < deadline_) return ExchangeResult::Pending;

@@ -69,7 +69,9 @@ class Exchange final : private FrameSink {
   // Keeps telling the outcome until the next start; Pending before any start or after Cancel.
   ExchangeResult Poll(std::int64_t nowMs);
 
-  bool Busy() const { return state_ == State::Waiting; }
+  // From a start until Poll has told its outcome (answered or given up), or until Cancel: no
+  // second request may go out while an answer that came in is still to be taken.
+  bool Busy() const { return open_; }
   // The whole answer frame after Answered: checksum-good for a read; a write's acknowledgement
   // (whose checksum the board's protocol leaves untested).
   const Frame& Answer() const { return answer_; }
@@ -83,6 +85,7 @@ class Exchange final : private FrameSink {
   enum class State { Idle, Waiting, Answered, NoAnswer };
 
   void SendRequest(std::int64_t nowMs);
+  ExchangeResult Settle(std::int64_t nowMs);
   void Scan(std::int64_t nowMs);
   bool Matches(const ReceiveRing& ring, std::uint8_t command) const;
 
@@ -99,6 +102,7 @@ class Exchange final : private FrameSink {
   Observer observer_;
   ReceiveRing ring_;
   State state_ = State::Idle;
+  bool open_ = false;  // started, outcome not yet told by Poll
   Frame request_;
   Frame answer_;
   int attemptsLeft_ = 0;

@@ -1,6 +1,8 @@
 // The JSON and topics the broker receives for a board.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "agent/core/json.h"
 #include "agent/core/messages.h"
 #include "agent/frames.h"
@@ -79,39 +81,29 @@ TEST(Topics, SetTopicsOfThisSiteOnly) {
 }
 
 TEST(Discovery, OneDeviceWithSensorsAlarmsAndNumbers) {
-  const Topics topics("s1");
-  const auto messages = DiscoveryMessages(topics, "s1", "ha", 3, InfoFromAnswer(BoardInfoFrame()), 5);
+  const auto messages = DiscoveryMessages(Topics("s1"), "s1", "ha", 3, InfoFromAnswer(BoardInfoFrame()), 5);
   ASSERT_EQ(messages.size(), 7u + 20u + 13u);
-  auto find = [&](const std::string& topic) -> const Message* {
-    for (const Message& m : messages)
-      if (m.topic == topic) return &m;
-    return nullptr;
-  };
-  const Message* temp = find("ha/sensor/kestrova_s1_3/inner_temp_c/config");
-  ASSERT_TRUE(temp);
-  EXPECT_TRUE(temp->retain);
-  for (const char* part :
+  const std::pair<std::string, std::vector<std::string>> configs[] = {
+      {"sensor/kestrova_s1_3/inner_temp_c",
        {R"("unique_id":"kestrova_s1_3_inner_temp_c")", R"("state_topic":"kestrova/s1/board/3/state")",
         R"("value_template":"{{ value_json.inner_temp_c }}")", R"("device_class":"temperature")",
         R"("unit_of_measurement":"°C")", R"("state_class":"measurement")", R"("expire_after":15)",
         R"("availability":[{"topic":"kestrova/s1/board/3/availability"},{"topic":"kestrova/s1/agent/status"}])",
         R"("availability_mode":"all")", R"("identifiers":["kestrova_s1_3"])", R"("model":"M1")",
-        R"("sw_version":"VA2.3")"})
-    EXPECT_NE(temp->payload.find(part), std::string::npos) << part;
-
-  const Message* alarm = find("ha/binary_sensor/kestrova_s1_3/high_temp_alarm/config");
-  ASSERT_TRUE(alarm);
-  EXPECT_NE(alarm->payload.find(R"(value_json.alarms.high_temp_alarm)"), std::string::npos);
-  EXPECT_NE(alarm->payload.find(R"("device_class":"problem")"), std::string::npos);
-
-  const Message* current = find("ha/number/kestrova_s1_3/current_low_limit_a/config");
-  ASSERT_TRUE(current);
-  for (const char* part : {R"("command_topic":"kestrova/s1/board/3/set/current_low_limit_a")", R"("min":0.1)",
-                           R"("max":10)", R"("step":0.1)", R"("unit_of_measurement":"A")"})
-    EXPECT_NE(current->payload.find(part), std::string::npos) << part;
-  const Message* low = find("ha/number/kestrova_s1_3/low_temp_alarm_c/config");
-  ASSERT_TRUE(low);
-  EXPECT_NE(low->payload.find(R"("min":-40,"max":30,"step":1)"), std::string::npos);
+        R"("sw_version":"VA2.3")"}},
+      {"binary_sensor/kestrova_s1_3/high_temp_alarm",
+       {R"(value_json.alarms.high_temp_alarm)", R"("device_class":"problem")"}},
+      {"number/kestrova_s1_3/current_low_limit_a",
+       {R"("command_topic":"kestrova/s1/board/3/set/current_low_limit_a")", R"("min":0.1)", R"("max":10)",
+        R"("step":0.1)", R"("unit_of_measurement":"A")"}},
+      {"number/kestrova_s1_3/low_temp_alarm_c", {R"("min":-40,"max":30,"step":1)"}}};
+  for (const auto& [topic, parts] : configs) {
+    const auto config = std::find_if(messages.begin(), messages.end(),
+                                     [&](const Message& m) { return m.topic == "ha/" + topic + "/config"; });
+    ASSERT_NE(config, messages.end()) << topic;
+    EXPECT_TRUE(config->retain);
+    for (const std::string& part : parts) EXPECT_NE(config->payload.find(part), std::string::npos) << part;
+  }
 }
 
 }  // namespace

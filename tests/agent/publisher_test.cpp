@@ -83,6 +83,7 @@ TEST_F(PublisherTest, WhileAwayOnlyTheLatestOfEachBoardIsKept) {
   // A board that went offline meanwhile has no stale state sent on reconnect.
   publisher.Availability(2, false);
   publisher.Connected();
+  EXPECT_EQ(publisher.KeptWhileAway(), 0u);  // sent once, not again at the next connect
   const auto log = broker.Log();
   EXPECT_EQ(std::count(log.begin(), log.end(), "kestrova/s/board/1/state <state>"), 1);
   EXPECT_EQ(std::count(log.begin(), log.end(), "kestrova/s/board/2/state <state>"), 0);

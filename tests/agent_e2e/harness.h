@@ -90,12 +90,11 @@ class SimLine {
   bool Start(const std::vector<std::string>& options);
   void Kill() { sim_.Kill(); }
   std::string Device() const { return link_; }
-  std::string LogFile() const { return log_; }
 
  private:
   QTemporaryDir dir_;
   Child sim_;
-  std::string link_, log_;
+  std::string link_;
 };
 
 // The body of an HTTP GET of path from 127.0.0.1:port, "" when nothing answered.
