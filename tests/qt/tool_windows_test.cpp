@@ -104,10 +104,12 @@ TEST(SaveFile, AFailedSaveLeavesTheOldFileWholeAndSaysWhy) {
   EXPECT_TRUE(missing->contains(QStringLiteral("no-folder/e.csv")));
 }
 
-TEST(TrendWindow, OneSeriesPerUnbrokenStretch) {
+// One series per unbroken stretch of a line. °C, A, V and r/min each on an axis of their own, so
+// a 3 A current is not a flat line under 60 °C; two lines of one axis differ in their dash, so
+// equal values do not hide one another.
+TEST(TrendWindow, StretchesAxesAndDashes) {
   TrendStore store;
   RunDataValues v;
-  v.innerTemp = 20;
   const std::int64_t start = QDateTime::currentMSecsSinceEpoch() - 60'000;
   for (int s = 0; s < 30; ++s) {
     v.innerSensor = s >= 10 && s < 15 ? Sensor::Open : s == 20 ? Sensor::Short : Sensor::Ok;
@@ -117,28 +119,15 @@ TEST(TrendWindow, OneSeriesPerUnbrokenStretch) {
   TrendWindow window(store);
   window.show();
   window.Refresh();
-  std::vector<qsizetype> inner, control;
-  for (QAbstractSeries* s : window.findChild<QChartView*>(QStringLiteral("TrendChart"))->chart()->series()) {
-    auto* line = qobject_cast<QLineSeries*>(s);
-    if (!line || line->count() == 0) continue;
-    if (line->name().startsWith(QStringLiteral("内温度"))) inner.push_back(line->count());
-    if (line->name().startsWith(QStringLiteral("控制温度"))) control.push_back(line->count());
-  }
-  EXPECT_EQ(inner.size(), 3u);  // before the open sensor, between, after the short
-  EXPECT_EQ(control.size(), 1u);
-}
-
-// °C, A, V and r/min each on an axis of their own, so a 3 A current is not a flat line under
-// 60 °C; two lines of one axis differ in their dash, so equal values do not hide one another.
-TEST(TrendWindow, EachQuantityOnTheAxisOfItsUnitAndLinesOfOneAxisToldApart) {
-  TrendStore store;
-  TrendWindow window(store);
+  std::map<QString, int> stretches;  // drawn, by quantity
+  std::set<QString> quantities;
   std::map<QString, std::set<int>> dashesByAxis;
-  int lines = 0;
   for (QAbstractSeries* s : window.findChild<QChartView*>(QStringLiteral("TrendChart"))->chart()->series()) {
     auto* line = qobject_cast<QLineSeries*>(s);
     if (!line) continue;
-    ++lines;
+    const QString quantity = line->name().section(QLatin1Char('('), 0, 0);
+    if (line->count() > 0) ++stretches[quantity];
+    if (!quantities.insert(quantity).second) continue;  // the further stretches of a line share its look
     const QString unit = line->name().section(QLatin1Char('('), 1).chopped(1);
     QString axis;
     for (QAbstractAxis* a : line->attachedAxes())
@@ -147,7 +136,9 @@ TEST(TrendWindow, EachQuantityOnTheAxisOfItsUnitAndLinesOfOneAxisToldApart) {
     EXPECT_TRUE(dashesByAxis[axis].insert(static_cast<int>(line->pen().style())).second)
         << line->name().toStdString() << " has the dash of another line of its axis";
   }
-  EXPECT_EQ(lines, kTrendQuantities);
+  EXPECT_EQ(quantities.size(), static_cast<std::size_t>(kTrendQuantities));
+  EXPECT_EQ(stretches[QStringLiteral("内温度")], 3);  // before the open sensor, between, after the short
+  EXPECT_EQ(stretches[QStringLiteral("控制温度")], 1);
   EXPECT_EQ(dashesByAxis.size(), 4u);
 
   const QList<QPointF> markers{{1000, 0}, {5000, 0}, {9000, 0}};

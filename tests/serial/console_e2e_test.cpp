@@ -46,20 +46,14 @@ TEST(ConsoleEndToEnd, MonitoringAndSendingSettings) {
   EXPECT_TRUE(c.box.posted.empty());
 }
 
-// The requests coming back on an RS-422 loop arrive with the answers in the same reads.
-TEST(ConsoleEndToEnd, EchoOnTheLineShowsRs422) {
+// On an RS-422 loop, where the requests come back with the answers in the same reads: the
+// simulated temperature takes the place of the inner sensor; a new address is written, read back
+// and followed by the polls; the factory window reads and writes the factory settings.
+TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindowOnAnEchoingLine) {
   Console c({"--echo"});
   ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
   ASSERT_TRUE(c.RunData());
   EXPECT_TRUE(Checked(c, "RS422Option") && !Checked(c, "RS485Option"));
-}
-
-// The simulated temperature takes the place of the inner sensor; a new address is written,
-// read back and followed by the polls; the factory window reads and writes the factory settings.
-TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindow) {
-  Console c;
-  ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
-  ASSERT_TRUE(c.RunData());
   c.Type(c.Main(), "SetupT_Text", "-12.5");
   c.Click(c.Main(), "Command3");
   EXPECT_TRUE(c.WaitText("Temp1_Text", "-12.5"));

@@ -1,6 +1,9 @@
 #pragma once
-// The whole console on the board simulator: the real windows, the QSerialPort component and
-// a fake message box; the operator's actions are clicks on the controls.
+// The whole console on the board simulator, as the program builds it: the real windows with the
+// tools menu, the QSerialPort component and a fake message box; the operator's actions are
+// clicks on the controls, and a file the console asks for is the test's nextFile.
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <stdexcept>
@@ -8,6 +11,7 @@
 #include <vector>
 
 #include "app/console_windows.h"
+#include "app/tools_menu.h"
 #include "fakes/fakes.h"
 #include "qt/serial_component.h"
 #include "serial/sim_process.h"
@@ -24,6 +28,10 @@ W& Find(QWidget& window, std::string_view name) {
 // The console on the simulator, port opened through the toggle button.
 struct Console {
   explicit Console(std::vector<std::string> options = {}) : sim(std::move(options)) {
+    tools.AskFile = [this](const QString&, const QString& proposed, const QString&, bool) {
+      suggested = proposed;
+      return nextFile;
+    };
     windows.Load();
     windows.ShowMain();
   }
@@ -36,7 +44,11 @@ struct Console {
     Find<QLineEdit>(window, name).setText(QString::fromUtf8(text));
   }
   std::string Status() { return windows.MainPanel().Text("LinkStatus"); }
+  std::string LinkState() {
+    return Find<QLabel>(Main(), "LinkStatus").property("linkState").toString().toStdString();
+  }
   void Click(QWidget& window, std::string_view name) { Find<QPushButton>(window, name).click(); }
+  void Trigger(const char* action) { Find<QAction>(Main(), action).trigger(); }
   bool OpenPort() {
     if (!WaitFor([&] { return windows.Form().ports.portCount > 0; })) return false;
     Click(Main(), "CommPort_ToggleButton");
@@ -52,13 +64,28 @@ struct Console {
   bool RunData(int runs = 1) {
     const auto count = [&] { return Text("CommCtr_Text").empty() ? 0 : std::stoi(Text("CommCtr_Text")); };
     const int seen = count();
-    return WaitFor([&] { return count() >= seen + runs; });
+    return WaitFor([&] { return count() >= seen + runs; }, 8000);
+  }
+  // The event log's texts that hold the given words, oldest first.
+  std::vector<std::string> Events(std::string_view words = "") {
+    std::vector<std::string> found;
+    for (std::size_t i = 0; i < tools.EventStore().Size(); ++i)
+      if (tools.EventStore().At(i).text.find(words) != std::string::npos) found.push_back(tools.EventStore().At(i).text);
+    return found;
+  }
+  // With KESTROVA_SHOTS naming a folder, a picture of the window is saved there for a person to
+  // look at (QT_SCALE_FACTOR=2 for the 2x pictures).
+  static void Shot(QWidget& window, const char* name) {
+    if (const QString to = qEnvironmentVariable("KESTROVA_SHOTS"); !to.isEmpty())
+      window.grab().save(to + "/" + name + ".png");
   }
 
   SimProcess sim;
   QtSerialPort port;
   FakeMessageBox box;
   ConsoleWindows windows{port, box};
+  ToolsMenu tools{windows};
+  QString nextFile, suggested;
 };
 
 }  // namespace kestrova::testing

@@ -5,38 +5,19 @@
 // nothing is left behind and the operator is told why.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include "app/tools_menu.h"
 #include "serial/console_harness.h"
 #include "settings/setting_pairs.h"
 
 namespace kestrova::testing {
 namespace {
 
-struct ReportConsole : Console {
-  ReportConsole() {
-    tools.AskFile = [this](const QString&, const QString& suggested, const QString&, bool) {
-      this->suggested = suggested;
-      return nextFile;
-    };
-  }
-  void Trigger(const char* action) { Find<QAction>(windows.MainView(), action).trigger(); }
-  int Lamp(int box) { return windows.MainPanel().Number("StatusBox" + std::to_string(box)); }
-  bool Logged(const std::string& text) {
-    const EventLog& log = tools.EventStore();
-    for (std::size_t i = 0; i < log.Size(); ++i)
-      if (log.At(i).text == text) return true;
-    return false;
-  }
-  ToolsMenu tools{windows};
-  QString nextFile, suggested;
-};
+int Lamp(Console& c, int box) { return c.windows.MainPanel().Number("StatusBox" + std::to_string(box)); }
 
 // What a poppler tool prints for the file.
 QString ToolOutput(const QString& tool, const QStringList& args) {
@@ -56,7 +37,7 @@ bool HasRow(const QString& text, const std::string& row) {
 }
 
 TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAWrittenSettingAndRefusedReports) {
-  ReportConsole c;
+  Console c;
   QTemporaryDir dir;
   // Before any run data the report is refused without a file asked for or written.
   c.nextFile = dir.filePath(QStringLiteral("early.pdf"));
@@ -78,16 +59,16 @@ TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAWrittenSettingAndRefusedReports) {
   // A simulated 60 °C raises the high-temperature alarm; 25 °C clears it.
   c.Type(c.Main(), "SetupT_Text", "60");
   c.Click(c.Main(), "Command3");
-  ASSERT_TRUE(WaitFor([&] { return c.Lamp(13) == kLampAlarm; }, 8000));
+  ASSERT_TRUE(WaitFor([&] { return Lamp(c, 13) == kLampAlarm; }, 8000));
   if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
   c.Type(c.Main(), "SetupT_Text", "25");
   c.Click(c.Main(), "Command3");
-  ASSERT_TRUE(WaitFor([&] { return c.Lamp(13) == kLampOff; }, 8000));
+  ASSERT_TRUE(WaitFor([&] { return Lamp(c, 13) == kLampOff; }, 8000));
   // The high-temperature limit goes from 45 to 50.
   c.Click(c.Main(), "Copy_Command");
   c.Type(c.Main(), "S_TempMax_Text", "50");
   c.Click(c.Main(), "Setup_Command");
-  ASSERT_TRUE(WaitFor([&] { return c.Logged("设置已写入，读回一致（1 项）"); }, 10000));
+  ASSERT_TRUE(WaitFor([&] { return !c.Events("设置已写入，读回一致（1 项）").empty(); }, 10000));
   ASSERT_TRUE(c.RunData(2));
   if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
 

@@ -209,6 +209,7 @@ TEST(EventLog, LinkEventsWriteChecksAndCsv) {
   EXPECT_EQ(texts, (std::vector<std::string>{"串口已打开", "无应答", "校验错 2 帧", "通信恢复",
                                              "串口已断开：/dev/ttyUSB0（串口已断开）", "串口已打开", "串口已关闭",
                                              "设置未生效：高温报警 写入 50，读回 45；低温报警 写入 1，读回 0"}));
+  EXPECT_EQ(log.At(1).atMs, 300) << "no reply only after more than 3 s";
   const std::string csv = log.Csv();
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "时间,类别,事件");
   EXPECT_NE(csv.find(",通信,串口已打开\r\n"), std::string::npos);
