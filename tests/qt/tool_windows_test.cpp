@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLineSeries>
+#include <QValueAxis>
 #include <QTemporaryDir>
+#include <cmath>
 #include <csignal>
 #include <gtest/gtest.h>
 #include <map>
@@ -140,6 +142,16 @@ TEST(TrendWindow, StretchesAxesAndDashes) {
   EXPECT_EQ(stretches[QStringLiteral("内温度")], 3);  // before the open sensor, between, after the short
   EXPECT_EQ(stretches[QStringLiteral("控制温度")], 1);
   EXPECT_EQ(dashesByAxis.size(), 4u);
+  // The ticks fall on round values from zero, whatever the range.
+  for (QAbstractAxis* a : window.findChild<QChartView*>(QStringLiteral("TrendChart"))->chart()->axes(Qt::Vertical)) {
+    const auto* axis = qobject_cast<QValueAxis*>(a);
+    ASSERT_NE(axis, nullptr);
+    EXPECT_EQ(axis->tickType(), QValueAxis::TicksDynamic);
+    EXPECT_EQ(axis->tickAnchor(), 0);
+    const double interval = axis->tickInterval();
+    EXPECT_LE((axis->max() - axis->min()) / interval, 6) << a->titleText().toStdString();
+    EXPECT_EQ(std::fmod(interval, a->titleText() == QStringLiteral("A") ? 1 : 5), 0) << interval;
+  }
 
   const QList<QPointF> markers{{1000, 0}, {5000, 0}, {9000, 0}};
   EXPECT_EQ(NearestMarker(markers, 5600.4), 1);

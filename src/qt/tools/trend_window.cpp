@@ -43,9 +43,17 @@ Axis AxisOf(int q) {
 // Each axis moves in steps of its own size, so it is laid out again only when the values cross one.
 constexpr double kSteps[] = {5, 1, 10, 500};
 
-// A new range makes the chart lay its axis out again; the same range is left alone.
-void SetRange(QValueAxis& axis, double min, double max) {
+// A new range makes the chart lay its axis out again; the same range is left alone. The ticks
+// fall on round values, multiples of the axis's step (times 1, 2, 5, 10, ...) from zero, at most
+// six intervals apart: 20, 25, 30 °C rather than 21.25, 27.5.
+void SetRange(QValueAxis& axis, double min, double max, double step) {
   if (axis.min() != min || axis.max() != max) axis.setRange(min, max);
+  double interval = step;
+  for (const double times : {2.0, 5.0, 10.0, 20.0, 50.0, 100.0}) {
+    if ((max - min) / interval <= 6) break;
+    interval = step * times;
+  }
+  if (axis.tickInterval() != interval) axis.setTickInterval(interval);
 }
 
 }  // namespace
@@ -127,6 +135,8 @@ TrendWindow::TrendWindow(const TrendStore& store, QWidget* parent) : QWidget(par
     axes_[a] = new QValueAxis;
     axes_[a]->setTitleText(QString::fromUtf8(titles[a]));
     axes_[a]->setLabelFormat(QStringLiteral("%g"));
+    axes_[a]->setTickType(QValueAxis::TicksDynamic);
+    axes_[a]->setTickAnchor(0);
     axes_[a]->setGridLineVisible(a == kCelsius);
     chart_->addAxis(axes_[a], a == kCelsius || a == kAmperes ? Qt::AlignLeft : Qt::AlignRight);
   }
@@ -271,7 +281,7 @@ void TrendWindow::Refresh() {
     // Current, voltage and speed from zero; temperatures around their values, room above for markers.
     const double pad = std::max(step / 5, (high[a] - low[a]) * 0.08);
     const double bottom = a == kCelsius ? std::floor((low[a] - pad) / step) * step : 0;
-    SetRange(*axes_[a], bottom, std::max(bottom + step, std::ceil((high[a] + pad * 2) / step) * step));
+    SetRange(*axes_[a], bottom, std::max(bottom + step, std::ceil((high[a] + pad * 2) / step) * step), step);
   }
 
   QList<QPointF> alarmPoints, statePoints;
