@@ -1,6 +1,8 @@
 #include "monitor/run_data.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string>
 
 #include "panel/controls.h"
@@ -60,6 +62,13 @@ std::string TemperatureText(Sensor sensor, double value) {
 }
 
 }  // namespace
+
+std::size_t LampIndex(const Control& lamp) {
+  const auto& lamps = Lamps();
+  const auto it = std::find_if(lamps.begin(), lamps.end(), [&lamp](const LampMeaning& m) { return m.box == lamp.name; });
+  if (it == lamps.end()) std::abort();  // not a lamp: a mistake in a table, found at start-up
+  return static_cast<std::size_t>(it - lamps.begin());
+}
 
 const std::array<LampMeaning, kLampCount>& Lamps() { return kLamps; }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "monitor/fan_speed.h"
+#include "panel/controls.h"
 #include "panel/panel.h"
 #include "protocol/receive_ring.h"
 #include "values/tr.h"
@@ -39,6 +40,8 @@ struct LampMeaning {
 inline constexpr std::size_t kLampCount = 22;
 // The lamps in StatusBox order (kInnerFanLamp first).
 const std::array<LampMeaning, kLampCount>& Lamps();
+// The lamp's place in Lamps() and in RunDataValues::lamps.
+std::size_t LampIndex(const Control& lamp);
 
 // A temperature sensor's reading: a value, or the open or short circuit the board reports.
 enum class Sensor { Ok, Open, Short };

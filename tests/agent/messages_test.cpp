@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "agent/core/json.h"
 #include "agent/core/messages.h"
@@ -29,6 +30,18 @@ TEST(StateJson, WorkedRunDataInNumbersAndUnits) {
             R"("current_low_limit_a":0.5,"current_high_limit_a":8,"inner_fan_pulses":2,"inner_fan_low_rpm":1500,)"
             R"("inner_fan_high_rpm":3000,"outer_fan_pulses":2,"outer_fan_high_rpm":3000,"high_temp_alarm_c":45,)"
             R"("low_temp_alarm_c":-10}})");
+}
+
+// Every lamp the window can light is published once, under a key of its own.
+TEST(StateJson, EveryLampTheWindowLightsIsPublishedOnce) {
+  std::set<std::size_t> lamps;
+  std::set<std::string_view> keys;
+  for (const LampKey& k : LampKeys()) {
+    EXPECT_TRUE(Lamps()[k.lamp].Shown()) << k.key;
+    EXPECT_TRUE(lamps.insert(k.lamp).second && keys.insert(k.key).second) << k.key;
+  }
+  EXPECT_EQ(lamps.size(), static_cast<std::size_t>(std::count_if(Lamps().begin(), Lamps().end(),
+                                                                 [](const LampMeaning& m) { return m.Shown(); })));
 }
 
 TEST(StateJson, SensorFaultsLampsAndSettingsFromTheirBytes) {

@@ -85,6 +85,7 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   EXPECT_NE(scrape.find(R"(kestrova_up{address="3",site="e2e"} 0)"), std::string::npos);
   EXPECT_NE(scrape.find(R"(kestrova_inner_temperature_celsius{address="1",site="e2e"})"), std::string::npos);
   EXPECT_NE(scrape.find(R"(kestrova_alarm{address="2",alarm="door_alarm",site="e2e"})"), std::string::npos);
+  EXPECT_NE(scrape.find(R"(kestrova_state{address="1",site="e2e",state="inner_fan"} 1)"), std::string::npos);
   EXPECT_NE(scrape.find(R"(kestrova_line_checksum_errors_total{site="e2e"} 0)"), std::string::npos);
   for (const char* gone : {R"(address="3",site="e2e"} )", R"(address="4",site="e2e"} )"}) {
     std::size_t series = 0;

@@ -81,6 +81,9 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
       << "the counts are written with the run data, or once a second";
   c.Run(1);
   EXPECT_EQ(c.main.Text("LinkStats"), "发送 8  应答 1  校验错 0  丢弃 0 字节  运行数据 1 秒前");
+  c.Answer(Hex(kBoardInfoHex));  // an answer, but not run data: their age goes on
+  c.Run(3);
+  EXPECT_EQ(c.main.Text("LinkStats"), "发送 9  应答 2  校验错 0  丢弃 0 字节  运行数据 2 秒前");
 }
 
 TEST(LineState, AgeOfTheRunDataInSecondsThenMinutesThenHours) {

@@ -161,6 +161,11 @@ TEST(ServiceReportTrend, AxesHoldEveryValue) {
   ASSERT_EQ(seconds.size(), 5u);
   EXPECT_EQ(seconds.front().atMs, 1700000001000);
   EXPECT_EQ(seconds.back().label, "22:13:25");
+  // A visit of a working day: a tick every full hour.
+  const std::vector<TimeTick> hours = TimeTicks(1700000000000, 1700000000000 + 10 * 3600'000);
+  ASSERT_EQ(hours.size(), 10u);
+  EXPECT_EQ(hours[1].atMs - hours[0].atMs, 3600'000);
+  EXPECT_EQ(hours[0].label, "23:00");
 }
 
 }  // namespace

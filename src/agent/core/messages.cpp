@@ -5,6 +5,7 @@
 
 #include "agent/core/json.h"
 #include "monitor/board_info_text.h"
+#include "panel/controls.h"
 #include "protocol/char_codes.h"
 #include "protocol/receive_ring.h"
 
@@ -64,27 +65,28 @@ std::optional<double> MeasurementValue(const BoardState& state, std::size_t inde
 
 // The twenty lamps the main window shows (kSimTemperatureLamp and kSelfTestHiddenLamp are never lit and left out).
 const std::vector<LampKey>& LampKeys() {
+  using namespace main_window;
   static const std::vector<LampKey> keys{
-      {0, "inner_fan", "Inner fan running", false},
-      {1, "outer_fan", "Outer fan running", false},
-      {2, "cooling", "Cooling", false},
-      {3, "heating", "Heating", false},
-      {4, "hydrogen_vent_motor", "Hydrogen vent motor", false},
-      {5, "self_test", "Self-test", false},
-      {6, "general_alarm", "General alarm", true},
-      {7, "temp_sensor_alarm", "Temperature sensor alarm", true},
-      {8, "inner_fan_alarm", "Inner fan alarm", true},
-      {9, "outer_fan_alarm", "Outer fan alarm", true},
-      {10, "current_low_alarm", "Module current low alarm", true},
-      {11, "current_high_alarm", "Module current high alarm", true},
-      {12, "high_temp_alarm", "High temperature alarm", true},
-      {13, "low_temp_alarm", "Low temperature alarm", true},
-      {14, "dc_low_voltage_alarm", "DC low voltage alarm", true},
-      {15, "dc_high_voltage_alarm", "DC high voltage alarm", true},
-      {16, "ac_power_loss_alarm", "AC power loss alarm", true},
-      {19, "door_alarm", "Door", true},
-      {20, "switch_input_3_alarm", "Switch input 3", true},
-      {21, "switch_input_4_alarm", "Switch input 4", true},
+      {LampIndex(kInnerFanLamp), "inner_fan", "Inner fan running", false},
+      {LampIndex(kOuterFanLamp), "outer_fan", "Outer fan running", false},
+      {LampIndex(kCoolingLamp), "cooling", "Cooling", false},
+      {LampIndex(kHeatingLamp), "heating", "Heating", false},
+      {LampIndex(kVentMotorLamp), "hydrogen_vent_motor", "Hydrogen vent motor", false},
+      {LampIndex(kSelfTestLamp), "self_test", "Self-test", false},
+      {LampIndex(kGeneralAlarmLamp), "general_alarm", "General alarm", true},
+      {LampIndex(kSensorAlarmLamp), "temp_sensor_alarm", "Temperature sensor alarm", true},
+      {LampIndex(kInnerFanAlarmLamp), "inner_fan_alarm", "Inner fan alarm", true},
+      {LampIndex(kOuterFanAlarmLamp), "outer_fan_alarm", "Outer fan alarm", true},
+      {LampIndex(kCurrentLowAlarmLamp), "current_low_alarm", "Module current low alarm", true},
+      {LampIndex(kCurrentHighAlarmLamp), "current_high_alarm", "Module current high alarm", true},
+      {LampIndex(kHighTempAlarmLamp), "high_temp_alarm", "High temperature alarm", true},
+      {LampIndex(kLowTempAlarmLamp), "low_temp_alarm", "Low temperature alarm", true},
+      {LampIndex(kDcLowAlarmLamp), "dc_low_voltage_alarm", "DC low voltage alarm", true},
+      {LampIndex(kDcHighAlarmLamp), "dc_high_voltage_alarm", "DC high voltage alarm", true},
+      {LampIndex(kAcPowerLossLamp), "ac_power_loss_alarm", "AC power loss alarm", true},
+      {LampIndex(kDoorLamp), "door_alarm", "Door", true},
+      {LampIndex(kSwitchInput3Lamp), "switch_input_3_alarm", "Switch input 3", true},
+      {LampIndex(kSwitchInput4Lamp), "switch_input_4_alarm", "Switch input 4", true},
   };
   return keys;
 }

@@ -61,7 +61,7 @@ std::optional<double> MeasurementValue(const BoardState& state, std::size_t inde
 
 // A lamp of the main window: its key under "states" or "alarms" of the state JSON.
 struct LampKey {
-  int lamp;                // index in RunDataValues::lamps (StatusBox number - 1)
+  std::size_t lamp;        // index in RunDataValues::lamps: LampIndex(kDoorLamp)
   std::string_view key;    // "cooling", "high_temp_alarm"
   std::string_view name;   // "Cooling", "High temperature alarm"
   bool alarm;              // under "alarms" (binary sensors of class problem), else "states"
