@@ -77,6 +77,16 @@ TEST(PortDiscovery, SelectorWrapsAndTheToggleOpensAndClosesTheChosenPort) {
   EXPECT_FALSE(c.port.open);
 }
 
+// While closed, the probe tries the ports not found yet once a second and leaves the chosen
+// port selected: a service report made afterwards names the port of the visit.
+TEST(PortDiscovery, TheProbeLeavesTheChosenPortSelected) {
+  ConsoleFixture c;  // COM1 only
+  c.OpenPort();
+  c.form.OnTogglePort();
+  c.Ticks(8);
+  EXPECT_EQ(c.port.CommPort(), 1);
+}
+
 // A failed open leaves the link closed and says why at once; a port lost while open is closed
 // and reported once, from the event loop, and can be opened again.
 TEST(PortDiscovery, FailedOpenAndLostPort) {
