@@ -57,6 +57,8 @@ TEST(Options, EachFaultNamesTheOption) {
       {{"stray"}, "unexpected argument 'stray' (see --help)"},
       {{"--no-discovery=1"}, "--no-discovery takes no value"},
       {{"--metrics-listen", "9105"}, "--metrics-listen: '9105' is not HOST:PORT"},
+      {{"--metrics-listen", "h:0"}, "--metrics-listen: 'h:0' is not HOST:PORT"},
+      {{"--metrics-listen", "h:1"}, ""},
       {{"--password-file", "/nope"}, "--password-file: cannot read '/nope'"},
       {{"--config", "/nope"}, "--config: cannot read '/nope'"},
       {{"--discovery-prefix", "ha/#"}, "--discovery-prefix: 'ha/#' is not a topic prefix"},

@@ -288,6 +288,7 @@ TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   c.Shown(kWorked);
   SettingProfile p = ProfileFromWindow(c.main, c.form.runData.Shown, "2024-05-01");  // read-backs: edits empty
   EXPECT_EQ(p.values[11], "45");
+  EXPECT_EQ(p.date, "2024-05-01");
   EXPECT_EQ(ProfileRefusal(p), std::nullopt);
   EXPECT_EQ(ProfileRefusal(ProfileFromWindow(c.main, {}, "")), "制冷开启温度 没有值");  // no run data yet
 
