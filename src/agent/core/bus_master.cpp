@@ -139,10 +139,10 @@ void BusMaster::NoAnswer(std::int64_t nowMs) {
   board.dueMs = nowMs + board.pauseMs;
 }
 
+// Its information is asked again when it comes back online (a board may have been replaced).
 void BusMaster::GoOffline(Board& board) {
   board.online = false;
   board.infoDue = false;
-  board.infoKnown = false;
   events_.Availability(board.address, false);
 }
 
