@@ -289,6 +289,7 @@ TEST(LineState, BoxesAreExplainedInTheStatusBar) {
   c.form.OnSendSettings();
   EXPECT_TRUE(c.Status().ends_with("；按“复制设置”从控制板读回值填入")) << c.Status();
   EXPECT_EQ(c.Status().find("高温报警"), std::string::npos) << "a filled field is not named";
+  for (int i = 0; i < 11; ++i) c.Answer(kRunData), c.Run(3);  // that explanation has gone
   c.form.OnCopySettings();
   EXPECT_EQ(c.Status(), "复制设置：读回值替换了 内风机每转脉冲 4→2、高温报警 50→45");
   c.form.OnCopySettings();
