@@ -46,8 +46,9 @@ void ProbePorts(SerialPort& port, FoundPorts& found) {
     }
     found.outcomes.push_back({i, port.DeviceName(i), fault});
   }
-  // The operator's choice stands for the next open.
-  if (selected > 0) port.SetCommPort(selected);
+  // The operator's choice stands for the next open; before any choice there is none (a
+  // service report made then names no port rather than the last one probed).
+  port.SetCommPort(selected);
 }
 
 void ShowClosedPort(Panel& main, const SerialPort& port, const FoundPorts& found) {

@@ -81,6 +81,8 @@ TEST(PortDiscovery, SelectorWrapsAndTheToggleOpensAndClosesTheChosenPort) {
 // port selected: a service report made afterwards names the port of the visit.
 TEST(PortDiscovery, TheProbeLeavesTheChosenPortSelected) {
   ConsoleFixture c;  // COM1 only
+  c.Ticks(1);
+  EXPECT_EQ(c.port.CommPort(), 0) << "nothing chosen yet";
   c.OpenPort();
   c.form.OnTogglePort();
   c.Ticks(8);
