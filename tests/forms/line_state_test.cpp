@@ -86,6 +86,16 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
   EXPECT_EQ(c.main.Text("LinkStats"), "发送 9  应答 2  校验错 0  丢弃 0 字节  运行数据 2 秒前");
 }
 
+// A port that went away is said before the explanation of a box the operator just saw.
+TEST(LineState, ALostPortOutranksABoxExplanation) {
+  LinkView view;
+  view.hint = "内风机每转脉冲：2…3 的整数";
+  view.lost = "/dev/ttyUSB0（设备已拔出或断电）";
+  const StatusLine line = LinkStatusLine(view, LinkStatistics(), 0);
+  EXPECT_EQ(line.text, "串口已断开：/dev/ttyUSB0（设备已拔出或断电）");
+  EXPECT_EQ(line.notice, StatusNotice::None);
+}
+
 TEST(LineState, AgeOfTheRunDataInSecondsThenMinutesThenHours) {
   EXPECT_EQ(AgeText(999), "0 秒前");
   EXPECT_EQ(AgeText(59'999), "59 秒前");
