@@ -37,19 +37,12 @@ struct AgentE2E : ::testing::Test {
     args.insert(args.end(), extra.begin(), extra.end());
     ASSERT_TRUE(agent.Start(KESTROVA_AGENT_PATH, args));
   }
-  std::string Result(int board, const std::string& setting, const std::string& value) {
-    client->Publish(p + "/board/" + std::to_string(board) + "/set/" + setting, value);
-    const std::string topic = p + "/board/" + std::to_string(board) + "/result";
-    const std::size_t before = client->On(topic).size();
-    client->WaitForCount(topic, before + 1, 4000);
-    return client->Last(topic);
-  }
   std::unique_ptr<Subscriber> client;
 };
 
 TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
-  // Boards 1-3 answer (3 loses power after 4 s), 4 never does; the board ignores writes of code 1.
-  ASSERT_TRUE(line.Start({"--address", "1-3", "--kill-after", "3:4", "--ignore-writes", "1"}));
+  // Boards 1-3 answer (3 loses power after 4 s), 4 never does.
+  ASSERT_TRUE(line.Start({"--address", "1-3", "--kill-after", "3:4"}));
   client = std::make_unique<Subscriber>(broker.Port(), "#");
   const int metrics = FreePort();
   StartAgent("1-4", {"--metrics-listen", "127.0.0.1:" + std::to_string(metrics)});
@@ -60,24 +53,13 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   ASSERT_TRUE(client->WaitFor(p + "/board/1/info",
                               R"({"address":1,"model":"M1","software":"VA2.3","text":"M1/P2/VA2.3\u0000"})", 3000));
   ASSERT_TRUE(client->WaitForCount(p + "/board/2/state", 2, 4000));
+  // A write through the broker goes on the line and is judged by the board's read-back.
+  client->Publish(p + "/board/1/set/cooling_start_c", "30");
+  EXPECT_TRUE(client->WaitFor(p + "/board/1/result",
+                              R"({"setting":"cooling_start_c","sent":30,"read_back":30,"ok":true})", 4000));
 
-  // The states carry the board's read-back settings in numbers (the decoding is the unit tests' business).
-  EXPECT_NE(client->Last(p + "/board/2/state").find(R"("settings":{"cooling_start_c":25,"cooling_stop_c":20,)"),
-            std::string::npos);
-  // Writes: taken, refused before the line, and not taken by the board.
-  EXPECT_EQ(Result(1, "cooling_start_c", "30"), R"({"setting":"cooling_start_c","sent":30,"read_back":30,"ok":true})");
-  EXPECT_EQ(Result(1, "cooling_start_c", "46"),
-            R"({"setting":"cooling_start_c","sent":46,"read_back":null,"ok":false,"reason":"out of range"})");
-  EXPECT_EQ(Result(2, "cooling_stop_c", "15"),
-            R"({"setting":"cooling_stop_c","sent":15,"read_back":20,"ok":false,"reason":"not taken by the board"})");
-
-  // Board 3 loses power: offline after its silent polls, while 1 and 2 go on being published.
+  // Board 3 loses power: offline after its silent polls.
   ASSERT_TRUE(client->WaitFor(p + "/board/3/availability", "offline", 8000));
-  const std::size_t board1 = client->On(p + "/board/1/state").size();
-  const std::size_t board3 = client->On(p + "/board/3/state").size();
-  EXPECT_TRUE(client->WaitForCount(p + "/board/1/state", board1 + 3, 5000));
-  EXPECT_TRUE(client->WaitForCount(p + "/board/2/state", client->On(p + "/board/2/state").size() + 1, 2000));
-  EXPECT_EQ(client->On(p + "/board/3/state").size(), board3);
 
   // The scrape: live boards with values, the dead ones up 0 with nothing stale; promtool agrees.
   const std::string scrape = HttpGet(metrics, "/metrics");
@@ -86,7 +68,6 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   EXPECT_NE(scrape.find(R"(kestrova_inner_temperature_celsius{address="1",site="e2e"})"), std::string::npos);
   EXPECT_NE(scrape.find(R"(kestrova_alarm{address="2",alarm="door_alarm",site="e2e"})"), std::string::npos);
   EXPECT_NE(scrape.find(R"(kestrova_state{address="1",site="e2e",state="inner_fan"} 1)"), std::string::npos);
-  EXPECT_NE(scrape.find(R"(kestrova_line_checksum_errors_total{site="e2e"} 0)"), std::string::npos);
   for (const char* gone : {R"(address="3",site="e2e"} )", R"(address="4",site="e2e"} )"}) {
     std::size_t series = 0;
     for (auto at = scrape.find(gone); at != std::string::npos; at = scrape.find(gone, at + 1)) ++series;
@@ -110,15 +91,8 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   EXPECT_EQ(client->Last(p + "/board/1/availability"), "offline");
 }
 
-TEST_F(AgentE2E, RefusesABadOptionThenRecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill) {
+TEST_F(AgentE2E, RecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill) {
   client = std::make_unique<Subscriber>(broker.Port(), "#");
-  // A bad option ends with status 2 before anything is sent.
-  StartAgent("1", {"--interval", "0"});
-  EXPECT_EQ(agent.Wait(5000), 2);
-  EXPECT_NE(agent.Errors().find("--interval: '0' is not a whole number of seconds"), std::string::npos);
-  std::this_thread::sleep_for(std::chrono::milliseconds(300));
-  EXPECT_TRUE(client->Messages().empty());
-
   ASSERT_TRUE(line.Start({"--address", "1"}));
   StartAgent("1");
   ASSERT_TRUE(client->WaitForCount(p + "/board/1/state", 1, 5000));

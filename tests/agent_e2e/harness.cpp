@@ -8,15 +8,34 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <chrono>
 #include <thread>
 
 namespace kestrova::agent::testing {
+namespace {
+
+sockaddr_in Loopback(int port) {
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<std::uint16_t>(port));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  return address;
+}
+
+// A socket connected to 127.0.0.1:port, -1 when nothing listens there.
+int ConnectLoopback(int port) {
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address = Loopback(port);
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
+  close(fd);
+  return -1;
+}
+
+}  // namespace
 
 int FreePort() {
   const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  sockaddr_in address = Loopback(0);
   socklen_t length = sizeof address;
   bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
   getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
@@ -24,26 +43,37 @@ int FreePort() {
   return ntohs(address.sin_port);
 }
 
-// A socket connected to 127.0.0.1:port, -1 when nothing listens there.
-int ConnectLoopback(int port) {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<std::uint16_t>(port));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
-  close(fd);
-  return -1;
-}
-
 bool WaitUntil(const std::function<bool()>& done, int deadlineMs) {
-  const auto end = Clock::now() + std::chrono::milliseconds(deadlineMs);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadlineMs);
   while (!done()) {
-    if (Clock::now() > end) return false;
+    if (std::chrono::steady_clock::now() > end) return false;
     QCoreApplication::processEvents();
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   return true;
+}
+
+bool Child::Start(const std::string& program, const std::vector<std::string>& args) {
+  QStringList list;
+  for (const auto& a : args) list << QString::fromStdString(a);
+  process_.start(QString::fromStdString(program), list);
+  return process_.waitForStarted(5000);
+}
+
+void Child::Kill() {
+  if (process_.state() == QProcess::NotRunning) return;
+  process_.kill();
+  process_.waitForFinished(5000);
+}
+
+int Child::Wait(int deadlineMs) {
+  if (!process_.waitForFinished(deadlineMs)) return -1;
+  return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
+}
+
+std::string Child::FirstLine(int deadlineMs) {
+  WaitUntil([&] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; }, deadlineMs);
+  return process_.readLine().trimmed().toStdString();
 }
 
 Broker::Broker() : port_(FreePort()) {
@@ -53,9 +83,7 @@ Broker::Broker() : port_(FreePort()) {
 }
 
 bool Broker::Start() {
-  process_.setStandardErrorFile(dir_.filePath("mosquitto.log"), QIODevice::Append);
-  process_.start("mosquitto", {"-c", dir_.filePath("mosquitto.conf")});
-  if (!process_.waitForStarted(5000)) return false;
+  if (!process_.Start("mosquitto", {"-c", dir_.filePath("mosquitto.conf").toStdString()})) return false;
   return WaitUntil([&] {
     const int fd = ConnectLoopback(port_);
     if (fd >= 0) close(fd);
@@ -63,44 +91,29 @@ bool Broker::Start() {
   }, 5000);
 }
 
-void Broker::Stop() {
-  if (process_.state() == QProcess::NotRunning) return;
-  process_.kill();
-  process_.waitForFinished(5000);
-}
-
-Subscriber::Subscriber(int port, const std::string& filter) : client_(nullptr) {
+Subscriber::Subscriber(int port, const std::string& filter) : client_(nullptr), filter_(filter) {
   mosquitto_lib_init();
-  filter_ = filter;
   client_ = mosquitto_new(nullptr, true, this);
   mosquitto_connect_callback_set(client_, [](mosquitto* m, void* self, int rc) {
-    auto* s = static_cast<Subscriber*>(self);
-    if (rc == 0) mosquitto_subscribe(m, nullptr, s->filter_.c_str(), 1);
+    if (rc == 0) mosquitto_subscribe(m, nullptr, static_cast<Subscriber*>(self)->filter_.c_str(), 1);
   });
   mosquitto_subscribe_callback_set(client_, [](mosquitto*, void* self, int, int, const int*) {
-    auto* s = static_cast<Subscriber*>(self);
-    std::lock_guard lock(s->mutex_);
-    s->connected_ = true;
+    static_cast<Subscriber*>(self)->subscribed_ = true;
   });
   mosquitto_message_callback_set(client_, [](mosquitto*, void* self, const mosquitto_message* m) {
     auto* s = static_cast<Subscriber*>(self);
     std::lock_guard lock(s->mutex_);
-    s->messages_.push_back({m->topic, std::string(static_cast<const char*>(m->payload), m->payloadlen), m->retain});
+    s->messages_.push_back({m->topic, std::string(static_cast<const char*>(m->payload), m->payloadlen)});
   });
   mosquitto_connect(client_, "127.0.0.1", port, 30);
   mosquitto_loop_start(client_);
-  WaitUntil([&] { return Connected(); }, 5000);
+  WaitUntil([&] { return subscribed_.load(); }, 5000);
 }
 
 Subscriber::~Subscriber() {
   mosquitto_disconnect(client_);
   mosquitto_loop_stop(client_, true);
   mosquitto_destroy(client_);
-}
-
-bool Subscriber::Connected() const {
-  std::lock_guard lock(mutex_);
-  return connected_;
 }
 
 std::vector<Received> Subscriber::Messages() const {
@@ -130,29 +143,6 @@ bool Subscriber::WaitForCount(const std::string& topic, std::size_t n, int deadl
 
 void Subscriber::Publish(const std::string& topic, const std::string& payload) {
   mosquitto_publish(client_, nullptr, topic.c_str(), static_cast<int>(payload.size()), payload.data(), 1, false);
-}
-
-bool Child::Start(const std::string& program, const std::vector<std::string>& args) {
-  QStringList list;
-  for (const auto& a : args) list << QString::fromStdString(a);
-  process_.start(QString::fromStdString(program), list);
-  return process_.waitForStarted(5000);
-}
-
-void Child::Kill() {
-  if (process_.state() == QProcess::NotRunning) return;
-  process_.kill();
-  process_.waitForFinished(5000);
-}
-
-int Child::Wait(int deadlineMs) {
-  if (!process_.waitForFinished(deadlineMs)) return -1;
-  return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
-}
-
-std::string Child::FirstLine(int deadlineMs) {
-  WaitUntil([&] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; }, deadlineMs);
-  return process_.readLine().trimmed().toStdString();
 }
 
 SimLine::SimLine() : link_(dir_.filePath("line").toStdString()) {}

@@ -4,7 +4,7 @@
 // arrives.
 #include <QProcess>
 #include <QTemporaryDir>
-#include <chrono>
+#include <atomic>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -14,32 +14,44 @@ struct mosquitto;
 
 namespace kestrova::agent::testing {
 
-using Clock = std::chrono::steady_clock;
-
 // A loopback TCP port nobody listens on just now.
 int FreePort();
 
 // Waits in small steps until done() holds; false at the deadline.
 bool WaitUntil(const std::function<bool()>& done, int deadlineMs);
 
+// A child process, killed when the test ends.
+class Child {
+ public:
+  ~Child() { Kill(); }
+  bool Start(const std::string& program, const std::vector<std::string>& args);
+  void Terminate() { process_.terminate(); }
+  void Kill();
+  // Exit code after a normal exit, -1 otherwise.
+  int Wait(int deadlineMs);
+  std::string FirstLine(int deadlineMs);  // of its standard output
+  qint64 Pid() const { return process_.processId(); }
+
+ private:
+  QProcess process_;
+};
+
 class Broker {
  public:
   Broker();
-  ~Broker() { Stop(); }
   bool Start();  // on the same port each time
-  void Stop();
+  void Stop() { process_.Kill(); }
   int Port() const { return port_; }
   std::string Url() const { return "mqtt://127.0.0.1:" + std::to_string(port_); }
 
  private:
   QTemporaryDir dir_;
-  QProcess process_;
   int port_;
+  Child process_;
 };
 
 struct Received {
   std::string topic, payload;
-  bool retain;
 };
 
 // An MQTT client subscribed to a filter; every message is kept.
@@ -47,7 +59,6 @@ class Subscriber {
  public:
   Subscriber(int port, const std::string& filter);
   ~Subscriber();
-  bool Connected() const;
   std::vector<Received> Messages() const;
   std::vector<Received> On(const std::string& topic) const;
   // The last payload on the topic, "" when none came.
@@ -62,24 +73,7 @@ class Subscriber {
   std::string filter_;
   mutable std::mutex mutex_;
   std::vector<Received> messages_;
-  bool connected_ = false;
-};
-
-// A child process whose standard error is kept.
-class Child {
- public:
-  ~Child() { Kill(); }
-  bool Start(const std::string& program, const std::vector<std::string>& args);
-  void Terminate() { process_.terminate(); }
-  void Kill();
-  // Exit code after a normal exit, -1 otherwise.
-  int Wait(int deadlineMs);
-  std::string FirstLine(int deadlineMs);  // of its standard output
-  std::string Errors() { return process_.readAllStandardError().toStdString(); }
-  qint64 Pid() const { return process_.processId(); }
-
- private:
-  QProcess process_;
+  std::atomic<bool> subscribed_ = false;
 };
 
 // The board simulator on a pseudo-terminal reached through a symlink that the test can point at
