@@ -116,14 +116,10 @@ Subscriber::~Subscriber() {
   mosquitto_destroy(client_);
 }
 
-std::vector<Received> Subscriber::Messages() const {
-  std::lock_guard lock(mutex_);
-  return messages_;
-}
-
 std::vector<Received> Subscriber::On(const std::string& topic) const {
+  std::lock_guard lock(mutex_);
   std::vector<Received> out;
-  for (const Received& m : Messages())
+  for (const Received& m : messages_)
     if (m.topic == topic) out.push_back(m);
   return out;
 }

@@ -59,7 +59,6 @@ class Subscriber {
  public:
   Subscriber(int port, const std::string& filter);
   ~Subscriber();
-  std::vector<Received> Messages() const;
   std::vector<Received> On(const std::string& topic) const;
   // The last payload on the topic, "" when none came.
   std::string Last(const std::string& topic) const;
