@@ -1,7 +1,6 @@
 #include "agent_e2e/harness.h"
 
 #include <arpa/inet.h>
-#include <mosquitto.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -71,9 +70,10 @@ int Child::Wait(int deadlineMs) {
   return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
-std::string Child::FirstLine(int deadlineMs) {
-  WaitUntil([&] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; }, deadlineMs);
-  return process_.readLine().trimmed().toStdString();
+std::vector<std::string> Child::NewLines() {
+  std::vector<std::string> lines;
+  while (process_.canReadLine()) lines.push_back(process_.readLine().trimmed().toStdString());
+  return lines;
 }
 
 Broker::Broker() : port_(FreePort()) {
@@ -91,66 +91,50 @@ bool Broker::Start() {
   }, 5000);
 }
 
-Subscriber::Subscriber(int port, const std::string& filter) : client_(nullptr), filter_(filter) {
-  mosquitto_lib_init();
-  client_ = mosquitto_new(nullptr, true, this);
-  mosquitto_connect_callback_set(client_, [](mosquitto* m, void* self, int rc) {
-    if (rc == 0) mosquitto_subscribe(m, nullptr, static_cast<Subscriber*>(self)->filter_.c_str(), 1);
-  });
-  mosquitto_subscribe_callback_set(client_, [](mosquitto*, void* self, int, int, const int*) {
-    static_cast<Subscriber*>(self)->subscribed_ = true;
-  });
-  mosquitto_message_callback_set(client_, [](mosquitto*, void* self, const mosquitto_message* m) {
-    auto* s = static_cast<Subscriber*>(self);
-    std::lock_guard lock(s->mutex_);
-    s->messages_.push_back({m->topic, std::string(static_cast<const char*>(m->payload), m->payloadlen)});
-  });
-  mosquitto_connect(client_, "127.0.0.1", port, 30);
-  mosquitto_loop_start(client_);
-  WaitUntil([&] { return subscribed_.load(); }, 5000);
+Subscriber::Subscriber(int port, const std::string& filter) : port_(std::to_string(port)) {
+  process_.Start("mosquitto_sub", {"-h", "127.0.0.1", "-p", port_, "-t", filter, "-v"});
 }
 
-Subscriber::~Subscriber() {
-  mosquitto_disconnect(client_);
-  mosquitto_loop_stop(client_, true);
-  mosquitto_destroy(client_);
+std::vector<std::string> Subscriber::On(const std::string& topic) {
+  for (const std::string& line : process_.NewLines()) {
+    const auto space = line.find(' ');
+    messages_.emplace_back(line.substr(0, space), space == std::string::npos ? "" : line.substr(space + 1));
+  }
+  std::vector<std::string> payloads;
+  for (const auto& [on, payload] : messages_)
+    if (on == topic) payloads.push_back(payload);
+  return payloads;
 }
 
-std::vector<Received> Subscriber::On(const std::string& topic) const {
-  std::lock_guard lock(mutex_);
-  std::vector<Received> out;
-  for (const Received& m : messages_)
-    if (m.topic == topic) out.push_back(m);
-  return out;
-}
-
-std::string Subscriber::Last(const std::string& topic) const {
+std::string Subscriber::Last(const std::string& topic) {
   const auto on = On(topic);
-  return on.empty() ? "" : on.back().payload;
+  return on.empty() ? "" : on.back();
 }
 
-bool Subscriber::WaitFor(const std::string& topic, const std::string& payload, int deadlineMs) const {
+bool Subscriber::WaitFor(const std::string& topic, const std::string& payload, int deadlineMs) {
   return WaitUntil([&] { return Last(topic) == payload; }, deadlineMs);
 }
 
-bool Subscriber::WaitForCount(const std::string& topic, std::size_t n, int deadlineMs) const {
+bool Subscriber::WaitForCount(const std::string& topic, std::size_t n, int deadlineMs) {
   return WaitUntil([&] { return On(topic).size() >= n; }, deadlineMs);
 }
 
 void Subscriber::Publish(const std::string& topic, const std::string& payload) {
-  mosquitto_publish(client_, nullptr, topic.c_str(), static_cast<int>(payload.size()), payload.data(), 1, false);
+  Child publish;
+  publish.Start("mosquitto_pub", {"-h", "127.0.0.1", "-p", port_, "-t", topic, "-m", payload});
+  publish.Wait(5000);
 }
 
 SimLine::SimLine() : link_(dir_.filePath("line").toStdString()) {}
 
 bool SimLine::Start(const std::vector<std::string>& options) {
   sim_.Kill();
-  if (!sim_.Start(KESTROVA_SIM_PATH, options)) return false;
-  const std::string pty = sim_.FirstLine(5000);
-  if (pty.empty()) return false;
+  std::vector<std::string> pty;  // the simulator names its pseudo-terminal first
+  if (!sim_.Start(KESTROVA_SIM_PATH, options) || !WaitUntil([&] { return !(pty = sim_.NewLines()).empty(); }, 5000))
+    return false;
   const std::string fresh = link_ + ".new";
   unlink(fresh.c_str());
-  return symlink(pty.c_str(), fresh.c_str()) == 0 && rename(fresh.c_str(), link_.c_str()) == 0;
+  return symlink(pty[0].c_str(), fresh.c_str()) == 0 && rename(fresh.c_str(), link_.c_str()) == 0;
 }
 
 std::string HttpGet(int port, const std::string& path) {

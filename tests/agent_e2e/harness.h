@@ -4,13 +4,9 @@
 // arrives.
 #include <QProcess>
 #include <QTemporaryDir>
-#include <atomic>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <vector>
-
-struct mosquitto;
 
 namespace kestrova::agent::testing {
 
@@ -29,7 +25,8 @@ class Child {
   void Kill();
   // Exit code after a normal exit, -1 otherwise.
   int Wait(int deadlineMs);
-  std::string FirstLine(int deadlineMs);  // of its standard output
+  // The lines of its standard output that came since the last call.
+  std::vector<std::string> NewLines();
   qint64 Pid() const { return process_.processId(); }
 
  private:
@@ -50,29 +47,24 @@ class Broker {
   Child process_;
 };
 
-struct Received {
-  std::string topic, payload;
-};
-
-// An MQTT client subscribed to a filter; every message is kept.
+// mosquitto_sub on a filter: every message that arrives is kept. Retained messages reach it
+// even when the agent published them before it subscribed.
 class Subscriber {
  public:
   Subscriber(int port, const std::string& filter);
-  ~Subscriber();
-  std::vector<Received> On(const std::string& topic) const;
+  // The payloads that arrived on the topic, oldest first.
+  std::vector<std::string> On(const std::string& topic);
   // The last payload on the topic, "" when none came.
-  std::string Last(const std::string& topic) const;
-  bool WaitFor(const std::string& topic, const std::string& payload, int deadlineMs) const;
+  std::string Last(const std::string& topic);
+  bool WaitFor(const std::string& topic, const std::string& payload, int deadlineMs);
   // Waits until n messages arrived on the topic (counting from the start).
-  bool WaitForCount(const std::string& topic, std::size_t n, int deadlineMs) const;
+  bool WaitForCount(const std::string& topic, std::size_t n, int deadlineMs);
   void Publish(const std::string& topic, const std::string& payload);
 
  private:
-  mosquitto* client_;
-  std::string filter_;
-  mutable std::mutex mutex_;
-  std::vector<Received> messages_;
-  std::atomic<bool> subscribed_ = false;
+  std::string port_;
+  Child process_;
+  std::vector<std::pair<std::string, std::string>> messages_;  // topic, payload
 };
 
 // The board simulator on a pseudo-terminal reached through a symlink that the test can point at
