@@ -21,7 +21,6 @@ class Child {
  public:
   ~Child() { Kill(); }
   bool Start(const std::string& program, const std::vector<std::string>& args);
-  void Terminate() { process_.terminate(); }
   void Kill();
   // Exit code after a normal exit, -1 otherwise.
   int Wait(int deadlineMs);
