@@ -130,7 +130,6 @@ TEST_F(BusTest, AWriteGoesBeforeTheNextPollAndIsJudgedByTheReadBack) {
   ASSERT_EQ(write.kind, Request::Kind::Write);
   EXPECT_EQ(write.frame, (Frame{0x05, 0x01, 0x1E, 0x00, 0x01, 0x46, 0x6B}));
   bus.Answered({0x06, 0x01, 0x1E, 0x00, 0x01}, 150);
-  EXPECT_TRUE(events.results.empty());
   // The board's run data is asked at once, not an interval later.
   EXPECT_EQ(Ask(150), "R1/0");
   bus.Answered(RunDataWith(5, 70), 200);

