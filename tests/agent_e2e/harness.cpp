@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QFile>
 #include <chrono>
 #include <thread>
 
@@ -76,14 +75,8 @@ std::vector<std::string> Child::NewLines() {
   return lines;
 }
 
-Broker::Broker() : port_(FreePort()) {
-  QFile conf(dir_.filePath("mosquitto.conf"));
-  conf.open(QIODevice::WriteOnly);
-  conf.write(("listener " + std::to_string(port_) + " 127.0.0.1\nallow_anonymous true\npersistence false\n").c_str());
-}
-
 bool Broker::Start() {
-  if (!process_.Start("mosquitto", {"-c", dir_.filePath("mosquitto.conf").toStdString()})) return false;
+  if (!process_.Start("mosquitto", {"-p", std::to_string(port_)})) return false;
   return WaitUntil([&] {
     const int fd = ConnectLoopback(port_);
     if (fd >= 0) close(fd);

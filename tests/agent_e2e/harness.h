@@ -32,17 +32,16 @@ class Child {
   QProcess process_;
 };
 
+// mosquitto in its local-only mode: loopback, anonymous clients, nothing kept across a restart.
 class Broker {
  public:
-  Broker();
   bool Start();  // on the same port each time
   void Stop() { process_.Kill(); }
   int Port() const { return port_; }
   std::string Url() const { return "mqtt://127.0.0.1:" + std::to_string(port_); }
 
  private:
-  QTemporaryDir dir_;
-  int port_;
+  int port_ = FreePort();
   Child process_;
 };
 

@@ -117,7 +117,6 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
   c.OpenPort();
   c.scan.OnStartScan("1", "300");
   EXPECT_EQ(c.box.shown, std::vector<std::string>{"总线扫描：结束地址“300”不是 1 到 255 之间的整数"});
-  EXPECT_FALSE(c.scan.Running() || c.form.LineLent());
   c.clock.now += 5000;  // the board has not answered since the port was opened
 
   c.AdvanceToPhase(kRunDataPhase);
@@ -149,9 +148,6 @@ TEST(BusScanForm, StoppingOrLosingThePortGivesTheLineBack) {
   c.scan.OnStartScan("1", "20");  // now "停止扫描"
   EXPECT_FALSE(c.scan.Running() || c.form.LineLent() || c.scan.Scan().Line().Busy());
   EXPECT_EQ(c.log.back(), "总线扫描 1–20（在地址 2 处停止）：未找到应答的板");
-  c.port.TakeWritten();
-  c.scan.Tick();
-  EXPECT_TRUE(c.port.written.empty());
 
   c.scan.OnStartScan("1", "20");
   c.Run(300);
