@@ -20,8 +20,8 @@ struct AgentE2E : ::testing::Test {
   void SetUp() override { ASSERT_TRUE(broker.Start()); }
 
   void StartAgent(const std::string& addresses, std::vector<std::string> extra = {}) {
-    std::vector<std::string> args{"--serial", line.Device(), "--addresses", addresses, "--site", "e2e",
-                                  "--broker", broker.Url(), "--interval", "1"};
+    std::vector<std::string> args{"--serial", line.link, "--addresses", addresses, "--site", "e2e",
+                                  "--broker", "mqtt://127.0.0.1:" + std::to_string(broker.port), "--interval", "1"};
     args.insert(args.end(), extra.begin(), extra.end());
     ASSERT_TRUE(agent.Start(KESTROVA_AGENT_PATH, args));
   }
@@ -31,7 +31,7 @@ struct AgentE2E : ::testing::Test {
 TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   // Boards 1-3 answer (3 loses power after 4 s), 4 never does.
   ASSERT_TRUE(line.Start({"--address", "1-3", "--kill-after", "3:4"}));
-  client = std::make_unique<Subscriber>(broker.Port(), "#");
+  client = std::make_unique<Subscriber>(broker.port, "#");
   const int metrics = FreePort();
   StartAgent("1-4", {"--metrics-listen", "127.0.0.1:" + std::to_string(metrics)});
   for (const char* board : {"1", "2", "3"})
@@ -72,22 +72,22 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
 }
 
 TEST_F(AgentE2E, RecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill) {
-  client = std::make_unique<Subscriber>(broker.Port(), "#");
+  client = std::make_unique<Subscriber>(broker.port, "#");
   ASSERT_TRUE(line.Start({"--address", "1"}));
   StartAgent("1");
   ASSERT_TRUE(client->WaitForCount(p + "/board/1/state", 1, 5000));
   // The adapter pulled and plugged back in under the same name: polling resumes by itself.
-  line.Kill();
+  line.sim.Kill();
   EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "offline", 3000));
   ASSERT_TRUE(line.Start({"--address", "1"}));
   EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "online", 5000));
 
   // The restarted broker has lost every retained message: the agent publishes them again.
   client.reset();
-  broker.Stop();
+  broker.process.Kill();
   std::this_thread::sleep_for(std::chrono::seconds(2));
   ASSERT_TRUE(broker.Start());
-  client = std::make_unique<Subscriber>(broker.Port(), p + "/#");
+  client = std::make_unique<Subscriber>(broker.port, p + "/#");
   ASSERT_TRUE(client->WaitFor(p + "/agent/status", "online", 8000));
   EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "online", 2000));
   EXPECT_FALSE(client->Last(p + "/board/1/info").empty());

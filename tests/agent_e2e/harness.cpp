@@ -76,9 +76,9 @@ std::vector<std::string> Child::NewLines() {
 }
 
 bool Broker::Start() {
-  if (!process_.Start("mosquitto", {"-p", std::to_string(port_)})) return false;
+  if (!process.Start("mosquitto", {"-p", std::to_string(port)})) return false;
   return WaitUntil([&] {
-    const int fd = ConnectLoopback(port_);
+    const int fd = ConnectLoopback(port);
     if (fd >= 0) close(fd);
     return fd >= 0;
   }, 5000);
@@ -118,16 +118,14 @@ void Subscriber::Publish(const std::string& topic, const std::string& payload) {
   publish.Wait(5000);
 }
 
-SimLine::SimLine() : link_(dir_.filePath("line").toStdString()) {}
-
 bool SimLine::Start(const std::vector<std::string>& options) {
-  sim_.Kill();
+  sim.Kill();
   std::vector<std::string> pty;  // the simulator names its pseudo-terminal first
-  if (!sim_.Start(KESTROVA_SIM_PATH, options) || !WaitUntil([&] { return !(pty = sim_.NewLines()).empty(); }, 5000))
+  if (!sim.Start(KESTROVA_SIM_PATH, options) || !WaitUntil([&] { return !(pty = sim.NewLines()).empty(); }, 5000))
     return false;
-  const std::string fresh = link_ + ".new";
+  const std::string fresh = link + ".new";
   unlink(fresh.c_str());
-  return symlink(pty[0].c_str(), fresh.c_str()) == 0 && rename(fresh.c_str(), link_.c_str()) == 0;
+  return symlink(pty[0].c_str(), fresh.c_str()) == 0 && rename(fresh.c_str(), link.c_str()) == 0;
 }
 
 std::string HttpGet(int port, const std::string& path) {

@@ -33,16 +33,10 @@ class Child {
 };
 
 // mosquitto in its local-only mode: loopback, anonymous clients, nothing kept across a restart.
-class Broker {
- public:
+struct Broker {
+  int port = FreePort();
+  Child process;
   bool Start();  // on the same port each time
-  void Stop() { process_.Kill(); }
-  int Port() const { return port_; }
-  std::string Url() const { return "mqtt://127.0.0.1:" + std::to_string(port_); }
-
- private:
-  int port_ = FreePort();
-  Child process_;
 };
 
 // mosquitto_sub on a filter: every message that arrives is kept. Retained messages reach it
@@ -67,17 +61,11 @@ class Subscriber {
 
 // The board simulator on a pseudo-terminal reached through a symlink that the test can point at
 // a new simulator (as a replugged adapter comes back under the same name).
-class SimLine {
- public:
-  SimLine();
+struct SimLine {
+  QTemporaryDir dir;
+  std::string link = dir.filePath("line").toStdString();
+  Child sim;
   bool Start(const std::vector<std::string>& options);
-  void Kill() { sim_.Kill(); }
-  std::string Device() const { return link_; }
-
- private:
-  QTemporaryDir dir_;
-  Child sim_;
-  std::string link_;
 };
 
 // The body of an HTTP GET of path from 127.0.0.1:port, "" when nothing answered.
