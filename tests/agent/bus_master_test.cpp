@@ -1,9 +1,8 @@
 // The bus master on a fake line: who is asked when, what silence means, how writes are judged.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-
 #include "agent/core/bus_master.h"
+#include "agent/core/json.h"
 #include "agent/frames.h"
 
 namespace kestrova::agent {
@@ -12,13 +11,6 @@ namespace {
 using testing::BoardInfoFrame;
 using testing::RunDataFrame;
 using testing::RunDataWith;
-
-// A number as the result shows it, "-" for none.
-std::string Shown(std::optional<double> value) {
-  char text[32] = "-";
-  if (value) std::snprintf(text, sizeof text, "%g", *value);
-  return text;
-}
 
 struct Recorder : BusEvents {
   std::vector<std::string> log;
@@ -29,7 +21,8 @@ struct Recorder : BusEvents {
     log.push_back(std::to_string(a) + " state " + std::to_string(static_cast<int>(s.settings[0])));
   }
   void Result(int, const WriteResult& r) override {
-    results.push_back(r.setting + " " + Shown(r.sent) + "/" + Shown(r.readBack) + " " + (r.ok ? "ok" : r.reason));
+    const auto shown = [](std::optional<double> v) { return v ? JsonNumber(*v) : std::string("-"); };
+    results.push_back(r.setting + " " + shown(r.sent) + "/" + shown(r.readBack) + " " + (r.ok ? "ok" : r.reason));
   }
 };
 

@@ -20,9 +20,7 @@ TEST(Options, AddressesBrokersAndSites) {
   EXPECT_EQ(ParseAddressList("1-255")->size(), 255u);
   for (const char* bad : {"", "0", "256", "3-1", "1,,2", "1-", "a", "1,2,"}) EXPECT_FALSE(ParseAddressList(bad)) << bad;
   const auto tls = ParseBrokerUrl("mqtts://10.0.0.5");
-  EXPECT_EQ(tls->port, 8883);
-  EXPECT_TRUE(tls->tls);
-  EXPECT_EQ(ParseBrokerUrl("mqtt://b.local:1884")->port, 1884);
+  EXPECT_TRUE(tls->tls && tls->port == 8883);
   EXPECT_EQ(ParseBrokerUrl("mqtt://b.local")->port, 1883);
   EXPECT_EQ(ParseBrokerUrl("mqtt://[::1]:1999")->host, "::1");
   for (const char* bad : {"host:1883", "http://h", "mqtt://", "mqtt://h:0", "mqtt://h:65536", "mqtt://u@h", "mqtt://h/x"})

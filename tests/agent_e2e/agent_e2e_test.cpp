@@ -37,8 +37,6 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   for (const char* board : {"1", "2", "3"})
     ASSERT_TRUE(client->WaitFor(p + "/board/" + board + "/availability", "online", 5000)) << board;
   EXPECT_EQ(client->Last(p + "/agent/status"), "online");
-  EXPECT_EQ(client->Last(p + "/board/4/availability"), "offline");
-  ASSERT_TRUE(client->WaitForCount(p + "/board/1/info", 1, 3000));
   ASSERT_TRUE(client->WaitForCount(p + "/board/2/state", 2, 4000));
   // A write through the broker goes on the line and is judged by the board's read-back.
   client->Publish(p + "/board/1/set/cooling_start_c", "30");
@@ -53,7 +51,6 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   EXPECT_NE(scrape.find(R"(kestrova_up{address="1",site="e2e"} 1)"), std::string::npos) << scrape;
   EXPECT_NE(scrape.find(R"(kestrova_up{address="3",site="e2e"} 0)"), std::string::npos);
   EXPECT_NE(scrape.find(R"(kestrova_inner_temperature_celsius{address="1",site="e2e"})"), std::string::npos);
-  EXPECT_NE(scrape.find(R"(kestrova_alarm{address="2",alarm="door_alarm",site="e2e"})"), std::string::npos);
   EXPECT_NE(scrape.find(R"(kestrova_state{address="1",site="e2e",state="inner_fan"} 1)"), std::string::npos);
   const std::string board3 = R"(address="3",site="e2e"} )";
   EXPECT_EQ(scrape.find(board3), scrape.rfind(board3));  // kestrova_up alone: nothing stale is left

@@ -114,7 +114,6 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
   EXPECT_EQ(c.Run(1500), (std::vector<Frame>{Hex("05 03 0F 02 19"), Hex("05 03 0F 02 19"), Hex("05 04 0F 02 1A"),
                                              Hex("05 04 0F 02 1A")}));
   EXPECT_FALSE(c.scan.Running() || c.form.LineLent());
-  EXPECT_EQ(c.scan.Status(), "总线扫描 3–4：未找到应答的板");
   EXPECT_EQ(c.log, (std::vector<std::string>{"总线扫描开始：COM1，地址 3–4", "总线扫描 3–4：未找到应答的板"}));
   EXPECT_EQ(c.form.stats.Requests(), requests + 4);  // the traffic monitor saw them
   // The scan's unanswered addresses are not the board's silence: it is counted from the return.
