@@ -57,7 +57,6 @@ TEST_F(PublisherTest, ConnectPublishesStatusAvailabilityInfoDiscoveryThenStates)
   EXPECT_TRUE(all[4].starts_with("ha/sensor/kestrova_s_1/")) << all[4];
   EXPECT_TRUE(all[43].starts_with("ha/number/kestrova_s_1/")) << all[43];
   EXPECT_EQ(broker.sent.back().payload.substr(0, 12), R"({"time":"T",)");
-  EXPECT_FALSE(broker.sent.back().retain);
 }
 
 TEST_F(PublisherTest, WhileAwayOnlyTheLatestOfEachBoardIsKept) {
@@ -76,15 +75,6 @@ TEST_F(PublisherTest, WhileAwayOnlyTheLatestOfEachBoardIsKept) {
   EXPECT_EQ(std::count(log.begin(), log.end(), "kestrova/s/board/1/state <state>"), 1);
   EXPECT_EQ(std::count(log.begin(), log.end(), "kestrova/s/board/2/state <state>"), 0);
   EXPECT_EQ(log.back(), R"(kestrova/s/board/1/result {"setting":"cooling_start_c","sent":30,"read_back":30,"ok":true})");
-}
-
-TEST_F(PublisherTest, ARefusedPublishEndsTheConnectionAndTheRestIsKept) {
-  publisher.Connected();
-  broker.refuse = true;
-  publisher.State(2, state);
-  EXPECT_FALSE(publisher.IsConnected());
-  publisher.State(2, state);
-  EXPECT_EQ(publisher.KeptWhileAway(), 1u);
 }
 
 TEST_F(PublisherTest, DiscoveryAgainWhenHomeAssistantStarts) {

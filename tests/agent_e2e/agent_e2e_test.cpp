@@ -36,7 +36,6 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   StartAgent("1-4", {"--metrics-listen", "127.0.0.1:" + std::to_string(metrics)});
   for (const char* board : {"1", "2", "3"})
     ASSERT_TRUE(client->WaitFor(p + "/board/" + board + "/availability", "online", 5000)) << board;
-  EXPECT_EQ(client->Last(p + "/agent/status"), "online");
   ASSERT_TRUE(client->WaitForCount(p + "/board/2/state", 2, 4000));
   // A write through the broker goes on the line and is judged by the board's read-back.
   client->Publish(p + "/board/1/set/cooling_start_c", "30");

@@ -20,15 +20,6 @@ sockaddr_in Loopback(int port) {
   return address;
 }
 
-// A socket connected to 127.0.0.1:port, -1 when nothing listens there.
-int ConnectLoopback(int port) {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address = Loopback(port);
-  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
-  close(fd);
-  return -1;
-}
-
 }  // namespace
 
 int FreePort() {
@@ -76,11 +67,9 @@ std::vector<std::string> Child::NewLines() {
 }
 
 bool Broker::Start() {
-  if (!process.Start("mosquitto", {"-p", std::to_string(port)})) return false;
-  return WaitUntil([&] {
-    const int fd = ConnectLoopback(port);
-    if (fd >= 0) close(fd);
-    return fd >= 0;
+  return process.Start("mosquitto", {"-p", std::to_string(port)}) && WaitUntil([&] {
+    Child probe;  // a publish goes through once the broker listens
+    return probe.Start("mosquitto_pub", {"-p", std::to_string(port), "-t", "ready", "-n"}) && probe.Wait(5000) == 0;
   }, 5000);
 }
 
@@ -129,11 +118,12 @@ bool SimLine::Start(const std::vector<std::string>& options) {
 }
 
 std::string HttpGet(int port, const std::string& path) {
-  const int fd = ConnectLoopback(port);
-  if (fd < 0) return "";
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address = Loopback(port);
   std::string response;
   const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
-  if (write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+      write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
     char buffer[4096];
     for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) response.append(buffer, static_cast<std::size_t>(n));
   }

@@ -34,7 +34,6 @@ TEST(Exchange, TakesOnlyTheAnswerToItsOwnRequest) {
   line.Feed(kInfo7.substr(0, 20), 1020);
   EXPECT_EQ(line.exchange.Poll(1025), ExchangeResult::Pending);
   line.Feed(kInfo7.substr(20), 1031);
-  EXPECT_TRUE(line.exchange.Busy());  // answered, but not yet taken by Poll
   EXPECT_EQ(line.exchange.Poll(1032), ExchangeResult::Answered);
   EXPECT_EQ(ToHex(line.exchange.Answer()), kInfo7);
   EXPECT_EQ(line.exchange.AnswerMs(), 31);
@@ -55,7 +54,6 @@ TEST(Exchange, ResendsAfterATimeoutUntilTheAttemptsAreSpent) {
   EXPECT_EQ(line.exchange.Poll(kInfoTimeout - 1), ExchangeResult::Pending);
   EXPECT_EQ(line.exchange.Poll(kInfoTimeout), ExchangeResult::Pending);
   ASSERT_EQ(line.sent.size(), 2u);
-  EXPECT_EQ(line.sent[1], line.sent[0]);
   line.Feed(kInfo7, 240);
   EXPECT_EQ(line.exchange.Poll(241), ExchangeResult::Answered);
   EXPECT_EQ(line.exchange.AnswerMs(), 44);  // from the resend
