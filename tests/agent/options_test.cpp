@@ -22,6 +22,7 @@ TEST(Options, AddressesBrokersAndSites) {
   const auto tls = ParseBrokerUrl("mqtts://10.0.0.5");
   EXPECT_TRUE(tls->tls && tls->port == 8883);
   EXPECT_EQ(ParseBrokerUrl("mqtt://b.local")->port, 1883);
+  EXPECT_EQ(ParseBrokerUrl("mqtt://[::1]:1999")->host, "::1");
   for (const char* bad : {"host:1883", "http://h", "mqtt://", "mqtt://h:0", "mqtt://h:65536", "mqtt://u@h", "mqtt://h/x"})
     EXPECT_FALSE(ParseBrokerUrl(bad)) << bad;
   EXPECT_TRUE(ValidSiteName("Site-07_b"));
