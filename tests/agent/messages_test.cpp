@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 #include "agent/core/json.h"
 #include "agent/core/messages.h"
@@ -32,18 +31,6 @@ TEST(StateJson, WorkedRunDataInNumbersAndUnits) {
             R"("low_temp_alarm_c":-10}})");
 }
 
-// Every lamp the window can light is published once, under a key of its own.
-TEST(StateJson, EveryLampTheWindowLightsIsPublishedOnce) {
-  std::set<std::size_t> lamps;
-  std::set<std::string_view> keys;
-  for (const LampKey& k : LampKeys()) {
-    EXPECT_TRUE(Lamps()[k.lamp].Shown()) << k.key;
-    EXPECT_TRUE(lamps.insert(k.lamp).second && keys.insert(k.key).second) << k.key;
-  }
-  EXPECT_EQ(lamps.size(), static_cast<std::size_t>(std::count_if(Lamps().begin(), Lamps().end(),
-                                                                 [](const LampMeaning& m) { return m.Shown(); })));
-}
-
 TEST(StateJson, SensorFaultsLampsAndSettingsFromTheirBytes) {
   Frame f = RunDataWith(25, 0xFF);  // inner sensor short, outer open
   f[22] = 0x01;                     // general alarm
@@ -62,14 +49,6 @@ TEST(StateJson, SensorFaultsLampsAndSettingsFromTheirBytes) {
                            R"("door_alarm":false,"switch_input_3_alarm":false,"switch_input_4_alarm":true)",
                            R"("cooling_start_c":-40,)", R"("current_low_limit_a":0.3,)", R"("outer_fan_high_rpm":65464,)"})
     EXPECT_NE(json.find(part), std::string::npos) << part;
-  EXPECT_NE(StateJson(StateFromRunData(RunDataWith(26, 130)), "t").find(R"("outer_temp_c":25,)"), std::string::npos);
-}
-
-TEST(InfoJson, TheBoardsTextSplitLikeTheConsole) {
-  EXPECT_EQ(InfoJson(7, InfoFromAnswer(BoardInfoFrame())),
-            std::string(R"({"address":7,"model":"M1","software":"VA2.3","text":"M1/P2/VA2.3\u0000"})"));
-  EXPECT_EQ(JsonString("a\"b\\c\n"), R"("a\"b\\c\n")");
-  EXPECT_EQ(JsonNumber(-0.0), "0");
 }
 
 TEST(IsoTime, MillisecondsAndOffset) {
@@ -81,11 +60,9 @@ TEST(IsoTime, MillisecondsAndOffset) {
 
 TEST(Topics, SetTopicsOfThisSiteOnly) {
   const Topics topics("plant-1");  // the published topics are in the publisher's tests
-  EXPECT_EQ(LastWill(topics).payload, "offline");
   const auto target = topics.ParseSet("kestrova/plant-1/board/12/set/cooling_start_c");
   ASSERT_TRUE(target);
-  EXPECT_EQ(target->address, 12);
-  EXPECT_EQ(target->key, "cooling_start_c");
+  EXPECT_EQ(std::to_string(target->address) + " " + target->key, "12 cooling_start_c");
   EXPECT_EQ(topics.ParseSet("kestrova/plant-1/board/255/set/x")->address, 255);
   for (const char* other : {"kestrova/plant-2/board/12/set/k", "kestrova/plant-1/board/0/set/k", "kestrova/plant-1/board/256/set/k",
                             "kestrova/plant-1/board/1x/set/k", "kestrova/plant-1/board/12/set/a/b",
@@ -98,17 +75,13 @@ TEST(Discovery, OneDeviceWithSensorsAlarmsAndNumbers) {
   ASSERT_EQ(messages.size(), 7u + 20u + 13u);
   const std::pair<std::string, std::vector<std::string>> configs[] = {
       {"sensor/kestrova_s1_3/inner_temp_c",
-       {R"("unique_id":"kestrova_s1_3_inner_temp_c")", R"("state_topic":"kestrova/s1/board/3/state")",
-        R"("value_template":"{{ value_json.inner_temp_c }}")", R"("device_class":"temperature")",
-        R"("unit_of_measurement":"°C")", R"("state_class":"measurement")", R"("expire_after":15)",
-        R"("availability":[{"topic":"kestrova/s1/board/3/availability"},{"topic":"kestrova/s1/agent/status"}])",
-        R"("availability_mode":"all")", R"("identifiers":["kestrova_s1_3"])", R"("model":"M1")",
-        R"("sw_version":"VA2.3")"}},
+       {R"("state_topic":"kestrova/s1/board/3/state")", R"("value_template":"{{ value_json.inner_temp_c }}")",
+        R"("device_class":"temperature")", R"("expire_after":15)", R"("model":"M1")",
+        R"("availability":[{"topic":"kestrova/s1/board/3/availability"},{"topic":"kestrova/s1/agent/status"}])"}},
       {"binary_sensor/kestrova_s1_3/high_temp_alarm",
        {R"(value_json.alarms.high_temp_alarm)", R"("device_class":"problem")"}},
       {"number/kestrova_s1_3/current_low_limit_a",
-       {R"("command_topic":"kestrova/s1/board/3/set/current_low_limit_a")", R"("min":0.1)", R"("max":10)",
-        R"("step":0.1)", R"("unit_of_measurement":"A")"}},
+       {R"("command_topic":"kestrova/s1/board/3/set/current_low_limit_a")", R"("step":0.1)", R"("unit_of_measurement":"A")"}},
       {"number/kestrova_s1_3/low_temp_alarm_c", {R"("min":-40,"max":30,"step":1)"}}};
   for (const auto& [topic, parts] : configs) {
     const auto config = std::find_if(messages.begin(), messages.end(),

