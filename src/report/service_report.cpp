@@ -201,10 +201,10 @@ std::vector<TimeTick> TimeTicks(std::int64_t fromMs, std::int64_t toMs) {
 }
 
 std::vector<TrendPanel> TrendPanels(const std::vector<TrendPoint>& points) {
-  std::vector<TrendPanel> panels{{Tr("Report", "温度 (°C)"), {kInnerTemp, kOuterTemp, kControlTemp}, 0, 0, 0},
-                                 {Tr("Report", "模块电流 (A)"), {kModuleCurrent}, 0, 0, 0},
-                                 {Tr("Report", "直流电压 (V)"), {kDcVoltage}, 0, 0, 0},
-                                 {Tr("Report", "风机转速 (r/min)"), {kInnerFan, kOuterFan}, 0, 0, 0}};
+  std::vector<TrendPanel> panels{{Tr("Report", "温度 (°C)"), {kInnerTemp, kOuterTemp, kControlTemp}},
+                                 {Tr("Report", "模块电流 (A)"), {kModuleCurrent}},
+                                 {Tr("Report", "直流电压 (V)"), {kDcVoltage}},
+                                 {Tr("Report", "风机转速 (r/min)"), {kInnerFan, kOuterFan}}};
   for (TrendPanel& panel : panels) {
     double low = INFINITY, high = -INFINITY;
     for (const TrendPoint& p : points)

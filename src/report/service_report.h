@@ -122,7 +122,7 @@ std::vector<ReportRow> LineRows(const LineFigures& line);
 struct TrendPanel {
   std::string title;            // "温度 (°C)"
   std::vector<int> quantities;  // TrendQuantity
-  double low, high, step;       // the axis: from low to high, a tick every step
+  double low = 0, high = 0, step = 0;  // the axis: from low to high, a tick every step
 };
 // The panels with axes that hold every value drawn (an empty panel spans 0..1).
 std::vector<TrendPanel> TrendPanels(const std::vector<TrendPoint>& points);
