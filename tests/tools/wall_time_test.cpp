@@ -15,7 +15,6 @@ TEST(WallTime, LocalTimeWithMillisecondsAndOffset) {
   tzset();
   const std::int64_t may1 = 1714572207000;  // 2024-05-01 14:03:27 UTC
   EXPECT_EQ(IsoTime(may1 + 125), "2024-05-01T22:03:27.125+08:00");
-  EXPECT_EQ(ClockTime(may1), "22:03:27.000");
   EXPECT_EQ(ClockTime(may1 + 999), "22:03:27.999");
   EXPECT_EQ(FileTime(may1 + 999), "20240501-220327");
   EXPECT_EQ(ClockTime(-1), "07:59:59.999");
