@@ -139,9 +139,8 @@ TEST(PasswordGate, OpensTheMomentTheWholeTextIsThePassword) {
   }
 }
 
-// Each activation starts from an empty field; the button asks only while the factory window
-// is closed. The close box empties every field and both boxes.
-TEST(PasswordGate, ActivationTheButtonAndTheCloseBox) {
+// Each activation starts from an empty field. The close box empties every field and both boxes.
+TEST(PasswordGate, ActivationAndTheCloseBox) {
   Gate g;
   g.Ask();
   g.Type("KT90");
@@ -149,8 +148,6 @@ TEST(PasswordGate, ActivationTheButtonAndTheCloseBox) {
   EXPECT_EQ(g.password.Text("Password_TextBox"), "");
   g.Ask();
   g.Type("KT907");
-  g.form.OnOpenFactorySetup();
-  EXPECT_FALSE(g.password.Visible("Password_Form"));
   g.form.ring.Store(Hex(kFactoryDataHex));
   g.form.ShowFactoryData();
   g.Fill({{"S_DCVlow_Text", "7"}, {"S_Ver_Text", "B1"}, {"S_H_Fan_Text", "30"}});
@@ -161,17 +158,6 @@ TEST(PasswordGate, ActivationTheButtonAndTheCloseBox) {
   EXPECT_FALSE(g.factory.Checked("CheckBox1") || g.factory.Checked("CheckBox2"));
   g.Ask();
   EXPECT_TRUE(g.password.Visible("Password_Form") && !g.Open());
-}
-
-// Each field's tooltip says what it takes; a read-back field says it is the board's value.
-TEST(FactoryWindow, EachFieldSaysWhatItTakes) {
-  using namespace factory_window;
-  EXPECT_EQ(FactoryFieldTip(kSetVentInterval.name), "排氢间隔时间，0…100；为 0 时不发送");
-  EXPECT_EQ(FactoryFieldTip(kSetFactoryVersion.name), "版本：两个字符，每个字符一个字节");
-  EXPECT_EQ(FactoryFieldTip(kSetCoolingOnly.name), "单冷：与控制板不同时发送（勾选为 1，否则为 0）");
-  EXPECT_EQ(FactoryFieldTip(kSetVoltageLow.name), "直流电压低限：0…255 的整数；为 0 时不发送");
-  EXPECT_EQ(FactoryFieldTip(kVoltageLow.name), "直流电压低限：控制板当前值");
-  EXPECT_EQ(FactoryFieldTip(kFactoryVersion.name), "版本：控制板当前值");
 }
 
 TEST(FactoryWindow, IntervalCheckWarnsOutside0To100AndKeepsTheText) {

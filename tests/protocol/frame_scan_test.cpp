@@ -1,5 +1,5 @@
 // Text bytes, the frame scan over the receive ring and the analysis of the responses it
-// meets. (The overrun checks the checksum of frames stored across the ring's wrap.)
+// meets.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -50,10 +50,8 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       {{kRun.substr(0, 35 * 3 - 1), kRun.substr(35 * 3 - 1)}, 1, {kShown, "Link"}, 0},      // completes later
       {{kRun.substr(0, 35 * 3) + "0E"}, 1, {"Link"}, 0},  // bad checksum: consumed, not shown
       {{fromZero}, 9, {"RunData " + fromZero, "Link"}, 0},
-      {{kAddressHex}, 5, {"Address " + std::string(kAddressHex), "Link"}, 0},
       {{kBoardInfoHex}, 1, {"BoardInfo " + std::string(kBoardInfoHex), "Link"}, 0},
       {{kFactoryDataHex}, 1, {"FactoryData " + std::string(kFactoryDataHex)}, 0},  // no link-mode update
-      {{"06 01 1E 0C 01 5A 8C"}, 1, {"Link"}, 0},
       {{"06 01 2D 00 34"}, 1, {"Link"}, 0},
       // A write acknowledgement is consumed whole on its first five bytes; the rest counts back up.
       {{"06 01 1E 0C 01", "5A 8C " + std::string(kAddressHex)}, 1,
@@ -85,21 +83,6 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
     EXPECT_EQ(sink.calls, c.calls);
     EXPECT_EQ(ring.unreadCount, c.unread);
   }
-}
-
-TEST(FrameScan, OverrunKeepsTheNewestBytesAndResynchronises) {
-  std::string stream = "AA AA AA AA AA AA AA AA AA AA";
-  for (int i = 0; i < 5; ++i) stream += " " + kRun;
-  const Frame bytes = Hex(stream + " AA AA AA AA AA AA AA AA AA AA");
-  ReceiveRing ring;
-  RecordingSink sink{ring};
-  ring.Store(bytes);
-  EXPECT_EQ(ring.unreadCount, 128);
-  for (int k = 0; k < 128; ++k) ASSERT_EQ(ring.At(k), bytes[72 + k]) << k;
-  for (int pass = 0; pass < 4; ++pass) ScanFrames(ring, 1, sink);
-  // The first response and most of the second are gone; the last three are whole.
-  EXPECT_EQ(sink.calls, (Calls{kShown, "Link", kShown, "Link", kShown, "Link"}));
-  EXPECT_EQ(ring.unreadCount, 4);
 }
 
 }  // namespace

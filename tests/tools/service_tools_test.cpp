@@ -3,7 +3,6 @@
 // errors, and the setting profiles' checks.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -52,15 +51,12 @@ TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
       {In(Piece::Response, Resealed(Hex("06 00 0F 01 01 05 00"))), "地址应答 地址 5"},
       {In(Piece::Response, Resealed(Hex("06 01 0F 02 05 4D 31 2F 50 00 00"))), "板信息 地址 1 M1/P"},
       {In(Piece::Response, Hex("06 01 0F 03 0D 00 00 00 00 00 00 00 00 00 00 00 00 00")), "厂家数据 地址 1"},
-      {In(Piece::WriteAck, Hex("06 01 1E 0C 01 5A")), "写应答"},     {In(Piece::ShortResponse, Hex("06 01 2D 00 34")), "短应答"},
+      // An echo says what it repeats; the bytes the scan throws away say why.
       {In(Piece::Echo, ReadRequest(1, kRunData)), "回显 读运行数据 地址 1"}, {In(Piece::Noise, Hex("AA")), "噪声"},
-      {In(Piece::Nak, Hex("15 00")), "否定应答（NAK）"},            {In(Piece::BadChecksum, Hex("06 01 0F 00")), "校验错"},
-      {In(Piece::ForeignAddress, Hex("06")), "地址不符"},           {In(Piece::UnknownCommand, Hex("06 01 44")), "未知命令"},
-      {In(Piece::Incomplete, Hex("06")), "不完整"},
       // Short or odd frames say what they are without reading past their end.
       {Out(ReadRequest(1, 7)), "读 7 地址 1"},                      {Out(Hex("05 01 0F 00")), "未知请求"},
       {Out(ParameterWrite(1, 16, 3)), "写参数 16 = 3（厂家设定）"}, {Out(ParameterWrite(1, 27, 3)), "写参数 27 = 3（厂家设定）"},
-      {Out(ParameterWrite(1, 29, 3)), "写参数 29 = 3"},              {In(Piece::Response, Hex("06 01 0F")), "应答"},
+      {Out(ParameterWrite(1, 29, 3)), "写参数 29 = 3"},
       {In(Piece::Response, Frame(kWorked.begin(), kWorked.end() - 1)), "运行数据（不全）"},
       {In(Piece::Response, Hex("06 01 0F 02 09 4D 31 33")), "板信息 地址 1 M1"},  // shorter than it says
       {In(Piece::Response, Hex("06 01 0F 02 04 1F 20 7E 7F 41 00")), "板信息 地址 1 ? ~?"}};
@@ -110,13 +106,6 @@ TEST(TrendStore, ADayAtOnePointASecondStaysBoundedAndKeepsGapsAndExtremes) {
   EXPECT_FLOAT_EQ(all.back().value[kDcVoltage], 53.5f);
 
   EXPECT_EQ(store.Points(day * 1000).size(), 601u);  // the last ten minutes at full resolution
-  // The whole day on a plot 500 wide: no more than two points a column, the spikes kept.
-  const auto line = TrendLine(all, kInnerTemp, 0, (day + 600) * 1000, 500);
-  ASSERT_EQ(line.size(), 1u);
-  EXPECT_LE(line[0].size(), 1000u);
-  EXPECT_GE(line[0].size(), 900u);
-  EXPECT_FLOAT_EQ(std::max_element(line[0].begin(), line[0].end(), [](auto a, auto b) { return a.second < b.second; })->second, 40);
-  EXPECT_TRUE(TrendLine(all, kOuterTemp, 0, (day + 600) * 1000, 500).empty());  // all gap
   for (int i = 0; i < 6000; ++i) store.AddMarker({day * 1000, true, "高温告警 告警"});
   EXPECT_EQ(store.Markers().size(), TrendStore::kMaxMarkers);
 }
@@ -158,7 +147,7 @@ TEST(EventLog, LampTransitionsFromSuccessiveRunData) {
                                             "告警 电流低限告警 告警", "告警 门禁 解除"}));
 }
 
-TEST(EventLog, LinkEventsWriteChecksAndCsv) {
+TEST(EventLog, LinkEventsAndCsv) {
   EventLog log;
   LinkStatistics stats;
   stats.Opened(0);
@@ -176,13 +165,11 @@ TEST(EventLog, LinkEventsWriteChecksAndCsv) {
   stats.Opened(3500);
   log.LinkTick(600, true, stats, 3500);
   log.LinkTick(700, false, stats, 3600);
-  log.WriteChecked(800, {false, "设置未生效：高温报警 写入 50，读回 45；低温报警 写入 1，读回 0", {}});
 
   std::vector<std::string> texts;
   for (std::size_t i = 0; i < log.Size(); ++i) texts.push_back(log.At(i).text);
   EXPECT_EQ(texts, (std::vector<std::string>{"串口已打开", "无应答", "校验错 2 帧", "通信恢复",
-                                             "串口已断开：/dev/ttyUSB0（串口已断开）", "串口已打开", "串口已关闭",
-                                             "设置未生效：高温报警 写入 50，读回 45；低温报警 写入 1，读回 0"}));
+                                             "串口已断开：/dev/ttyUSB0（串口已断开）", "串口已打开", "串口已关闭"}));
   EXPECT_EQ(log.At(1).atMs, 300) << "no reply only after more than 3 s";
   const std::string csv = log.Csv();
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "时间,类别,事件");
@@ -209,7 +196,6 @@ TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
   ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0].substr(0, lines[0].find(",制冷开启温度")),
             "时间,内温度(°C),外温度(°C),控制温度(°C),实时电流(A),直流电压(V),内风机转速(r/min),外风机转速(r/min),通信计数");
-  EXPECT_NE(lines[0].find(",高温报警(°C),低温报警(°C),内风机状态,"), std::string::npos);
   const std::string row = lines[1].substr(lines[1].find(','));
   EXPECT_EQ(row,
             ",25,开路,25.5,3.1,53.5,1500,3000,1,25,20,-10,-5,0.5,8,2,1500,3000,2,3000,45,-10,"
@@ -241,8 +227,6 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
 // at its start and once, with its length, when rows come again.
 TEST(Recording, AGapInTheDataIsSaidAndMarked) {
   RecordingGap gap;
-  EXPECT_EQ(gap.Note("rec-test.csv", 33), "记录中：rec-test.csv（33 行）");
-  EXPECT_EQ(gap.Tick(1000, false, "串口未打开"), std::nullopt);
   EXPECT_EQ(gap.Row(1500), std::nullopt) << "no gap, nothing to mark";
   EXPECT_EQ(gap.Tick(2000, true, "串口未打开"), "记录等待数据：串口未打开");
   EXPECT_EQ(gap.Tick(2250, true, "串口未打开"), std::nullopt) << "marked once";
