@@ -26,9 +26,7 @@ TEST(FactoryTransmission, SendsTheDifferingSettingsInCodeOrder) {
       {{{"S_DCVlow_Text", "300"}, {"DCVlow_Text", "300"}, {"S_Ver_Text", "中"}, {"Ver_Text", "中"}}, false, false, {}},
       {{{"S_H_Fan_Text", "30"}}, false, false, {"05 01 1E 1B 01 1E 5E"}},
       {{{"S_DCVlow_Text", "0"}, {"S_DCVhigh_Text", "abc"}}, false, false, {}},  // 0 is never sent
-      {{{"S_Temp1Calib_Text", "12.0"}, {"S_DCVcalib_Text", "1E2"}}, false, false, {}},  // the same number
-      {{{"S_Ver_Text", "A3中"}}, false, false, {"05 01 1E 15 01 33 6D"}},  // a third character is ignored
-      {{{"S_Ver_Text", "B3x"}}, false, false, {"05 01 1E 14 01 42 7B", "05 01 1E 15 01 33 6D"}},
+      {{{"S_Ver_Text", "B3x"}}, false, false, {"05 01 1E 14 01 42 7B", "05 01 1E 15 01 33 6D"}},  // x is ignored
       {{}, true, false, {"05 01 1E 1A 01 01 40"}},
       {{}, false, true, {"05 01 1E 1A 01 00 3F"}},
       {{{"S_DCVlow_Text", "46.5"}, {"S_Ver_Text", "é2"}, {"S_TECcurrCalib_Text", "255.4"}}, false, false,
@@ -47,7 +45,7 @@ TEST(FactoryTransmission, SendsTheDifferingSettingsInCodeOrder) {
 
 // Before any factory data both version characters differ; a press restarts the walk at code 16,
 // and the call after the last frame ends it. A value without a byte refuses the press when it
-// would be sent; one spoiled after the press is passed over.
+// would be sent.
 TEST(FactoryTransmission, RestartsAndValuesWithoutAByte) {
   FactoryFixture f;
   f.Fill({{"S_Ver_Text", "A2"}, {"S_H_Fan_Text", "30"}});
@@ -66,14 +64,6 @@ TEST(FactoryTransmission, RestartsAndValuesWithoutAByte) {
     EXPECT_EQ(g.box.shown, std::vector<std::string>{"数据错误！"}) << edit.second;
     EXPECT_FALSE(g.form.pending.Has(PollRequest::FactorySettings)) << edit.second;
   }
-  FactoryFixture h;
-  h.Fill(kBoard);
-  h.Fill({{"S_DCVlow_Text", "50"}, {"S_DCVhigh_Text", "230"}, {"S_Temp1Calib_Text", "13"}, {"S_H_Fan_Text", "30"}});
-  h.window.OnSendFactorySettings();
-  h.form.SendNextFactorySetting();
-  h.Fill({{"S_DCVhigh_Text", "-5"}});  // code 18 has no byte now
-  h.form.SendNextFactorySetting();
-  EXPECT_EQ(h.port.TakeWritten(), (std::vector<Frame>{Hex("05 01 1E 10 01 32 67"), Hex("05 01 1E 16 01 0D 48")}));
 }
 
 // Closing the window discards it: nothing it asked for goes out afterwards, even when a
@@ -112,14 +102,11 @@ TEST(FactoryReadback, FillsTheReadBackSideOnly) {
       {"TECcurrCalib_Text", "100"}, {"H_Fan_Text", "10"},      {"S_DCVlow_Text", "40"}};
   EXPECT_EQ(f.factory.texts, (std::map<std::string, std::string, std::less<>>(expected.begin(), expected.end())));
   EXPECT_TRUE(f.factory.Checked("CheckBox2") && f.factory.Checked("CheckBox1"));
-  using Edge = std::tuple<std::uint8_t, std::uint8_t, std::uint8_t, std::string>;  // low, version, flag, shown
-  for (const auto& [b, ver, flag, text] : {Edge{0, 'A', 0, "0/Ax"}, {255, 0xE9, 2, "255/éx"}, {1, '1', 255, "1/1x"}}) {
-    f.form.ring.Reset();
-    f.form.ring.Store(FactoryFixture::Response({b, 0, 0, 0, ver, 'x', 0, 0, 0, 0, flag, 0}));
-    f.form.ShowFactoryData();
-    EXPECT_EQ(f.factory.Text("DCVlow_Text") + "/" + f.factory.Text("Ver_Text"), text);
-    EXPECT_FALSE(f.factory.Checked("CheckBox2")) << int(flag);
-  }
+  f.form.ring.Reset();
+  f.form.ring.Store(FactoryFixture::Response({255, 0, 0, 0, 0xE9, 'x', 0, 0, 0, 0, 2, 0}));
+  f.form.ShowFactoryData();
+  EXPECT_EQ(f.factory.Text("DCVlow_Text") + "/" + f.factory.Text("Ver_Text"), "255/éx");
+  EXPECT_FALSE(f.factory.Checked("CheckBox2"));
 }
 
 struct Gate : FactoryFixture {
@@ -152,21 +139,15 @@ TEST(PasswordGate, OpensTheMomentTheWholeTextIsThePassword) {
   }
 }
 
-// Each activation starts from an empty field; a hidden field opens nothing; the button asks
-// only while the factory window is closed. The close box empties every field and both boxes.
-TEST(PasswordGate, ActivationTheButtonAndTheCloseBox) {
+// Each activation starts from an empty field. The close box empties every field and both boxes.
+TEST(PasswordGate, ActivationAndTheCloseBox) {
   Gate g;
   g.Ask();
   g.Type("KT90");
   g.gate.OnActivate();
   EXPECT_EQ(g.password.Text("Password_TextBox"), "");
-  g.password.SetVisible("Password_Form", false);
-  g.Type("KT907");
-  EXPECT_FALSE(g.Open());
   g.Ask();
   g.Type("KT907");
-  g.form.OnOpenFactorySetup();
-  EXPECT_FALSE(g.password.Visible("Password_Form"));
   g.form.ring.Store(Hex(kFactoryDataHex));
   g.form.ShowFactoryData();
   g.Fill({{"S_DCVlow_Text", "7"}, {"S_Ver_Text", "B1"}, {"S_H_Fan_Text", "30"}});
@@ -177,18 +158,6 @@ TEST(PasswordGate, ActivationTheButtonAndTheCloseBox) {
   EXPECT_FALSE(g.factory.Checked("CheckBox1") || g.factory.Checked("CheckBox2"));
   g.Ask();
   EXPECT_TRUE(g.password.Visible("Password_Form") && !g.Open());
-}
-
-// Each field's tooltip says what it takes; a read-back field says it is the board's value.
-TEST(FactoryWindow, EachFieldSaysWhatItTakes) {
-  using namespace factory_window;
-  EXPECT_EQ(FactoryFieldTip(kSetVentInterval.name), "排氢间隔时间，0…100；为 0 时不发送");
-  EXPECT_EQ(FactoryFieldTip(kSetFactoryVersion.name), "版本：两个字符，每个字符一个字节");
-  EXPECT_EQ(FactoryFieldTip(kSetCoolingOnly.name), "单冷：与控制板不同时发送（勾选为 1，否则为 0）");
-  EXPECT_EQ(FactoryFieldTip(kSetVoltageLow.name), "直流电压低限：0…255 的整数；为 0 时不发送");
-  EXPECT_EQ(FactoryFieldTip(kVoltageLow.name), "直流电压低限：控制板当前值");
-  EXPECT_EQ(FactoryFieldTip(kFactoryVersion.name), "版本：控制板当前值");
-  EXPECT_EQ(FactoryFieldTip("F_Setup_Command"), "");
 }
 
 TEST(FactoryWindow, IntervalCheckWarnsOutside0To100AndKeepsTheText) {

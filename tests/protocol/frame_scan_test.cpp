@@ -1,5 +1,5 @@
-// Text bytes, the receive ring, the frame scan over it and the analysis of the responses
-// it meets.
+// Text bytes, the frame scan over the receive ring and the analysis of the responses it
+// meets.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,32 +27,16 @@ TEST(ProtocolFrames, TextBytesAreAsciiThenLatin1AndTextsReadAsCharacters) {
   const std::pair<std::string, Chars> cases[] = {
       {"A\u00E9\u4E2D\U0001F600", {U'A', 0xE9, 0x4E2D, 0x1F600}},
       {"A\xC3", {U'A', 0xFFFD}},              // cut after the lead byte
-      {"\xE4\xB8", {0xFFFD, 0xFFFD}},         // cut inside a three-byte character
       {"\xC3(x", {0xFFFD, U'(', U'x'}},       // a lead byte without its continuation
-      {"\x80\xBFx", {0xFFFD, 0xFFFD, U'x'}},  // continuation bytes alone
       {"\xF8\xFF", {0xFFFD, 0xFFFD}}};         // bytes that start nothing
   for (const auto& [text, chars] : cases) EXPECT_EQ(CodePoints(text), chars) << ToHex(Frame(text.begin(), text.end()));
   EXPECT_EQ(CharToByte(0xFF), 0xFF);
   EXPECT_FALSE(CharToByte(0x100).has_value());
 }
 
-// The checksum holds for a frame as stored across the wrap, and fails with any one bit changed.
-TEST(ReceiveRing, ChecksumAcrossTheWrap) {
-  ReceiveRing ring;
-  ring.writeIndex = ring.readIndex = 120;
-  ring.Store(Hex(kRunDataHex));
-  EXPECT_FALSE(ring.CheckSumError(35));
-  for (int k = 0; k <= 35; ++k) {
-    ReceiveRing bad = ring;
-    bad.buffer[(120 + k) % ReceiveRing::kSize] ^= 0x01;
-    EXPECT_TRUE(bad.CheckSumError(35)) << "byte " << k;
-  }
-}
-
 // Passes of the scan over what arrived, each pass as one tick makes it: the decoders called,
 // and how many bytes stay unread. A pass handles at most one response.
 TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
-  const std::string info10 = "06 01 0F 02 0A 41 42 43 44 45 46 47 48 49 4A D9";
   const std::string fromZero = "06 00" + kRun.substr(5, kRun.size() - 7) + "0C";
   const std::string noise = " AA AA AA AA";  // four bytes are never scanned
   const struct {
@@ -66,20 +50,14 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       {{kRun.substr(0, 35 * 3 - 1), kRun.substr(35 * 3 - 1)}, 1, {kShown, "Link"}, 0},      // completes later
       {{kRun.substr(0, 35 * 3) + "0E"}, 1, {"Link"}, 0},  // bad checksum: consumed, not shown
       {{fromZero}, 9, {"RunData " + fromZero, "Link"}, 0},
-      {{kAddressHex}, 5, {"Address " + std::string(kAddressHex), "Link"}, 0},
       {{kBoardInfoHex}, 1, {"BoardInfo " + std::string(kBoardInfoHex), "Link"}, 0},
-      {{info10.substr(0, 15 * 3 - 1), info10.substr(15 * 3 - 1)}, 1, {"BoardInfo " + info10, "Link"}, 0},
-      {{"06 01 0F 02 00 18"}, 1, {"BoardInfo 06 01 0F 02 00 18", "Link"}, 0},
       {{kFactoryDataHex}, 1, {"FactoryData " + std::string(kFactoryDataHex)}, 0},  // no link-mode update
-      {{"06 01 1E 0C 01 5A 8C"}, 1, {"Link"}, 0},
-      {{"06 01 1E 05 02 03 E8 17"}, 1, {"Link"}, 0},
       {{"06 01 2D 00 34"}, 1, {"Link"}, 0},
       // A write acknowledgement is consumed whole on its first five bytes; the rest counts back up.
       {{"06 01 1E 0C 01", "5A 8C " + std::string(kAddressHex)}, 1,
        {"Link", "Address " + std::string(kAddressHex), "Link"}, 0},
       // Echoes of requests step over by their lengths and show the RS-422 loop.
       {{"05 00 0F 01 15" + noise}, 1, {"RS422"}, 4},
-      {{"05 07 0F 00 1B" + noise}, 7, {"RS422"}, 4},
       {{"05 01 2D 00 33" + noise}, 1, {"RS422"}, 4},
       {{"05 01 1E 05 02 03 E8 16" + noise}, 1, {"RS422"}, 4},
       {{"05 01 1E 0C 01 5A", "8B"}, 1, {"RS422"}, 0},  // a short echoed write waits for its last byte
@@ -91,7 +69,6 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       {{"06 01 0F 07 00 1D"}, 1, {}, 3},
       {{"15 06 0F 00 1B" + noise}, 1, {}, 4},
       {{"06 07 0F 00 1C " + kRun, ""}, 1, {kShown, "Link"}, 0},  // response for another address
-      {{"06 01 77 00 00 " + kRun, ""}, 1, {kShown, "Link"}, 0},
       {{"06 01 77 00 00 " + kRun}, 1, {}, 40},          // the pass ends at a response's unknown command
       {{"05 01 44 00 4A 00 00 " + kRun}, 1, {kShown, "Link"}, 0},  // a request's does not end it
       {{"06 01 0F 02 C8 " + kRun, ""}, 1, {kShown, "Link"}, 0}};
@@ -106,21 +83,6 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
     EXPECT_EQ(sink.calls, c.calls);
     EXPECT_EQ(ring.unreadCount, c.unread);
   }
-}
-
-TEST(FrameScan, OverrunKeepsTheNewestBytesAndResynchronises) {
-  std::string stream = "AA AA AA AA AA AA AA AA AA AA";
-  for (int i = 0; i < 5; ++i) stream += " " + kRun;
-  const Frame bytes = Hex(stream + " AA AA AA AA AA AA AA AA AA AA");
-  ReceiveRing ring;
-  RecordingSink sink{ring};
-  ring.Store(bytes);
-  EXPECT_EQ(ring.unreadCount, 128);
-  for (int k = 0; k < 128; ++k) ASSERT_EQ(ring.At(k), bytes[72 + k]) << k;
-  for (int pass = 0; pass < 4; ++pass) ScanFrames(ring, 1, sink);
-  // The first response and most of the second are gone; the last three are whole.
-  EXPECT_EQ(sink.calls, (Calls{kShown, "Link", kShown, "Link", kShown, "Link"}));
-  EXPECT_EQ(ring.unreadCount, 4);
 }
 
 }  // namespace
