@@ -1,6 +1,5 @@
 #include "fakes/fakes.h"
 
-#include <cstdio>
 #include <numeric>
 #include <sstream>
 #include <stdexcept>
@@ -59,16 +58,6 @@ Frame Resealed(Frame f, const std::map<int, std::uint8_t>& changes) {
   for (auto [offset, b] : changes) f.at(static_cast<std::size_t>(offset)) = b;
   f.back() = static_cast<std::uint8_t>(std::accumulate(f.begin(), f.end() - 1, 0u));
   return f;
-}
-
-std::string ToHex(std::span<const std::uint8_t> bytes) {
-  std::string out;
-  char buf[4];
-  for (auto b : bytes) {
-    std::snprintf(buf, sizeof buf, out.empty() ? "%02X" : " %02X", b);
-    out += buf;
-  }
-  return out;
 }
 
 }  // namespace kestrova::testing

@@ -16,6 +16,7 @@
 #include "protocol/frames.h"
 #include "panel/controls.h"
 #include "panel/panel.h"
+#include "tools/frame_meaning.h"
 
 namespace kestrova::testing {
 
@@ -117,7 +118,7 @@ class FakeMessageBox : public MessageBox {
 Frame Hex(std::string_view text);
 // The frame with the given bytes replaced and its checksum (the last byte) made good again.
 Frame Resealed(Frame f, const std::map<int, std::uint8_t>& changes = {});
-// Frame as hex text, for readable failures.
-std::string ToHex(std::span<const std::uint8_t> bytes);
+// Frame as hex text, as the traffic monitor shows it.
+inline std::string ToHex(std::span<const std::uint8_t> bytes) { return HexText(bytes); }
 
 }  // namespace kestrova::testing

@@ -27,6 +27,8 @@ TEST(ProtocolFrames, TextBytesAreAsciiThenLatin1AndTextsReadAsCharacters) {
   const std::pair<std::string, Chars> cases[] = {
       {"A\u00E9\u4E2D\U0001F600", {U'A', 0xE9, 0x4E2D, 0x1F600}},
       {"A\xC3", {U'A', 0xFFFD}},              // cut after the lead byte
+      {"\xE4\xB8", {0xFFFD, 0xFFFD}},         // cut inside a three-byte character
+      {"\x80\xBFx", {0xFFFD, 0xFFFD, U'x'}},  // continuation bytes alone
       {"\xC3(x", {0xFFFD, U'(', U'x'}},       // a lead byte without its continuation
       {"\xF8\xFF", {0xFFFD, 0xFFFD}}};         // bytes that start nothing
   for (const auto& [text, chars] : cases) EXPECT_EQ(CodePoints(text), chars) << ToHex(Frame(text.begin(), text.end()));
@@ -69,6 +71,7 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       {{"06 01 0F 07 00 1D"}, 1, {}, 3},
       {{"15 06 0F 00 1B" + noise}, 1, {}, 4},
       {{"06 07 0F 00 1C " + kRun, ""}, 1, {kShown, "Link"}, 0},  // response for another address
+      {{"06 01 77 00 00 " + kRun, ""}, 1, {kShown, "Link"}, 0},  // ... and the next tick goes on
       {{"06 01 77 00 00 " + kRun}, 1, {}, 40},          // the pass ends at a response's unknown command
       {{"05 01 44 00 4A 00 00 " + kRun}, 1, {kShown, "Link"}, 0},  // a request's does not end it
       {{"06 01 0F 02 C8 " + kRun, ""}, 1, {kShown, "Link"}, 0}};
@@ -83,6 +86,23 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
     EXPECT_EQ(sink.calls, c.calls);
     EXPECT_EQ(ring.unreadCount, c.unread);
   }
+}
+
+// More than a tick's share arrives (at 9600 baud a burst can be 240 bytes in 250 ms): the ring
+// keeps the newest 128 and the scan finds the frames again.
+TEST(FrameScan, OverrunKeepsTheNewestBytesAndResynchronises) {
+  std::string stream = "AA AA AA AA AA AA AA AA AA AA";
+  for (int i = 0; i < 5; ++i) stream += " " + kRun;
+  const Frame bytes = Hex(stream + " AA AA AA AA AA AA AA AA AA AA");
+  ReceiveRing ring;
+  RecordingSink sink{ring};
+  ring.Store(bytes);
+  EXPECT_EQ(ring.unreadCount, 128);
+  for (int k = 0; k < 128; ++k) ASSERT_EQ(ring.At(k), bytes[72 + k]) << k;
+  for (int pass = 0; pass < 4; ++pass) ScanFrames(ring, 1, sink);
+  // The first response and most of the second are gone; the last three are whole.
+  EXPECT_EQ(sink.calls, (Calls{kShown, "Link", kShown, "Link", kShown, "Link"}));
+  EXPECT_EQ(ring.unreadCount, 4);
 }
 
 }  // namespace

@@ -20,6 +20,10 @@ TEST(LeadingNumber, ParsesTheLeadingNumberOrDoesNotFit) {
       {"", 0},         {"abc", 0},      {"-", 0},        {"E5", 0},      {"--5", 0},    {"1e-400", 0},
       {"1e400", {}},   {"-1e400", {}},  {"1e99999999999999999999", {}}};
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseLeadingNumber(text), value) << '"' << text << '"';
+  // The ends of a 16-bit whole number, and what fits no whole number at all.
+  EXPECT_EQ(RoundInto(32767.4, -32768, 32767), 32767);
+  EXPECT_FALSE(RoundInto(32767.5, -32768, 32767).has_value());
+  EXPECT_FALSE(RoundInto(1e300, INT64_MIN, INT64_MAX).has_value());
 }
 
 TEST(SettingChecks, WarnOnlyOutsideTheRangeAndKeepTheText) {

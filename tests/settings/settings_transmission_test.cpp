@@ -39,7 +39,8 @@ TEST(SettingsTransmission, WorkedFramesOneChangedSettingPerCall) {
       {"S_TECcurrL_Text", "0.5", {"05 01 1E 0E 01 05 38", "-"}}, {"S_TECcurrH_Text", "", {"05 01 1E 0F 01 00 34"}},
       {"S_IntFanLowS_Text", "1000", {"05 01 1E 05 02 03 E8 16", "-"}},
       {"S_IntFanHighS_Text", "1535.6", {"05 01 1E 07 02 06 00 33", "-"}},  // rounded before the split
-      {"S_ExtFanHighS_Text", "65535", {"05 01 1E 0A 02 FF FF 2E", "-"}},  // the top of the 16-bit word
+      {"S_ExtFanHighS_Text", "0", {"05 01 1E 0A 02 00 00 30", "-"}},  // both ends of the 16-bit word
+      {"S_ExtFanHighS_Text", "65535", {"05 01 1E 0A 02 FF FF 2E", "-"}},
       {"S_TempMin_Text", "1.0", {"05 01 1E 0D 01 29 5B", "-"}}, {"S_TempMin_Text", "1", {"-"}}};
   for (const auto& [field, text, frames] : rows)
     EXPECT_EQ(Settings({{field, text}}).Walk(), frames) << field << " " << text;
