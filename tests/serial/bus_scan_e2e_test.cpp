@@ -40,6 +40,8 @@ TEST(BusScanEndToEnd, ListsTheAnsweringBoardsAndWatchesTheChosenOne) {
   c.Click(scan, "ScanStart");
   auto& start = Find<QPushButton>(scan, "ScanStart");
   EXPECT_EQ(start.text().toStdString(), "停止扫描");
+  EXPECT_TRUE(c.WaitStatus("总线扫描中，轮询暂停：" + c.sim.Path())) << c.Status();  // not "no reply"
+  Console::Shot(c.Main(), "bus_scan_status");
   ASSERT_TRUE(WaitFor([&] { return start.text() == QStringLiteral("开始扫描"); }, 20000));
   // A figure for the record, not a check (the fake-clock tests hold the timing rules).
   std::printf("[ figure ] scan of 1..20 with 3 boards answering: %lld ms\n", static_cast<long long>(took.elapsed()));
