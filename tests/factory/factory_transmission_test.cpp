@@ -171,5 +171,17 @@ TEST(FactoryWindow, IntervalCheckWarnsOutside0To100AndKeepsTheText) {
   }
 }
 
+// Each field's tooltip says what it takes; a read-back field says it is the board's value.
+TEST(FactoryWindow, EachFieldSaysWhatItTakes) {
+  using namespace factory_window;
+  EXPECT_EQ(FactoryFieldTip(kSetVentInterval.name), "排氢间隔时间，0…100；为 0 时不发送");
+  EXPECT_EQ(FactoryFieldTip(kSetFactoryVersion.name), "版本：两个字符，每个字符一个字节");
+  EXPECT_EQ(FactoryFieldTip(kSetCoolingOnly.name), "单冷：与控制板不同时发送（勾选为 1，否则为 0）");
+  EXPECT_EQ(FactoryFieldTip(kSetVoltageLow.name), "直流电压低限：0…255 的整数；为 0 时不发送");
+  EXPECT_EQ(FactoryFieldTip(kVoltageLow.name), "直流电压低限：控制板当前值");
+  EXPECT_EQ(FactoryFieldTip(kFactoryVersion.name), "版本：控制板当前值");
+  EXPECT_EQ(FactoryFieldTip("F_Setup_Command"), "");
+}
+
 }  // namespace
 }  // namespace kestrova::testing
