@@ -54,6 +54,9 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       {{fromZero}, 9, {"RunData " + fromZero, "Link"}, 0},
       {{kBoardInfoHex}, 1, {"BoardInfo " + std::string(kBoardInfoHex), "Link"}, 0},
       {{kFactoryDataHex}, 1, {"FactoryData " + std::string(kFactoryDataHex)}, 0},  // no link-mode update
+      {{kAddressHex}, 5, {"Address " + std::string(kAddressHex), "Link"}, 0},
+      {{"06 01 1E 0C 01 5A 8C"}, 1, {"Link"}, 0},  // the board's acknowledgements of a write, one byte
+      {{"06 01 1E 05 02 03 E8 17"}, 1, {"Link"}, 0},  // ... and two
       {{"06 01 2D 00 34"}, 1, {"Link"}, 0},
       // A write acknowledgement is consumed whole on its first five bytes; the rest counts back up.
       {{"06 01 1E 0C 01", "5A 8C " + std::string(kAddressHex)}, 1,
