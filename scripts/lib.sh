@@ -7,7 +7,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Debian 12 packages the build, the tests and the demo need.
 packages=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-serialport-dev qt6-charts-dev qt6-tools-dev qt6-l10n-tools libqt6opengl6-dev qt6-qpa-plugins qt6-translations-l10n
           libgtest-dev libgmock-dev libbenchmark-dev fonts-wqy-microhei xvfb xauth
-          libmosquitto-dev mosquitto mosquitto-clients prometheus-cpp-dev prometheus poppler-utils)
+          libmosquitto-dev mosquitto mosquitto-clients prometheus-cpp-dev poppler-utils)
 
 # Installs those of the packages above, and of any given as arguments, that are missing.
 install_missing_packages() {
