@@ -60,12 +60,6 @@ void TrendStore::AddMarker(TrendMarker marker) {
   if (markers_.size() > kMaxMarkers) markers_.pop_front();
 }
 
-void TrendStore::Clear() {
-  full_.clear();
-  buckets_.clear();
-  markers_.clear();
-}
-
 std::vector<TrendPoint> TrendStore::Points(std::int64_t fromMs) const {
   std::vector<TrendPoint> points;
   for (const Bucket& b : buckets_) {

@@ -44,7 +44,6 @@ class TrendStore {
 
   void Add(std::int64_t atMs, const RunDataValues& values);
   void AddMarker(TrendMarker marker);
-  void Clear();
 
   // The points from fromMs on, oldest first; a bucket gives two points, its lowest values at
   // its start and its highest at its end.

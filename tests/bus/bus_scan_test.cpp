@@ -46,6 +46,7 @@ TEST(BusScan, RangeFieldsAreCheckedAndRefusalsNameTheField) {
       {"1", "255", ""},
       {"3", "3", ""},
       {"0", "20", "总线扫描：起始地址“0”不是 1 到 255 之间的整数"},
+      {"1", "2x", "总线扫描：结束地址“2x”不是 1 到 255 之间的整数"},
       {"20", "1", "总线扫描：起始地址 20 大于结束地址 1"},
   };
   for (const auto& c : cases) EXPECT_EQ(CheckScanRange(c.from, c.to).refusal, c.refusal) << c.from << ".." << c.to;
@@ -119,6 +120,22 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
   EXPECT_EQ(c.main.State(main_window::kLinkStatus, kLinkState), "waiting") << c.main.Text(main_window::kLinkStatus);
   c.AdvanceToPhase(kRunDataPhase);
   EXPECT_EQ(c.Ticks(1), std::vector<Frame>{Hex("05 01 0F 00 15")});
+}
+
+// The board's answer is counted and seen by the traffic monitor like the poll cycle's; "监视此地址"
+// moves the poll cycle to the board found.
+TEST(BusScanForm, AnAnsweringBoardIsCountedListedAndWatchedOnUse) {
+  ScanConsole c;
+  c.OpenPort();
+  c.scan.OnStartScan("9", "9");  // nothing was polled yet: the request goes out at once
+  ASSERT_EQ(c.port.TakeWritten(), std::vector<Frame>{Hex("05 09 0F 02 1F")});
+  c.port.Feed(Resealed(Hex(kBoardInfoHex), {{1, 9}}));
+  c.Run(20);
+  EXPECT_EQ(c.log.back(), "总线扫描 9–9：找到 1 台：地址 9（M1）");
+  EXPECT_EQ(c.form.stats.GoodResponses(), 1);
+  c.scan.OnUseAddress(9);
+  c.AdvanceToPhase(kRunDataPhase);
+  EXPECT_EQ(c.Ticks(1), std::vector<Frame>{Hex("05 09 0F 00 1D")});
 }
 
 TEST(BusScanForm, StoppingOrLosingThePortGivesTheLineBack) {

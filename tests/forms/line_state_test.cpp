@@ -55,7 +55,8 @@ TEST(LineState, ClosedPortSaysWhyNothingCanBeOpened) {
     c.Run(1);
     EXPECT_EQ(c.Status(), status);
     EXPECT_EQ(c.State(), state);
-    EXPECT_EQ(c.main.tips["LinkStatus"].rfind(status, 0), 0u) << "the whole sentence leads the tooltip";
+    EXPECT_EQ(c.main.tips["LinkStatus"].rfind(std::string(status) + "\nCOM1 ", 0), 0u)
+        << "the whole sentence leads the tooltip, then every probed port from COM1";
     EXPECT_FALSE(c.main.Visible("LinkStats")) << "no counts without an open port";
     EXPECT_EQ(c.main.tips["LinkStatus"].find("COM1 /dev/ttyUSB0：无访问权限") != std::string::npos,
               fault == PortFault::NoPermission);
