@@ -40,6 +40,7 @@ struct Shown {
 
 TEST(ServiceReportContent, MeasurementsAreTheWindowsTexts) {
   Shown s(Hex(kRunDataHex));
+  EXPECT_EQ(s.snapshot.atMs, 1000) << "the run-data heading names when they were shown";
   EXPECT_EQ(MeasurementRows(s.snapshot),
             (Rows{{"内温度", "25", "°C"}, {"外温度", "开路", ""}, {"控制温度", "25.5", "°C"}, {"实时电流", "3.1", "A"},
                   {"直流电压", "53.5", "V"}, {"内风机当前转速", "1500", "r/min"}, {"外风机当前转速", "3000", "r/min"},

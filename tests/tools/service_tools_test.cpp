@@ -57,6 +57,7 @@ TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
       {Out(ReadRequest(1, 7)), "读 7 地址 1"},                      {Out(Hex("05 01 0F 00")), "未知请求"},
       {Out(ParameterWrite(1, 16, 3)), "写参数 16 = 3（厂家设定）"}, {Out(ParameterWrite(1, 27, 3)), "写参数 27 = 3（厂家设定）"},
       {Out(ParameterWrite(1, 29, 3)), "写参数 29 = 3"},              {In(Piece::Response, Hex("06 01 0F")), "应答"},
+      {In(Piece::Response, Hex("06 01 0F 00 16")), "运行数据（不全）"},
       {In(Piece::Response, Frame(kWorked.begin(), kWorked.end() - 1)), "运行数据（不全）"},
       {In(Piece::Response, Hex("06 01 0F 02 09 4D 31 33")), "板信息 地址 1 M1"},  // shorter than it says
       {In(Piece::Response, Hex("06 01 0F 02 04 1F 20 7E 7F 41 00")), "板信息 地址 1 ? ~?"}};
