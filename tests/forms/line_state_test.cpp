@@ -85,6 +85,10 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
   c.Answer(Hex(kBoardInfoHex));  // an answer, but not run data: their age goes on
   c.Run(3);
   EXPECT_EQ(c.main.Text("LinkStats"), "发送 9  应答 2  校验错 0  丢弃 0 字节  运行数据 2 秒前");
+  c.form.OnTogglePort();  // closed and opened again: the counts start afresh, with no run data yet
+  c.form.OnTogglePort();
+  c.Run(4);
+  EXPECT_EQ(c.main.Text("LinkStats"), "发送 1  应答 0  校验错 0  丢弃 0 字节  运行数据 无");
 }
 
 // A port that went away is said before the explanation of a box the operator just saw.
