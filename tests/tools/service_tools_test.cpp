@@ -161,16 +161,19 @@ TEST(EventLog, LinkEventsAndCsv) {
   for (Piece piece : {Piece::Response, Piece::BadChecksum, Piece::BadChecksum}) stats.Received(ring, 36, piece, 3100);
   log.LinkTick(400, true, stats, 3200);
   log.LinkTick(450, true, stats, 3300);
+  stats.Received(ring, 36, Piece::BadChecksum, 6000);  // then only corrupted answers
+  log.LinkTick(460, true, stats, 6200);
   log.PortLost(500, "/dev/ttyUSB0（串口已断开）");
-  log.LinkTick(500, false, stats, 3400);
-  stats.Opened(3500);
-  log.LinkTick(600, true, stats, 3500);
-  log.LinkTick(700, false, stats, 3600);
+  log.LinkTick(500, false, stats, 6300);
+  stats.Opened(6400);
+  log.LinkTick(600, true, stats, 6400);
+  log.LinkTick(700, false, stats, 6500);
 
   std::vector<std::string> texts;
   for (std::size_t i = 0; i < log.Size(); ++i) texts.push_back(log.At(i).text);
-  EXPECT_EQ(texts, (std::vector<std::string>{"串口已打开", "无应答", "校验错 2 帧", "通信恢复",
-                                             "串口已断开：/dev/ttyUSB0（串口已断开）", "串口已打开", "串口已关闭"}));
+  EXPECT_EQ(texts, (std::vector<std::string>{"串口已打开", "无应答", "校验错 2 帧", "通信恢复", "校验错 1 帧",
+                                             "通信干扰：应答均校验错误", "串口已断开：/dev/ttyUSB0（串口已断开）",
+                                             "串口已打开", "串口已关闭"}));
   EXPECT_EQ(log.At(1).atMs, 300) << "no reply only after more than 3 s";
   const std::string csv = log.Csv();
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "时间,类别,事件");
