@@ -25,7 +25,6 @@
 #include "link/link_status.h"
 #include "link/write_check.h"
 #include "settings/box_hints.h"
-#include "qt/tools/profile_file.h"
 #include "qt/translations.h"
 #include "settings/setting_pairs.h"
 #include "tools/recorder.h"
@@ -86,19 +85,12 @@ TEST(EnglishInterface, NoWindowMenuToolWindowOrAboutBoxShowsChinese) {
   windows.Form().OnPollTick();  // the status bar's sentence and counts
   windows.FactoryView().show();
   windows.PasswordView().show();
-  QWidget* const shown[] = {&windows.MainView(), &windows.FactoryView(), &windows.PasswordView()};
+  for (const char* action : {"Action_Traffic", "Action_Trend", "Action_Events", "Action_BusScan"})
+    tools.Bar().findChild<QAction*>(QString::fromUtf8(action))->trigger();
+  QWidgetList shown = QApplication::topLevelWidgets();
+  shown.removeIf([](QWidget* window) { return !window->isVisible(); });
+  EXPECT_EQ(shown.size(), 7) << "main, factory, password, traffic, trend, events and bus scan";
   for (QWidget* window : shown) ExpectEnglish(*window);
-
-  for (const char* action : {"Action_Traffic", "Action_Trend", "Action_Events", "Action_BusScan"}) {
-    auto* item = tools.Bar().findChild<QAction*>(QString::fromUtf8(action));
-    ASSERT_NE(item, nullptr) << action;
-    item->trigger();
-  }
-  ExpectEnglish(tools.Traffic());
-  ExpectEnglish(tools.Trend());
-  ExpectEnglish(tools.Events());
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (window->isVisible() && window->objectName().contains(QStringLiteral("Scan"))) ExpectEnglish(*window);
 
   // The about box is modal: read it and close it once it shows.
   bool aboutSeen = false;
@@ -122,43 +114,15 @@ TEST(CommandLine, LanguageOptionOverridesTheLocaleAndOtherWordsAreRefused) {
   };
   EXPECT_EQ(parse({}).language, Language::kEnglish);
   EXPECT_EQ(parse({"--language", "zh"}).language, Language::kChinese);
-  const CommandLine wrong = parse({"--language", "fr"});
-  EXPECT_EQ(wrong.action, CommandLine::Action::kUnknownOption);
   std::ostringstream out, err;
-  EXPECT_EQ(AnswerCommandLine(wrong, out, err), 2);
+  EXPECT_EQ(AnswerCommandLine(parse({"--language", "fr"}), out, err), 2);
   EXPECT_NE(err.str().find("unknown option '--language fr'"), std::string::npos) << err.str();
-  EXPECT_EQ(AnswerCommandLine(parse({"--help"}), out, err), 0);
-  EXPECT_NE(out.str().find("--language zh|en"), std::string::npos);
 }
 
-// A recording's header follows the interface language; its numbers keep their form.
-TEST(EnglishInterface, RecordingHeaderFollowsTheLanguageAndNumbersDoNot) {
-  RunDataReadout shown;
-  shown.innerTemp = "25.5";
-  shown.outerTemp = "-3";
-  shown.current = "1.2";
-  shown.innerFan = " 2400";
-  shown.readBacks.fill("45");
-  std::string header[2], row[2];
-  for (const Language& language : {Language::kChinese, Language::kEnglish}) {
-    const InterfaceLanguage interface(language);
-    const int i = language == Language::kEnglish ? 1 : 0;
-    header[i] = Recorder::HeaderText();
-    row[i] = Recorder::RowText(0, shown);
-  }
-  EXPECT_EQ(header[0].substr(0, header[0].find(",控制温度")), "时间,内温度(°C),外温度(°C)");
-  EXPECT_EQ(header[1].substr(0, header[1].find(",Control")), "Time,Inner temperature(°C),Outer temperature(°C)");
-  EXPECT_NE(header[1].find(",high temperature alarm(°C),"), std::string::npos) << header[1];
-  EXPECT_EQ(std::count(header[0].begin(), header[0].end(), ','), std::count(header[1].begin(), header[1].end(), ','));
-  // The numbers are the same; the lamps' words are in the language of the header.
-  const auto numbers = [](const std::string& line) { return line.substr(0, line.find(",45,45,45,45,45,45,45,45,45,45,45,45,45")); };
-  EXPECT_EQ(numbers(row[0]), numbers(row[1]));
-  EXPECT_EQ(numbers(row[1]).substr(numbers(row[1]).find(',')), ",25.5,-3,,1.2,,2400,,");
-}
-
-// The status bar's sentences, counts and tooltips, the explanations of a box, the write check
-// and the recording note are English too, and the Chinese ones are unchanged.
-TEST(EnglishInterface, StatusBarWriteCheckAndRecordingNoteSpeakEnglish) {
+// The sentences the core composes: the status bar's sentences, counts and tooltips, the
+// explanations of a box, the write check, the recording's note and header follow the
+// interface language.
+TEST(EnglishInterface, TheCoresSentencesFollowTheLanguage) {
   const auto said = [](Language language) {
     const InterfaceLanguage interface(language);
     ConsoleFixture console;
@@ -178,12 +142,10 @@ TEST(EnglishInterface, StatusBarWriteCheckAndRecordingNoteSpeakEnglish) {
     texts.push_back(FieldAccepts(main_window::kSimTemperature.name));
     texts.push_back(NotTakenSentence({{"S_TempMax_Text", "高温报警", "50", "45"}}));
     texts.push_back(LostText("/dev/ttyUSB0", PortFault::Lost));
-    LinkView view;
-    view.probe = {{1, "/dev/ttyUSB0", PortFault::NoPermission}, {2, "/dev/ttyUSB1", PortFault::Busy}};
-    texts.push_back(LinkStatusLine(view, LinkStatistics(), 0).tip);
     LinkStatistics silent;  // a request and no answer for five seconds
     silent.Opened(0);
     silent.Sent(Hex("05 01 0F 00 15"), 0);
+    LinkView view;
     view.open = true;
     view.device = "/dev/ttyUSB0";
     texts.push_back(LinkStatusLine(view, silent, 5000).text);
@@ -192,6 +154,7 @@ TEST(EnglishInterface, StatusBarWriteCheckAndRecordingNoteSpeakEnglish) {
     texts.push_back(gap.Note("a.csv", 3));
     texts.push_back(gap.Tick(0, true, "x").value_or(""));
     texts.push_back(gap.Row(5000).value_or(""));
+    texts.push_back(Recorder::HeaderText());
     return texts;
   };
   const std::vector<std::string> chinese = said(Language::kChinese), inEnglish = said(Language::kEnglish);
@@ -201,12 +164,9 @@ TEST(EnglishInterface, StatusBarWriteCheckAndRecordingNoteSpeakEnglish) {
     EXPECT_FALSE(HasChinese(QString::fromStdString(inEnglish[i]))) << inEnglish[i];
     EXPECT_TRUE(HasChinese(QString::fromStdString(chinese[i]))) << chinese[i];
   }
-  EXPECT_EQ(chinese[2], "未填写：制冷开启温度、制冷停止温度、制热开启温度、制热停止温度、电流低限、电流高限、内风机每转脉冲、"
-                        "内风机低速转速、内风机高速转速、外风机每转脉冲、外风机高速转速、高温报警、低温报警；"
-                        "收到控制板的运行数据后，按“复制设置”从读回值填入");
-  const InterfaceLanguage english(Language::kEnglish);
-  EXPECT_EQ(NotTakenSentence({{"S_TempMax_Text", "高温报警", "50", "45"}}),
-            "Settings not taken: high temperature alarm wrote 50, read back 45");
+  // No English caption adds a column to the recording.
+  const auto columns = [](const std::string& header) { return std::count(header.begin(), header.end(), ','); };
+  EXPECT_EQ(columns(chinese.back()), columns(inEnglish.back()));
 }
 
 }  // namespace
