@@ -44,9 +44,6 @@ struct Console {
     Find<QLineEdit>(window, name).setText(QString::fromUtf8(text));
   }
   std::string Status() { return windows.MainPanel().Text("LinkStatus"); }
-  std::string LinkState() {
-    return Find<QLabel>(Main(), "LinkStatus").property("linkState").toString().toStdString();
-  }
   void Click(QWidget& window, std::string_view name) { Find<QPushButton>(window, name).click(); }
   void Trigger(const char* action) { Find<QAction>(Main(), action).trigger(); }
   bool OpenPort() {
@@ -72,12 +69,6 @@ struct Console {
     for (std::size_t i = 0; i < tools.EventStore().Size(); ++i)
       if (tools.EventStore().At(i).text.find(words) != std::string::npos) found.push_back(tools.EventStore().At(i).text);
     return found;
-  }
-  // With KESTROVA_SHOTS naming a folder, a picture of the window is saved there for a person to
-  // look at (QT_SCALE_FACTOR=2 for the 2x pictures).
-  static void Shot(QWidget& window, const char* name) {
-    if (const QString to = qEnvironmentVariable("KESTROVA_SHOTS"); !to.isEmpty())
-      window.grab().save(to + "/" + name + ".png");
   }
 
   SimProcess sim;

@@ -1,7 +1,6 @@
 // The status bar on the simulator: a lost adapter and its stale marks, a silent board while
 // recording (the window keeps its size), and a device the user may not open. The reasons for no
 // data and the write check are the form's tests' business, on a fake clock.
-// With KESTROVA_SHOTS set, the main window in each state is saved there as a picture.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -24,7 +23,6 @@ TEST(LineStatusOnTheSimulator, NormalThenLostWithStaleMarks) {
   ASSERT_TRUE(c.RunData());
   auto& temp = Find<QLineEdit>(c.Main(), "Temp1_Text");
   EXPECT_FALSE(temp.property("stale").toBool());
-  Console::Shot(c.Main(), "normal");
 
   c.sim.Kill();
   auto& toggle = Find<QPushButton>(c.Main(), "CommPort_ToggleButton");
@@ -70,12 +68,11 @@ TEST(LineStatusOnTheSimulator, TheWindowKeepsItsSizeThroughLongStatusRecordingAn
   ASSERT_TRUE(c.WaitStatus("串口已断开：")) << c.Status();
   QCoreApplication::processEvents();
   EXPECT_EQ(window.size(), size);
-  EXPECT_EQ(c.LinkState(), "lost");
+  EXPECT_EQ(Find<QLabel>(window, "LinkStatus").property("linkState").toString(), "lost");
   EXPECT_TRUE(c.tools.Recording().Active());
   const QString note = Find<QLabel>(window, "RecordStatus").text();
   EXPECT_EQ(note.toStdString(), "记录等待数据：rec-cabinet-3-north-wall-after-the-fan-change.csv（0 行）");
   EXPECT_EQ(c.Events().back(), "记录等待数据：串口未打开") << "the gap is marked";
-  Console::Shot(window, "recording-lost");
 }
 
 // The unprivileged half of the test below, run by the serial tests' main in a process of its

@@ -1,8 +1,7 @@
-// The service report of a visit to the board simulator: an alarm raised and cleared by a
-// simulated temperature and one setting written; the PDF's text (pdftotext) holds the board,
-// the measured values and settings exactly as the window showed them and the events, and
-// every font is embedded (pdffonts). Without run data, or where the file cannot be written,
-// nothing is left behind and the operator is told why.
+// The service report of a visit to the board simulator with one setting written: the PDF's
+// text (pdftotext) holds the board, the measured values and settings exactly as the window
+// showed them and the events, and every font is embedded (pdffonts). Without run data, or where
+// the file cannot be written, nothing is left behind and the operator is told why.
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -16,8 +15,6 @@
 
 namespace kestrova::testing {
 namespace {
-
-int Lamp(Console& c, int box) { return c.windows.MainPanel().Number("StatusBox" + std::to_string(box)); }
 
 // What a poppler tool prints for the file.
 QString ToolOutput(const QString& tool, const QStringList& args) {
@@ -36,7 +33,7 @@ bool HasRow(const QString& text, const std::string& row) {
                                           QRegularExpression::MultilineOption));
 }
 
-TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAWrittenSettingAndRefusedReports) {
+TEST(ServiceReportEndToEnd, AVisitWithAWrittenSettingAndRefusedReports) {
   Console c;
   QTemporaryDir dir;
   // Before any run data the report is refused without a file asked for or written.
@@ -44,33 +41,18 @@ TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAWrittenSettingAndRefusedReports) {
   c.Trigger("Action_Report");
   ASSERT_EQ(c.box.shown.size(), 1u);
   EXPECT_EQ(c.box.shown[0].rfind("还没有运行数据", 0), 0u) << c.box.shown[0];
-  EXPECT_TRUE(c.suggested.isEmpty());
-  EXPECT_FALSE(QFile::exists(c.nextFile));
+  EXPECT_TRUE(c.suggested.isEmpty());  // nor written: see the folder's entries at the end
   c.box.shown.clear();
 
   ASSERT_TRUE(c.OpenPort());
   ASSERT_TRUE(c.WaitText("TempMax_Text", "45"));
   ASSERT_TRUE(c.WaitText("TextBox1", "M1"));
-  // KESTROVA_REPORT_VISIT_SECONDS stretches the visit, for a report to look at (with
-  // KESTROVA_KEEP_REPORT naming where to keep it).
-  const int visitMs = qEnvironmentVariableIntValue("KESTROVA_REPORT_VISIT_SECONDS") * 1000;
-  if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
-
-  // A simulated 60 °C raises the high-temperature alarm; 25 °C clears it.
-  c.Type(c.Main(), "SetupT_Text", "60");
-  c.Click(c.Main(), "Command3");
-  ASSERT_TRUE(WaitFor([&] { return Lamp(c, 13) == kLampAlarm; }, 8000));
-  if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
-  c.Type(c.Main(), "SetupT_Text", "25");
-  c.Click(c.Main(), "Command3");
-  ASSERT_TRUE(WaitFor([&] { return Lamp(c, 13) == kLampOff; }, 8000));
   // The high-temperature limit goes from 45 to 50.
   c.Click(c.Main(), "Copy_Command");
   c.Type(c.Main(), "S_TempMax_Text", "50");
   c.Click(c.Main(), "Setup_Command");
   ASSERT_TRUE(WaitFor([&] { return !c.Events("设置已写入，读回一致（1 项）").empty(); }, 10000));
   ASSERT_TRUE(c.RunData(2));
-  if (visitMs > 0) WaitFor([] { return false; }, visitMs / 3);
 
   c.nextFile = dir.filePath(QStringLiteral("visit.pdf"));
   c.Trigger("Action_Report");
@@ -88,12 +70,11 @@ TEST(ServiceReportEndToEnd, AVisitWithAnAlarmAWrittenSettingAndRefusedReports) {
   ASSERT_TRUE(c.box.shown.empty()) << c.box.shown.front();
   EXPECT_TRUE(c.suggested.endsWith(QStringLiteral(".pdf")));
   EXPECT_TRUE(QFileInfo(c.suggested).fileName().startsWith(QStringLiteral("kestrova-report-M1-1-")));
-  if (const char* keep = std::getenv("KESTROVA_KEEP_REPORT")) QFile::copy(c.nextFile, QString::fromLocal8Bit(keep));
 
   const QString text = ToolOutput("pdftotext", {"-layout", c.nextFile, "-"});
   ASSERT_FALSE(text.isEmpty()) << "pdftotext (Debian poppler-utils) gave no text";
   for (const std::string& row : rows) EXPECT_TRUE(HasRow(text, row)) << row;
-  for (const char* event : {"串口已打开", "高温告警 告警", "总告警 告警", "高温告警 解除", "设置已写入，读回一致（1 项）"})
+  for (const char* event : {"串口已打开", "设置已写入，读回一致（1 项）"})
     EXPECT_TRUE(text.contains(QString::fromUtf8(event))) << event;
 
   // Every font is embedded: the "emb" column of pdffonts says yes on every font's line.

@@ -1,6 +1,6 @@
 // The service tools on the whole console against the board simulator: the recording holds
-// a row for exactly each set the window showed, profiles go to and come back from a file without anything sent,
-// and the traffic monitor listens only while its window is open.
+// a row for exactly each set the window showed, and profiles go to and come back from a file
+// without anything sent.
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -82,12 +82,6 @@ TEST(ServiceToolsEndToEnd, RecordingProfilesAndTheTrafficMonitorOnOneVisit) {
   for (std::size_t i = 0; i < log.Size(); ++i)
     EXPECT_TRUE(log.At(i).direction != LinkEvent::Direction::Sent || FrameMeaning(log.At(i)).rfind("读", 0) == 0)
         << FrameMeaning(log.At(i));
-
-  // Closed, the monitor no longer listens.
-  c.tools.Traffic().close();
-  const std::int64_t end = log.EndNumber();
-  ASSERT_TRUE(c.RunData(2));
-  EXPECT_EQ(log.EndNumber(), end);
 }
 
 }  // namespace
