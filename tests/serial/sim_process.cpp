@@ -9,16 +9,6 @@
 
 namespace kestrova::testing {
 
-ScopedPorts::ScopedPorts(const std::string& value) {
-  if (const char* old = std::getenv(kPortsVariable)) saved_ = old;
-  setenv(kPortsVariable, value.c_str(), 1);
-}
-
-ScopedPorts::~ScopedPorts() {
-  if (saved_) setenv(kPortsVariable, saved_->c_str(), 1);
-  else unsetenv(kPortsVariable);
-}
-
 SimProcess::SimProcess(std::vector<std::string> options, const std::string& stderrFile) {
   QStringList args;
   for (const std::string& o : options) args << QString::fromStdString(o);
@@ -32,7 +22,7 @@ SimProcess::SimProcess(std::vector<std::string> options, const std::string& stde
     return;
   }
   path_ = process_.readLine().trimmed().toStdString();
-  ports_.emplace(path_);
+  setenv(kPortsVariable, path_.c_str(), 1);
 }
 
 void SimProcess::Stop(bool now) {
