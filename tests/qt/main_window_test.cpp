@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
 #include <QWindow>
@@ -96,23 +95,6 @@ TEST(Windows, WhatTheOperatorCannotChange) {
   EXPECT_TRUE(Named<QCheckBox>(factory, "CheckBox1")->isChecked());
   EXPECT_FALSE(Named<QCheckBox>(factory, "CheckBox2")->isChecked());
   EXPECT_TRUE(Named(factory, "CheckBox2")->isEnabled());  // drawn normally, not greyed out
-}
-
-// The password window reports becoming active coming from another console window (which
-// empties its field), not coming back from a window of another application.
-TEST(Windows, PasswordWindowActivationFromTheConsoleOnly) {
-  PasswordWindow password;
-  QWidget console;
-  QWindow outside;  // no console widget owns it: another application, as the console sees it
-  QSignalSpy activated(&password, &PasswordWindow::activatedFromConsole);
-  ASSERT_TRUE(ShowActive(console));
-  ASSERT_TRUE(ShowActive(password));
-  EXPECT_EQ(activated.count(), 1);
-  outside.show();
-  outside.requestActivate();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&outside));
-  ASSERT_TRUE(ShowActive(password));
-  EXPECT_EQ(activated.count(), 1);
 }
 
 }  // namespace
