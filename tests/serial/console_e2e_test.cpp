@@ -79,7 +79,7 @@ TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindowOnAnEchoingLine) {
   EXPECT_TRUE(WaitFor([&] { return !boardFlag(); }));
   c.Factory().close();  // the close box empties the window but keeps it
   EXPECT_EQ(c.Text("DCVlow_Text", &c.Factory()) + c.Text("S_H_Fan_Text", &c.Factory()), "");
-  EXPECT_EQ(c.box.shown, std::vector<std::string>{"数据错误！"});
+  EXPECT_TRUE(c.box.shown.empty()) << c.box.shown.front();
 }
 
 // Closing the main window releases the port, hides the other windows and ends the program.
