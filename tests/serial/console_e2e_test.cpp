@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -80,17 +79,6 @@ TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindowOnAnEchoingLine) {
   c.Factory().close();  // the close box empties the window but keeps it
   EXPECT_EQ(c.Text("DCVlow_Text", &c.Factory()) + c.Text("S_H_Fan_Text", &c.Factory()), "");
   EXPECT_TRUE(c.box.shown.empty()) << c.box.shown.front();
-}
-
-// Closing the main window releases the port, hides the other windows and ends the program.
-TEST(ConsoleEndToEnd, ClosingTheMainWindowReleasesThePort) {
-  Console c;
-  ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
-  c.windows.FactoryView().show();
-  QSignalSpy closed(&c.windows, &ConsoleWindows::closed);
-  c.Main().close();
-  EXPECT_EQ(closed.count(), 1);
-  EXPECT_FALSE(c.port.PortOpen() || c.Factory().isVisible() || c.windows.PollTimer().isActive());
 }
 
 }  // namespace
