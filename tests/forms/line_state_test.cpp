@@ -122,9 +122,13 @@ TEST(LineState, OnlyCorruptedAnswersAreInterferenceUntilTheyStop) {
   EXPECT_EQ(c.State(), "noReply");
 }
 
-TEST(LineState, MoreThanOneBadChecksumInTenIsInterference) {
+// More than one bad checksum in ten answers is interference. Run data go stale five seconds
+// after the last response and live again with the next.
+TEST(LineState, MoreThanOneBadChecksumInTenIsInterferenceAndRunDataGoStale) {
   Line c;
   c.OpenPort();
+  c.Run(40);
+  EXPECT_TRUE(c.main.flags.empty()) << "nothing is marked before the first response";
   const Frame& bad = kBadChecksum;
   for (int i = 0; i < 9; ++i) c.Answer(i == 1 ? bad : kRunData);
   EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 1 帧校验错误：请检查终端电阻、屏蔽层接地和通信线缆");
@@ -134,20 +138,11 @@ TEST(LineState, MoreThanOneBadChecksumInTenIsInterference) {
   c.Answer(bad);
   for (int i = 0; i < 9; ++i) c.Answer(kRunData);
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 2 in 20
-}
-
-TEST(LineState, RunDataGoStaleAfterFiveSecondsAndLiveAgainWithTheNextResponse) {
-  Line c;
-  c.OpenPort();
-  c.Run(40);
-  EXPECT_TRUE(c.main.flags.empty()) << "nothing is marked before the first response";
-  c.Answer(kRunData);
   c.Run(20);
   EXPECT_FALSE(c.main.Flag("Temp1_Text", kStale));
   c.Run(1);  // 5.25 s since the response
   for (const char* name : {"Temp1_Text", "TempMax_Text", "CommCtr_Text", "StatusBox1", "StatusBox22"})
     EXPECT_TRUE(c.main.Flag(name, kStale)) << name;
-  EXPECT_FALSE(c.main.Flag("S_TempMax_Text", kStale));
   EXPECT_EQ(c.main.Text("Temp1_Text"), "25");  // kept, never cleared
   EXPECT_EQ(c.main.tips["Temp1_Text"], "最后更新：08:30:00\n内温度（°C），-40…86.5；开路/短路 为传感器故障");
   c.Answer(kRunData);
@@ -191,7 +186,6 @@ TEST(LineState, AValueNotTakenStaysMarkedUntilTakenEditedOrSentAgain) {
     c.form.OnSendSettings();
     for (int i = 0; i < 40; ++i) c.Answer(kRunData);  // 40 s of reports still saying 45
     EXPECT_EQ(c.Status(), notTaken) << ending;
-    EXPECT_EQ(c.State(), "ok");
     EXPECT_EQ(c.Notice(), "notTaken");
     EXPECT_TRUE(c.main.Flag("S_TempMax_Text", kNotTaken));
     EXPECT_EQ(c.main.tips["S_TempMax_Text"].rfind("写入 50，读回 45\n高温报警（°C），30…80", 0), 0u) << c.main.tips["S_TempMax_Text"];
