@@ -41,10 +41,6 @@ bool WellFormedRequest(const Frame& f) {
 // temperature, the module current and the DC voltage.
 using Measurements = std::array<int, 5>;
 
-Measurements FromAnswer(const Frame& f) {
-  return {f[25], f[26], f[27], f[28], f[29] * 256 + f[30]};
-}
-
 // The same from the main window: temperatures in half degrees from -40 (or the open- and
 // short-circuit words), current and voltage in tenths.
 Measurements FromWindow(Panel& main) {
@@ -59,30 +55,19 @@ Measurements FromWindow(Panel& main) {
           number(main_window::kSupplyVoltage, 10, 0)};
 }
 
-// The simulator's log so far: the requests it read (and how many had a bad checksum) and the
-// run-data answers it sent with a good checksum (not corrupted on purpose), oldest first.
-struct SimLog {
-  int requests = 0;
-  int badRequests = 0;
-  std::vector<Measurements> answers;
-};
-
-SimLog ReadSimLog(const std::string& path) {
-  SimLog log;
+// The run-data answers the simulator has sent so far with a good checksum (not corrupted on
+// purpose), oldest first, from its log.
+std::vector<Measurements> SentRunData(const std::string& path) {
+  std::vector<Measurements> sets;
   std::ifstream in(path);
   for (std::string line; std::getline(in, line) && !in.eof();) {  // a last line without its end is not yet whole
-    const std::size_t at = line.find("] ");
+    const std::size_t at = line.find("] -> ");
     if (at == std::string::npos) continue;
-    const std::string direction = line.substr(at + 2, 2);
-    const Frame frame = Hex(line.substr(at + 4, line.find("  (") - at - 4));
-    if (direction == "<-") {
-      ++log.requests;
-      log.badRequests += line.find("bad checksum") != std::string::npos;
-    }
-    if (direction == "->" && frame.size() == 36 && frame[3] == 0x00 && Resealed(frame) == frame)
-      log.answers.push_back(FromAnswer(frame));
+    const Frame frame = Hex(line.substr(at + 5, line.find("  (") - at - 5));
+    if (frame.size() == 36 && frame[3] == 0x00 && Resealed(frame) == frame)
+      sets.push_back({frame[25], frame[26], frame[27], frame[28], frame[29] * 256 + frame[30]});
   }
-  return log;
+  return sets;
 }
 
 double ResidentMiB() {
@@ -95,8 +80,7 @@ double Seconds(Clock::duration d) { return std::chrono::duration<double>(d).coun
 
 TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
   const std::string logPath = ::testing::TempDir() + "kestrova-soak-" + std::to_string(getpid()) + ".log";
-  SimProcess sim({"--noise", "0.2", "--corrupt", "0.2", "--split", "--drop", "0.1", "--echo", "--seed", "7",
-                  "--log"},
+  SimProcess sim({"--noise", "0.2", "--corrupt", "0.2", "--split", "--drop", "0.1", "--echo", "--seed", "7", "--log"},
                  logPath);
   ASSERT_FALSE(sim.Path().empty());
   QtSerialPort port;
@@ -119,7 +103,7 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
     if (main.Text(main_window::kCommCounter) == counter) return;
     counter = main.Text(main_window::kCommCounter);
     ++displayed;
-    const std::vector<Measurements> sets = ReadSimLog(logPath).answers;  // a display comes from the latest few
+    const std::vector<Measurements> sets = SentRunData(logPath);  // a display comes from the latest few
     const Measurements shown = FromWindow(main);
     if (std::find(sets.end() - std::min<std::ptrdiff_t>(16, std::ssize(sets)), sets.end(), shown) == sets.end())
       ADD_FAILURE() << "run data " << counter << " shows a set the board did not send";
@@ -149,18 +133,13 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
     if (!settledMiB && Clock::now() - start >= std::chrono::seconds(60)) settledMiB = ResidentMiB();
     if (settledMiB) peakMiB = std::max(peakMiB, ResidentMiB());
   }
-  const double sinceLast = Seconds(Clock::now() - lastRequest);
-  const SimLog log = ReadSimLog(logPath);
-  std::cout << "soak: " << g_seconds << " s, " << requests << " requests (simulator read " << log.requests << "), "
-            << log.answers.size() << " good run-data answers, " << displayed << " displayed sets checked, longest gap "
-            << Seconds(maxGap) << " s, resident " << settledMiB.value_or(0) << " MiB after 60 s, at most " << peakMiB
-            << " MiB after" << std::endl;
+  std::cout << "soak: " << g_seconds << " s, " << requests << " requests, " << displayed << " displayed sets checked, "
+            << "longest gap " << Seconds(maxGap) << " s, resident " << settledMiB.value_or(0) << " MiB after 60 s, at most "
+            << peakMiB << " MiB after" << std::endl;
 
   EXPECT_TRUE(port.PortOpen());
   EXPECT_LE(Seconds(maxGap), 2.0);
-  EXPECT_LE(sinceLast, 2.0);
-  EXPECT_GE(requests, log.requests);
-  EXPECT_EQ(log.badRequests, 0);
+  EXPECT_LE(Seconds(Clock::now() - lastRequest), 2.0);
   EXPECT_GT(displayed, g_seconds / 4);  // one set a second is polled; most answers survive the faults
   EXPECT_TRUE(box.shown.empty() && box.posted.empty());
 #if !defined(__SANITIZE_ADDRESS__)  // the sanitizer's quarantine holds freed memory for a while

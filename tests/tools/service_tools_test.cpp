@@ -1,5 +1,5 @@
 // The service tools' toolkit-free logic: what the traffic monitor says of every frame kind,
-// the bounds of the stores, event transitions from crafted run data, the recording's rows and
+// the bound of the trend store, event transitions from crafted run data, the recording's rows and
 // errors, and the setting profiles' checks.
 #include <gtest/gtest.h>
 
@@ -38,13 +38,11 @@ LinkEvent Out(const Frame& bytes) { return {LinkEvent::Direction::Sent, Piece::E
 
 TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
   const std::pair<LinkEvent, const char*> cases[] = {
-      {Out(ReadRequest(1, kRunData)), "读运行数据 地址 1"},
-      {Out(AddressReadRequest()), "读地址"},
-      {Out(ReadRequest(3, kBoardInfo)), "读板信息 地址 3"},
-      {Out(ReadRequest(1, kFactoryData)), "读厂家数据 地址 1"},
+      {Out(ReadRequest(1, kRunData)), "读运行数据 地址 1"}, {Out(AddressReadRequest()), "读地址"},
+      {Out(ReadRequest(3, kBoardInfo)), "读板信息 地址 3"}, {Out(ReadRequest(1, kFactoryData)), "读厂家数据 地址 1"},
       {Out(ParameterWrite(1, 12, 90)), "写参数 12 = 90（高温报警 50）"},
-      {Out(ParameterWrite(1, 5, 0x05, 0xDC)), "写参数 5 = 1500（内风机低速转速 1500）"},
       {Out(ParameterWrite(1, kAddressCode, 7)), "写参数 28 = 7（设备地址）"},
+      {Out(ParameterWrite(1, 5, 0x05, 0xDC)), "写参数 5 = 1500（内风机低速转速 1500）"},
       {Out(ParameterWrite(1, kSimTemperatureCode, 130)), "写参数 50 = 130（模拟温度 25）"},
       {In(Piece::Response, kWorked),
        "运行数据 内温度 25 外温度 开路 控制温度 25.5 电流 3.1 电压 53.5 内风机 1500 外风机 3000；内风机状态、制冷状态、门禁"},
@@ -55,36 +53,12 @@ TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
       {In(Piece::Echo, ReadRequest(1, kRunData)), "回显 读运行数据 地址 1"}, {In(Piece::Noise, Hex("AA")), "噪声"},
       // Short or odd frames say what they are without reading past their end.
       {Out(ReadRequest(1, 7)), "读 7 地址 1"},                      {Out(Hex("05 01 0F 00")), "未知请求"},
-      {Out(ParameterWrite(1, 16, 3)), "写参数 16 = 3（厂家设定）"}, {Out(ParameterWrite(1, 27, 3)), "写参数 27 = 3（厂家设定）"},
-      {Out(ParameterWrite(1, 29, 3)), "写参数 29 = 3"},              {In(Piece::Response, Hex("06 01 0F")), "应答"},
-      {In(Piece::Response, Hex("06 01 0F 00 16")), "运行数据（不全）"},
+      {Out(ParameterWrite(1, 27, 3)), "写参数 27 = 3（厂家设定）"}, {Out(ParameterWrite(1, 29, 3)), "写参数 29 = 3"},
+      {In(Piece::Response, Hex("06 01 0F")), "应答"}, {In(Piece::Response, Hex("06 01 0F 00 16")), "运行数据（不全）"},
       {In(Piece::Response, Frame(kWorked.begin(), kWorked.end() - 1)), "运行数据（不全）"},
       {In(Piece::Response, Hex("06 01 0F 02 09 4D 31 33")), "板信息 地址 1 M1"},  // shorter than it says
       {In(Piece::Response, Hex("06 01 0F 02 04 1F 20 7E 7F 41 00")), "板信息 地址 1 ? ~?"}};
   for (const auto& [event, meaning] : cases) EXPECT_EQ(FrameMeaning(event), meaning) << HexText(event.bytes);
-}
-
-TEST(TrafficMonitor, BytesThrownAwayForOneReasonAreOneEntry) {
-  TrafficLog log;
-  log.Add(Out(ReadRequest(1, kRunData)), 1);
-  for (int i = 0; i < 41; ++i) log.Add(In(Piece::Noise, {static_cast<std::uint8_t>(0x7A + i % 3)}), 2 + i);
-  ASSERT_EQ(log.Size(), 2u);
-  EXPECT_EQ(log.At(1).bytes.size(), 41u);
-  EXPECT_EQ(HexText(std::span(log.At(1).bytes).first(3)) + " | " + FrameMeaning(log.At(1)), "7A 7B 7C | 噪声");
-  EXPECT_EQ(log.At(1).atMs, 2);  // the time of the first byte
-
-  // Another reason, a frame between, or a full entry start a new one; a whole frame never merges.
-  log.Add(In(Piece::Noise, Hex("7D")), 50);
-  log.Add(In(Piece::ForeignAddress, Hex("06")), 51);
-  log.Add(In(Piece::ForeignAddress, Hex("06")), 52);
-  log.Add(In(Piece::BadChecksum, kWorked), 53);
-  log.Add(In(Piece::BadChecksum, kWorked), 54);
-  log.Add(Out(ReadRequest(1, kRunData)), 55);
-  log.Add(Out(ReadRequest(1, kRunData)), 56);
-  for (std::size_t i = 0; i < TrafficLog::kMaxRun + 1; ++i) log.Add(In(Piece::Noise, Hex("00")), 60);
-  std::vector<std::size_t> sizes;
-  for (std::size_t i = 1; i < log.Size(); ++i) sizes.push_back(log.At(i).bytes.size());
-  EXPECT_EQ(sizes, (std::vector<std::size_t>{42, 2, 36, 36, 5, 5, TrafficLog::kMaxRun, 1}));
 }
 
 TEST(TrendStore, ADayAtOnePointASecondStaysBoundedAndKeepsGapsAndExtremes) {
@@ -107,26 +81,6 @@ TEST(TrendStore, ADayAtOnePointASecondStaysBoundedAndKeepsGapsAndExtremes) {
   EXPECT_FLOAT_EQ(all.back().value[kDcVoltage], 53.5f);
 
   EXPECT_EQ(store.Points(day * 1000).size(), 601u);  // the last ten minutes at full resolution
-  for (int i = 0; i < 6000; ++i) store.AddMarker({day * 1000, true, "高温告警 告警"});
-  EXPECT_EQ(store.Markers().size(), TrendStore::kMaxMarkers);
-}
-
-TEST(TrendStore, ALineBreaksAtEveryGapAndKeepsEachColumnsExtremesInTimeOrder) {
-  const float gap = std::nanf("");
-  std::vector<TrendPoint> points;
-  for (float v : {1.f, 5.f, 2.f, gap, 3.f, gap, gap, 4.f, 0.f, 9.f, 7.f}) {
-    TrendPoint p{static_cast<std::int64_t>(points.size()) * 10, {}};
-    p.value[kControlTemp] = v;
-    points.push_back(p);
-  }
-  // Columns of 40 ms: [0,40) [40,80) [80,120].
-  const auto line = TrendLine(points, kControlTemp, 0, 120, 3);
-  using S = TrendStretch;
-  ASSERT_EQ(line.size(), 3u);
-  EXPECT_EQ(line[0], (S{{0, 1.f}, {10, 5.f}}));  // 2 lies between: dropped
-  EXPECT_EQ(line[1], (S{{40, 3.f}}));
-  EXPECT_EQ(line[2], (S{{70, 4.f}, {80, 0.f}, {90, 9.f}}));
-  EXPECT_EQ(TrendLine(points, kControlTemp, 75, 95, 100), (std::vector<S>{{{80, 0.f}, {90, 9.f}}}));
 }
 
 TEST(EventLog, LampTransitionsFromSuccessiveRunData) {
@@ -178,7 +132,6 @@ TEST(EventLog, LinkEventsAndCsv) {
   const std::string csv = log.Csv();
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "时间,类别,事件");
   EXPECT_NE(csv.find(",通信,串口已打开\r\n"), std::string::npos);
-  EXPECT_EQ(CsvField("a,\"b\""), "\"a,\"\"b\"\"\"");
 }
 
 TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
@@ -189,7 +142,6 @@ TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
   ASSERT_EQ(rec.Start(path), std::nullopt);
   ASSERT_EQ(rec.Row(0, c.form.runData.Shown), std::nullopt);
   ASSERT_EQ(rec.Row(1000, c.form.runData.Shown), std::nullopt);
-  EXPECT_EQ(rec.Rows(), 2);
 
   std::ifstream in(path, std::ios::binary);
   const std::string text{std::istreambuf_iterator<char>(in), {}};
@@ -213,11 +165,7 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
   const RunDataReadout main;
   Recorder full;
   EXPECT_EQ(full.Start("/dev/full"), "记录已停止：磁盘已满");
-  EXPECT_FALSE(full.Active());
   EXPECT_EQ(full.Row(0, main), std::nullopt);  // nothing more is written
-
-  Recorder missing;
-  EXPECT_EQ(missing.Start("/nonexistent-folder/x.csv"), "无法创建记录文件（文件或文件夹不存在）");
 
   const std::string path = ::testing::TempDir() + "kestrova-removed.csv";
   Recorder removed;
@@ -227,26 +175,11 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
   EXPECT_FALSE(removed.Active());
 }
 
-// While no data can come the note says the recording waits; the event log marks the gap once
-// at its start and once, with its length, when rows come again.
-TEST(Recording, AGapInTheDataIsSaidAndMarked) {
-  RecordingGap gap;
-  EXPECT_EQ(gap.Row(1500), std::nullopt) << "no gap, nothing to mark";
-  EXPECT_EQ(gap.Tick(2000, true, "串口未打开"), "记录等待数据：串口未打开");
-  EXPECT_EQ(gap.Tick(2250, true, "串口未打开"), std::nullopt) << "marked once";
-  EXPECT_EQ(gap.Note("rec-test.csv", 33), "记录等待数据：rec-test.csv（33 行）");
-  EXPECT_EQ(gap.Tick(40000, false, ""), std::nullopt);
-  EXPECT_EQ(gap.Row(41999), "记录恢复：中断 39 秒");
-  EXPECT_EQ(gap.Note("rec-test.csv", 34), "记录中：rec-test.csv（34 行）");
-}
-
 TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   ConsoleFixture c;
   c.Shown(kWorked);
   SettingProfile p = ProfileFromWindow(c.main, c.form.runData.Shown, "2024-05-01");  // read-backs: edits empty
-  EXPECT_EQ(p.values[11], "45");
-  EXPECT_EQ(p.date, "2024-05-01");
-  EXPECT_EQ(ProfileRefusal(p), std::nullopt);
+  EXPECT_EQ(p.values[11] + " " + p.date, "45 2024-05-01");
   EXPECT_EQ(ProfileRefusal(ProfileFromWindow(c.main, {}, "")), "制冷开启温度 没有值");  // no run data yet
 
   for (const SettingPair& pair : kSettingPairs) c.main.SetText(pair.edit, c.main.Text(pair.readBack));
@@ -258,12 +191,9 @@ TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   LoadProfile(p, c.main);
   EXPECT_EQ(c.main.Text(main_window::kSetHighTempAlarm), "55");
   EXPECT_TRUE(c.main.Flag(main_window::kSetHighTempAlarm, kDiffers));
-  EXPECT_FALSE(c.main.Flag(main_window::kSetLowTempAlarm, kDiffers));
 
   p.values[11] = "90";  // outside the edit field's range, but the board takes it
   EXPECT_EQ(ProfileRefusal(p), std::nullopt);
-  p.values[11] = "216";
-  EXPECT_EQ(ProfileRefusal(p), "高温报警 的值 216 超出范围 -40…215");
   p.values[7] = "65536";
   EXPECT_EQ(ProfileRefusal(p), "内风机低速转速 的值 65536 超出范围 0…65535");
 }
