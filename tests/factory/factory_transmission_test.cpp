@@ -138,5 +138,24 @@ TEST(PasswordGate, OpensTheMomentTheWholeTextIsThePasswordAndTheCloseBoxEmptiesT
   EXPECT_TRUE(g.password.Visible("Password_Form"));
 }
 
+// Leaving the exhaust-interval field outside 0…100 warns and keeps the text; each field's tooltip
+// says what it takes, a read-back field that it is the board's value.
+TEST(FactoryWindow, IntervalWarningAndTooltips) {
+  for (const auto& [text, accepted] : {std::pair{"100", true}, {"", true}, {"50abc", true}, {"100.5", false},
+                                       {"-0.1", false}, {"1e400", false}}) {
+    FactoryFixture f;
+    f.Fill({{"S_H_Fan_Text", text}});
+    f.window.OnVentIntervalLeft();
+    EXPECT_EQ(f.box.shown.empty(), accepted) << text;
+    EXPECT_EQ(f.factory.Text("S_H_Fan_Text"), text);
+  }
+  using namespace factory_window;
+  EXPECT_EQ(FactoryFieldTip(kSetVentInterval.name), "排氢间隔时间，0…100；为 0 时不发送");
+  EXPECT_EQ(FactoryFieldTip(kSetCoolingOnly.name), "单冷：与控制板不同时发送（勾选为 1，否则为 0）");
+  EXPECT_EQ(FactoryFieldTip(kSetVoltageLow.name), "直流电压低限：0…255 的整数；为 0 时不发送");
+  EXPECT_EQ(FactoryFieldTip(kVoltageLow.name), "直流电压低限：控制板当前值");
+  EXPECT_EQ(FactoryFieldTip(kFactoryVersion.name), "版本：控制板当前值");
+}
+
 }  // namespace
 }  // namespace kestrova::testing

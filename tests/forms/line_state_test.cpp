@@ -103,6 +103,16 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
             "59 秒前/1 分钟前/59 分钟前/2 小时前");
 }
 
+// A port that went away is said before the explanation of a box the operator just saw.
+TEST(LineState, ALostPortOutranksABoxExplanation) {
+  LinkView view;
+  view.hint = "内风机每转脉冲：2…3 的整数";
+  view.lost = "/dev/ttyUSB0（设备已拔出或断电）";
+  const StatusLine line = LinkStatusLine(view, LinkStatistics(), 0);
+  EXPECT_EQ(line.text, "串口已断开：/dev/ttyUSB0（设备已拔出或断电）");
+  EXPECT_EQ(line.notice, StatusNotice::None);
+}
+
 // Answers that arrive but fail their checksum are interference, never "no reply": the board is
 // there, the line spoils what it says. Once nothing comes back at all, it is no reply.
 TEST(LineState, OnlyCorruptedAnswersAreInterferenceUntilTheyStop) {
@@ -148,6 +158,25 @@ TEST(LineState, MoreThanOneBadChecksumInTenIsInterferenceAndRunDataGoStale) {
   c.Answer(kRunData);
   EXPECT_FALSE(c.main.Flag("Temp1_Text", kStale));
   EXPECT_EQ(c.main.tips["Temp1_Text"], "内温度（°C），-40…86.5；开路/短路 为传感器故障");
+}
+
+TEST(LineState, FactoryDataGoStaleWhileTheWindowIsShownAndAreForgottenWithIt) {
+  Line c;
+  c.OpenPort();
+  c.factory.SetVisible("F_Setup_Form", true);
+  const Frame factoryData = Line::Response({180, 5, 220, 5, 'A', '2', 100, 100, 100, 100, 1, 10});
+  c.Answer(factoryData);
+  c.Run(21);
+  EXPECT_TRUE(c.factory.Flag("DCVlow_Text", kStale));
+  EXPECT_TRUE(c.factory.Flag("CheckBox2", kStale));
+  EXPECT_FALSE(c.factory.Flag("S_DCVlow_Text", kStale));
+  c.Answer(factoryData);
+  EXPECT_FALSE(c.factory.Flag("DCVlow_Text", kStale));
+  c.Run(21);
+  c.window.OnClose();
+  EXPECT_TRUE(c.factory.flags.empty());
+  c.Run(40);
+  EXPECT_TRUE(c.factory.flags.empty());
 }
 
 // A two-byte setting is compared in both bytes: the fan speed 1500 (05 DC) does not hold when the

@@ -1,5 +1,6 @@
 // The service tools on the whole console against the board simulator: the recording holds
-// a row for exactly each set the window showed, and profiles go to and come back from a file.
+// a row for exactly each set the window showed, and profiles go to and come back from a file with
+// nothing but reads on the line.
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
@@ -8,6 +9,7 @@
 #include "qt/tools/save_file.h"
 #include "serial/console_harness.h"
 #include "settings/setting_pairs.h"
+#include "tools/frame_meaning.h"
 
 namespace kestrova::testing {
 namespace {
@@ -45,8 +47,9 @@ TEST(ServiceToolsEndToEnd, RecordingProfilesAndTheTrafficMonitorOnOneVisit) {
     EXPECT_EQ(at("通信计数") + "," + at("内温度(°C)") + "," + at("直流电压(V)"), recorded[r]);
   }
 
-  // Profiles: saved and loaded back.
+  // Profiles: saved and loaded back while the traffic monitor listens to the line.
   ASSERT_TRUE(c.WaitText("TempMax_Text", "45"));
+  c.tools.Traffic().show();
   c.nextFile = dir.filePath(QStringLiteral("p.json"));
   c.Trigger("Action_SaveProfile");
   c.Trigger("Action_LoadProfile");
@@ -68,6 +71,15 @@ TEST(ServiceToolsEndToEnd, RecordingProfilesAndTheTrafficMonitorOnOneVisit) {
   EXPECT_EQ(c.box.shown, (std::vector<std::string>{"设置档案中 高温报警 的值 300 超出范围 -40…215",
                                                    "文件不是有效的设置档案（格式错误）", "设置档案缺少 高温报警"}));
   EXPECT_EQ(c.Text("S_TempMax_Text"), "45");  // unchanged by the refused files
+
+  // Several polls later: only reads went out.
+  ASSERT_TRUE(c.RunData(2));
+  c.tools.Traffic().Refresh();
+  const TrafficLog& log = c.tools.TrafficData();
+  ASSERT_GE(log.Size(), 4u);
+  for (std::size_t i = 0; i < log.Size(); ++i)
+    EXPECT_TRUE(log.At(i).direction != LinkEvent::Direction::Sent || FrameMeaning(log.At(i)).rfind("读", 0) == 0)
+        << FrameMeaning(log.At(i));
 }
 
 }  // namespace

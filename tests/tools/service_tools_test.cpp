@@ -53,12 +53,36 @@ TEST(TrafficMonitor, SaysWhatEveryFrameKindMeans) {
       {In(Piece::Echo, ReadRequest(1, kRunData)), "回显 读运行数据 地址 1"}, {In(Piece::Noise, Hex("AA")), "噪声"},
       // Short or odd frames say what they are without reading past their end.
       {Out(ReadRequest(1, 7)), "读 7 地址 1"},                      {Out(Hex("05 01 0F 00")), "未知请求"},
-      {Out(ParameterWrite(1, 27, 3)), "写参数 27 = 3（厂家设定）"}, {Out(ParameterWrite(1, 29, 3)), "写参数 29 = 3"},
+      {Out(ParameterWrite(1, 16, 3)), "写参数 16 = 3（厂家设定）"}, {Out(ParameterWrite(1, 27, 3)), "写参数 27 = 3（厂家设定）"},
+      {Out(ParameterWrite(1, 29, 3)), "写参数 29 = 3"},
       {In(Piece::Response, Hex("06 01 0F")), "应答"}, {In(Piece::Response, Hex("06 01 0F 00 16")), "运行数据（不全）"},
       {In(Piece::Response, Frame(kWorked.begin(), kWorked.end() - 1)), "运行数据（不全）"},
       {In(Piece::Response, Hex("06 01 0F 02 09 4D 31 33")), "板信息 地址 1 M1"},  // shorter than it says
       {In(Piece::Response, Hex("06 01 0F 02 04 1F 20 7E 7F 41 00")), "板信息 地址 1 ? ~?"}};
   for (const auto& [event, meaning] : cases) EXPECT_EQ(FrameMeaning(event), meaning) << HexText(event.bytes);
+}
+
+TEST(TrafficMonitor, BytesThrownAwayForOneReasonAreOneEntry) {
+  TrafficLog log;
+  log.Add(Out(ReadRequest(1, kRunData)), 1);
+  for (int i = 0; i < 41; ++i) log.Add(In(Piece::Noise, {static_cast<std::uint8_t>(0x7A + i % 3)}), 2 + i);
+  ASSERT_EQ(log.Size(), 2u);
+  EXPECT_EQ(log.At(1).bytes.size(), 41u);
+  EXPECT_EQ(HexText(std::span(log.At(1).bytes).first(3)) + " | " + FrameMeaning(log.At(1)), "7A 7B 7C | 噪声");
+  EXPECT_EQ(log.At(1).atMs, 2);  // the time of the first byte
+
+  // Another reason, a frame between, or a full entry start a new one; a whole frame never merges.
+  log.Add(In(Piece::Noise, Hex("7D")), 50);
+  log.Add(In(Piece::ForeignAddress, Hex("06")), 51);
+  log.Add(In(Piece::ForeignAddress, Hex("06")), 52);
+  log.Add(In(Piece::BadChecksum, kWorked), 53);
+  log.Add(In(Piece::BadChecksum, kWorked), 54);
+  log.Add(Out(ReadRequest(1, kRunData)), 55);
+  log.Add(Out(ReadRequest(1, kRunData)), 56);
+  for (std::size_t i = 0; i < TrafficLog::kMaxRun + 1; ++i) log.Add(In(Piece::Noise, Hex("00")), 60);
+  std::vector<std::size_t> sizes;
+  for (std::size_t i = 1; i < log.Size(); ++i) sizes.push_back(log.At(i).bytes.size());
+  EXPECT_EQ(sizes, (std::vector<std::size_t>{42, 2, 36, 36, 5, 5, TrafficLog::kMaxRun, 1}));
 }
 
 TEST(TrendStore, ADayAtOnePointASecondStaysBoundedAndKeepsGapsAndExtremes) {
@@ -81,6 +105,24 @@ TEST(TrendStore, ADayAtOnePointASecondStaysBoundedAndKeepsGapsAndExtremes) {
   EXPECT_FLOAT_EQ(all.back().value[kDcVoltage], 53.5f);
 
   EXPECT_EQ(store.Points(day * 1000).size(), 601u);  // the last ten minutes at full resolution
+}
+
+TEST(TrendStore, ALineBreaksAtEveryGapAndKeepsEachColumnsExtremesInTimeOrder) {
+  const float gap = std::nanf("");
+  std::vector<TrendPoint> points;
+  for (float v : {1.f, 5.f, 2.f, gap, 3.f, gap, gap, 4.f, 0.f, 9.f, 7.f}) {
+    TrendPoint p{static_cast<std::int64_t>(points.size()) * 10, {}};
+    p.value[kControlTemp] = v;
+    points.push_back(p);
+  }
+  // Columns of 40 ms: [0,40) [40,80) [80,120].
+  const auto line = TrendLine(points, kControlTemp, 0, 120, 3);
+  using S = TrendStretch;
+  ASSERT_EQ(line.size(), 3u);
+  EXPECT_EQ(line[0], (S{{0, 1.f}, {10, 5.f}}));  // 2 lies between: dropped
+  EXPECT_EQ(line[1], (S{{40, 3.f}}));
+  EXPECT_EQ(line[2], (S{{70, 4.f}, {80, 0.f}, {90, 9.f}}));
+  EXPECT_EQ(TrendLine(points, kControlTemp, 75, 95, 100), (std::vector<S>{{{80, 0.f}, {90, 9.f}}}));
 }
 
 TEST(EventLog, LampTransitionsFromSuccessiveRunData) {
