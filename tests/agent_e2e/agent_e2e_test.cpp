@@ -36,7 +36,6 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   StartAgent("1-4", {"--metrics-listen", "127.0.0.1:" + std::to_string(metrics)});
   for (const char* board : {"1", "2", "3"})
     ASSERT_TRUE(client->WaitFor(p + "/board/" + board + "/availability", "online", 5000)) << board;
-  ASSERT_TRUE(client->WaitForCount(p + "/board/2/state", 2, 4000));
   // A write through the broker goes on the line and is judged by the board's read-back.
   client->Publish(p + "/board/1/set/cooling_start_c", "30");
   EXPECT_TRUE(client->WaitFor(p + "/board/1/result",
@@ -53,12 +52,6 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   EXPECT_NE(scrape.find(R"(kestrova_state{address="1",site="e2e",state="inner_fan"} 1)"), std::string::npos);
   const std::string board3 = R"(address="3",site="e2e"} )";
   EXPECT_EQ(scrape.find(board3), scrape.rfind(board3));  // kestrova_up alone: nothing stale is left
-
-  // Home Assistant starting asks for discovery again.
-  const std::string config = "homeassistant/sensor/kestrova_e2e_1/inner_temp_c/config";
-  const std::size_t configs = client->On(config).size();
-  client->Publish("homeassistant/status", "online");
-  EXPECT_TRUE(client->WaitForCount(config, configs + 1, 3000));
 
   // SIGTERM: every board and the agent offline, exit status 0.
   kill(static_cast<pid_t>(agent.Pid()), SIGTERM);
