@@ -44,7 +44,6 @@ TEST(BusScan, RangeFieldsAreCheckedAndRefusalsNameTheField) {
     const char *from, *to, *refusal;
   } cases[] = {
       {"1", "255", ""},
-      {"3", "3", ""},
       {"0", "20", "总线扫描：起始地址“0”不是 1 到 255 之间的整数"},
       {"1", "2x", "总线扫描：结束地址“2x”不是 1 到 255 之间的整数"},
       {"20", "1", "总线扫描：起始地址 20 大于结束地址 1"},
@@ -65,9 +64,6 @@ TEST(BusScan, AsksEachAddressInTurnAndResendsOnceToTheSilent) {
   const ScanFind& four = bus.scan.Found()[1];
   EXPECT_EQ(four.model + " " + four.pcb + " " + four.software, "M1 P2 VA2.3");
   EXPECT_EQ(bus.scan.Summary(), "总线扫描 1–20：找到 3 台：地址 2（M1）、4（M1）、5（M1）");
-
-  bus.Run({7, 8});
-  EXPECT_EQ(bus.scan.Summary(), "总线扫描 7–8：未找到应答的板");
 }
 
 // The scan window's logic with the console: the poll cycle falls silent while the scan has
@@ -120,22 +116,6 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
   EXPECT_EQ(c.main.State(main_window::kLinkStatus, kLinkState), "waiting") << c.main.Text(main_window::kLinkStatus);
   c.AdvanceToPhase(kRunDataPhase);
   EXPECT_EQ(c.Ticks(1), std::vector<Frame>{Hex("05 01 0F 00 15")});
-}
-
-// The board's answer is counted and seen by the traffic monitor like the poll cycle's; "监视此地址"
-// moves the poll cycle to the board found.
-TEST(BusScanForm, AnAnsweringBoardIsCountedListedAndWatchedOnUse) {
-  ScanConsole c;
-  c.OpenPort();
-  c.scan.OnStartScan("9", "9");  // nothing was polled yet: the request goes out at once
-  ASSERT_EQ(c.port.TakeWritten(), std::vector<Frame>{Hex("05 09 0F 02 1F")});
-  c.port.Feed(Resealed(Hex(kBoardInfoHex), {{1, 9}}));
-  c.Run(20);
-  EXPECT_EQ(c.log.back(), "总线扫描 9–9：找到 1 台：地址 9（M1）");
-  EXPECT_EQ(c.form.stats.GoodResponses(), 1);
-  c.scan.OnUseAddress(9);
-  c.AdvanceToPhase(kRunDataPhase);
-  EXPECT_EQ(c.Ticks(1), std::vector<Frame>{Hex("05 09 0F 00 1D")});
 }
 
 TEST(BusScanForm, StoppingOrLosingThePortGivesTheLineBack) {

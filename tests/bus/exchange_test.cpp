@@ -82,25 +82,6 @@ TEST(Exchange, LateBytesNeverAnswerTheNextRequest) {
   line.Feed(kInfo7, 420);
   EXPECT_EQ(line.exchange.Poll(421), ExchangeResult::Answered);
   EXPECT_EQ(line.exchange.Counters().answers, 1u);
-  // The same after a request left open and cancelled.
-  line.exchange.StartRead(7, kBoardInfo, 500);
-  line.exchange.Cancel();
-  line.Feed(kInfo7.substr(0, 14), 510);
-  line.exchange.StartRead(7, kBoardInfo, 520);
-  line.Feed(kInfo7.substr(14), 530);
-  EXPECT_EQ(line.exchange.Poll(531), ExchangeResult::Pending);
-}
-
-// A start byte whose frame cannot complete is dropped at the deadline, and the answer
-// that came behind it is found before the request is sent again.
-TEST(Exchange, AnAnswerBehindAFalseFrameStartIsFoundAtTheDeadline) {
-  Line line;
-  line.exchange.StartRead(7, kBoardInfo, 0);
-  line.Feed("06 07 0F 02 40 " + kInfo7, 20);  // claims 70 bytes
-  EXPECT_EQ(line.exchange.Poll(kInfoTimeout - 1), ExchangeResult::Pending);
-  EXPECT_EQ(line.exchange.Poll(kInfoTimeout), ExchangeResult::Answered);
-  EXPECT_EQ(ToHex(line.exchange.Answer()), kInfo7);
-  EXPECT_EQ(line.sent.size(), 1u);
 }
 
 // A write ends with its acknowledgement, whole, or without one at its timeout: never resent.

@@ -45,11 +45,5 @@ TEST(Translate, PlaceholdersTakeTheirArgumentWhereverTheTranslationPutsThem) {
   EXPECT_EQ(Arg("ends with %", {}), "ends with %");
 }
 
-TEST(Translate, TheInstalledHookTranslates) {
-  SetTranslateHook([](const char* context, const char* source) { return std::string(context) + "/" + source; });
-  EXPECT_EQ(Tr("BusScan", "扫描已停止"), "BusScan/扫描已停止");
-  SetTranslateHook(nullptr);
-}
-
 }  // namespace
 }  // namespace kestrova
