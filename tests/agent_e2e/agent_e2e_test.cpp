@@ -64,7 +64,7 @@ TEST_F(AgentE2E, RecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill
   client = std::make_unique<Subscriber>(broker.port, "#");
   ASSERT_TRUE(line.Start({"--address", "1"}));
   StartAgent("1");
-  ASSERT_TRUE(client->WaitForCount(p + "/board/1/state", 1, 5000));
+  ASSERT_TRUE(client->WaitFor(p + "/board/1/availability", "online", 5000));
   // The adapter pulled and plugged back in under the same name: polling resumes by itself.
   line.sim.Kill();
   EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "offline", 3000));
@@ -80,7 +80,7 @@ TEST_F(AgentE2E, RecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill
   ASSERT_TRUE(client->WaitFor(p + "/agent/status", "online", 8000));
   EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "online", 2000));
   EXPECT_FALSE(client->Last(p + "/board/1/info").empty());
-  EXPECT_TRUE(client->WaitForCount(p + "/board/1/state", 1, 3000));
+  EXPECT_TRUE(WaitUntil([&] { return !client->Last(p + "/board/1/state").empty(); }, 3000));
 
   kill(static_cast<pid_t>(agent.Pid()), SIGKILL);
   EXPECT_TRUE(client->WaitFor(p + "/agent/status", "offline", 5000));

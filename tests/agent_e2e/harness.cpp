@@ -82,10 +82,6 @@ bool Subscriber::WaitFor(const std::string& topic, const std::string& payload, i
   return WaitUntil([&] { return Last(topic) == payload; }, deadlineMs);
 }
 
-bool Subscriber::WaitForCount(const std::string& topic, std::size_t n, int deadlineMs) {
-  return WaitUntil([&] { return On(topic).size() >= n; }, deadlineMs);
-}
-
 void Subscriber::Publish(const std::string& topic, const std::string& payload) {
   Child publish;
   publish.Start("mosquitto_pub", {"-h", "127.0.0.1", "-p", port_, "-t", topic, "-m", payload});

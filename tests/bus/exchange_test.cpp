@@ -43,9 +43,8 @@ TEST(Exchange, TakesOnlyTheAnswerToItsOwnRequest) {
   EXPECT_EQ(seenBytes, 5 + 1 + 18 + 18 + 36 + 18);  // the traffic monitor sees every byte
 }
 
-// A garbled answer is counted and waited out; the one resend is answered. Without any answer,
-// each attempt takes its timeout and the last gives up.
-TEST(Exchange, ResendsAfterATimeoutUntilTheAttemptsAreSpent) {
+// A garbled answer is counted and waited out; the one resend is answered.
+TEST(Exchange, ResendsAfterATimeout) {
   Line line;
   line.exchange.StartRead(7, kBoardInfo, 0);
   Frame bad = Hex(kInfo7);
@@ -59,13 +58,6 @@ TEST(Exchange, ResendsAfterATimeoutUntilTheAttemptsAreSpent) {
   EXPECT_EQ(line.exchange.AnswerMs(), 44);  // from the resend
   EXPECT_EQ(line.exchange.Counters().badChecksums, 1u);
   EXPECT_EQ(line.exchange.Counters().timeouts, 1u);
-
-  Line silent;
-  silent.exchange.StartRead(3, kRunData, 0, 3);
-  std::int64_t now = 0;
-  while (silent.exchange.Poll(now) == ExchangeResult::Pending) ++now;
-  EXPECT_EQ(now, 3 * (6 + 38 + 150));  // a run-data answer is 36 bytes
-  EXPECT_EQ(silent.sent.size(), 3u);
 }
 
 // A board that answers after it was given up: its bytes, whole or half, never answer the

@@ -47,8 +47,7 @@ TEST(RunData, WorkedFrameThroughThePort) {
 // control temperature. (Tenths and 16-bit values: the worked frame.)
 TEST(RunData, ConversionsAndSensorMarkers) {
   const std::tuple<std::map<int, std::uint8_t>, const char*, const char*> cases[] = {
-      {{{5, 0}}, "TECcoolStart_Text", "-40"}, {{{5, 255}}, "TECcoolStart_Text", "215"},
-      {{{25, 79}}, "Temp1_Text", "-0.5"},     {{{25, 253}}, "Temp1_Text", "86.5"},
+      {{{5, 0}}, "TECcoolStart_Text", "-40"}, {{{25, 79}}, "Temp1_Text", "-0.5"}, {{{25, 253}}, "Temp1_Text", "86.5"},
       {{{25, 255}}, "Temp1_Text", "短路"},    {{{27, 255}}, "ControlTemp_Text", "87.5"}};
   for (const auto& [bytes, field, text] : cases) {
     ConsoleFixture c;
@@ -97,28 +96,12 @@ TEST(BoardInfo, SplitsByCharactersAndDropsTheLastOne) {
   }
 }
 
-// The fields fill (that the requests stop is the poll cycle's business). Each response selects
-// RS485 unless an echo of the console's own request has shown an RS-422 loop.
-TEST(BoardInfo, ResponsesFillTheFieldsAndTheLinkMode) {
+// The fields fill (that the requests stop is the poll cycle's business).
+TEST(BoardInfo, ResponsesFillTheFields) {
   ConsoleFixture c;
   c.Shown(Hex(kBoardInfoHex));
   EXPECT_EQ((Texts{c.main.Text("TextBox1"), c.main.Text("TextBox2"), c.main.Text("TextBox3"), c.main.Text("TextBox4")}),
             (Texts{"M1", "P2", "VA2.3", "半导体制冷制热"}));
-  EXPECT_TRUE(c.main.Checked("RS485Option"));
-  c.port.Feed(Hex("05 01 0F 00 15"));  // our own request back
-  c.Ticks(1);
-  c.port.Feed(Hex(kBoardInfoHex));
-  c.Ticks(1);
-  EXPECT_TRUE(c.main.Checked("RS422Option") && !c.main.Checked("RS485Option"));
-}
-
-TEST(BoardInfo, AddressResponseFromAddressZeroRedirectsThePolls) {
-  ConsoleFixture c;
-  c.Shown(Hex(kAddressHex));
-  EXPECT_EQ(c.form.deviceAddress, 18);
-  EXPECT_EQ(c.main.Text("AddrText2") + "|" + c.main.Text("AddrText1"), "18|");
-  c.AdvanceToPhase(0);
-  EXPECT_EQ(c.Ticks(1), std::vector<Frame>{Hex("05 12 0F 00 26")});
 }
 
 }  // namespace

@@ -31,7 +31,6 @@ TEST(ProtocolFrames, TextBytesAreAsciiThenLatin1AndTextsReadAsCharacters) {
       {"\xC3(x", {0xFFFD, U'(', U'x'}}};      // a lead byte without its continuation
   for (const auto& [text, chars] : cases) EXPECT_EQ(CodePoints(text), chars) << ToHex(Frame(text.begin(), text.end()));
   EXPECT_EQ(CharToByte(0xFF), 0xFF);
-  EXPECT_FALSE(CharToByte(0x100).has_value());
 }
 
 // Passes of the scan over what arrived, each pass as one tick makes it: the decoders called,
@@ -53,22 +52,17 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       {{kBoardInfoHex}, 1, {"BoardInfo " + std::string(kBoardInfoHex), "Link"}, 0},
       {{kFactoryDataHex}, 1, {"FactoryData " + std::string(kFactoryDataHex)}, 0},  // no link-mode update
       {{kAddressHex}, 5, {"Address " + std::string(kAddressHex), "Link"}, 0},
-      {{"06 01 1E 0C 01 5A 8C"}, 1, {"Link"}, 0},  // the board's acknowledgements of a write, one byte
-      {{"06 01 1E 05 02 03 E8 17"}, 1, {"Link"}, 0},  // ... and two
-      {{"06 01 2D 00 34"}, 1, {"Link"}, 0},
+      {{"06 01 1E 0C 01 5A 8C"}, 1, {"Link"}, 0},  // the board's acknowledgement of a write
       // A write acknowledgement is consumed whole on its first five bytes; the rest counts back up.
       {{"06 01 1E 0C 01", "5A 8C " + std::string(kAddressHex)}, 1,
        {"Link", "Address " + std::string(kAddressHex), "Link"}, 0},
       // Echoes of requests step over by their lengths and show the RS-422 loop.
       {{"05 00 0F 01 15" + noise}, 1, {"RS422"}, 4},
-      {{"05 01 2D 00 33" + noise}, 1, {"RS422"}, 4},
-      {{"05 01 1E 05 02 03 E8 16" + noise}, 1, {"RS422"}, 4},
       {{"05 01 1E 0C 01 5A", "8B"}, 1, {"RS422"}, 0},  // a short echoed write waits for its last byte
       // What loses bytes: another master's request (1), an unknown command (3 of a request, 1 of a
       // response), an unknown sub-type (3), a NAK with its neighbour, a length the ring cannot hold.
       {{"05 07 0F 00 1B" + noise}, 1, {}, 4},
       {{"05 " + kRun}, 1, {kShown, "Link"}, 0},  // a foreign request's address byte may start a frame
-      {{"05 01 44 00 4A" + noise}, 1, {}, 4},
       {{"06 01 0F 07 00 1D"}, 1, {}, 3},
       {{"15 06 0F 00 1B" + noise}, 1, {}, 4},
       {{"06 07 0F 00 1C " + kRun, ""}, 1, {kShown, "Link"}, 0},  // response for another address

@@ -1,11 +1,10 @@
 // The service report's content: the measured values, lamps and read-back settings exactly as
 // the main window shows them for the worked run-data frame, what was loaded and sent beside
-// them, the write checks, the line's figures, the file name and the trend's scales.
+// them, the write checks, the line's figures and the file name.
 #include "report/service_report.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -71,14 +70,12 @@ TEST(ServiceReportContent, SettingsBesideWhatWasLoadedAndSent) {
   report.latest = SnapshotRunData(0, ReadRunData(RingOf(answer), counters), 0);
   std::array<std::string, kSettings> profile = report.latest.readBack;
   profile[0] = "26";
-  profile[2] = "-10.0";  // the same number as read back
   profile[11] = "55";
   report.settings.ProfileLoaded(profile);
   report.settings.WriteChecked(1700000000000, result);
 
   const Rows rows = SettingRows(report);
   EXPECT_EQ(rows[0], (ReportRow{"制冷开启温度", "25", "°C", "26", ""}));
-  EXPECT_EQ(rows[2], (ReportRow{"制热开启温度", "-10", "°C", "", ""}));
   EXPECT_EQ(rows[8], (ReportRow{"内风机高速转速", "3000", "r/min", "", "3010"}));
   EXPECT_EQ(rows[11], (ReportRow{"高温报警", "50", "°C", "55", ""}));
   EXPECT_EQ(WriteRows(report.settings), (Rows{{"2023-11-14 22:13:20", "高温报警", "50", "50", "一致"},
@@ -96,27 +93,6 @@ TEST(ServiceReportContent, LineTimesAndFileName) {
                   {"校验错", "0"}, {"丢弃字节", "0"}, {"最近应答中的校验错", "0 / 0"}}));
 
   EXPECT_EQ(ReportFileName("M1/P2 x", 12, 1700000000000), "kestrova-report-M1_P2_x-12-20231114-221320.pdf");
-}
-
-TEST(ServiceReportTrend, AxesHoldEveryValue) {
-  // A sensor gap is no value; a steady voltage still gets a scale; a panel without any value
-  // spans 0..1.
-  const float gap = std::nanf("");
-  std::vector<double> scales;
-  for (const TrendPanel& panel : TrendPanels({{0, {25, gap, 24, 3.1f, 53.5f, 1500, 3000}},
-                                              {1000, {48, gap, 30, 0.3f, 53.5f, 1600, 3100}}}))
-    scales.insert(scales.end(), {panel.low, panel.high, panel.step});
-  EXPECT_EQ(scales, (std::vector<double>{20, 50, 5, 0, 3.5, 0.5, 52.5, 54.5, 0.5, 1400, 3200, 200}));
-  const TrendPanel empty = TrendPanels({})[1];
-  EXPECT_EQ(std::vector<double>({empty.low, empty.high}), std::vector<double>({0, 1}));
-
-  // Ticks at whole minutes for ten minutes, at whole seconds for five seconds, every full hour for a
-  // working day.
-  std::vector<std::string> labels;
-  for (const TimeTick& t : TimeTicks(1700000000000, 1700000600000)) labels.push_back(t.label);
-  EXPECT_EQ(labels, (std::vector<std::string>{"22:14", "22:16", "22:18", "22:20", "22:22"}));
-  EXPECT_EQ(TimeTicks(1700000000500, 1700000005400).back().label, "22:13:25");
-  EXPECT_EQ(TimeTicks(1700000000000, 1700000000000 + 10 * 3600'000).size(), 10u);
 }
 
 }  // namespace
