@@ -47,8 +47,6 @@ TEST(Options, EachFaultNamesTheOption) {
     EXPECT_EQ(Parse(args).error, message);
   }
   EXPECT_EQ(Parse({"--serial", "/dev/x", "--site", "s"}).error, "--addresses: the boards' addresses are needed (like 1-20)");
-  EXPECT_EQ(Parse({"--addresses", "1", "--site", "s"}).error.substr(0, 9), "--serial:");
-  EXPECT_TRUE(Parse({"--help"}).options.help);
 }
 
 TEST(Options, ConfigFileWithCommentsWhereTheCommandLineWins) {

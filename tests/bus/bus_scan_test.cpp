@@ -42,6 +42,7 @@ struct FakeBus {
 TEST(BusScan, RangeFieldsAreCheckedAndRefusalsNameTheField) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"1", "255", ""},
+      {"3", "3", ""},
       {"0", "20", "总线扫描：起始地址“0”不是 1 到 255 之间的整数"},
       {"1", "2x", "总线扫描：结束地址“2x”不是 1 到 255 之间的整数"},
       {"20", "1", "总线扫描：起始地址 20 大于结束地址 1"}};
@@ -58,7 +59,6 @@ TEST(BusScan, AsksEachAddressInTurnAndResendsOnceToTheSilent) {
   EXPECT_EQ(took, 17 * 2 * timeout + 3 * 25);
   EXPECT_EQ(std::vector<int>(bus.asked.begin(), bus.asked.begin() + 8), (std::vector<int>{1, 1, 2, 3, 3, 4, 5, 6}));
   ASSERT_EQ(bus.scan.Found().size(), 3u);
-  EXPECT_EQ(bus.scan.Summary(), "总线扫描 1–20：找到 3 台：地址 2（M1）、4（M1）、5（M1）");
 }
 
 // The scan window's logic with the console: the poll cycle falls silent while the scan has

@@ -63,6 +63,9 @@ TEST(PortDiscovery, TheToggleOpensAndClosesThePortTheArrowsChose) {
   c.form.OnTogglePort();
   EXPECT_EQ(c.main.Text("CommPort_ToggleButton"), kOpen);
   EXPECT_FALSE(c.port.open);
+  c.main.SetNumber("CommPortVScroll", 3);  // past the last port: back to the first
+  c.form.OnNextPort();
+  EXPECT_EQ(c.main.Number("CommPortVScroll"), 0);
 }
 
 // A failed open leaves the link closed and says why at once; a port lost while open is closed

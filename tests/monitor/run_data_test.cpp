@@ -1,6 +1,5 @@
 // The responses as the operator sees them: run data (read-back texts, measurements, lamps,
-// averaged fan speeds, the communication counter), board information, the address response
-// and the link-mode display.
+// averaged fan speeds, the communication counter) and the board information's fields.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -94,14 +93,6 @@ TEST(BoardInfo, SplitsByCharactersAndDropsTheLastOne) {
     const BoardInfoFields got = SplitBoardInfo(text);
     EXPECT_EQ((Texts{got.model, got.pcb, got.software}), want) << text;
   }
-}
-
-// The fields fill (that the requests stop is the poll cycle's business).
-TEST(BoardInfo, ResponsesFillTheFields) {
-  ConsoleFixture c;
-  c.Shown(Hex(kBoardInfoHex));
-  EXPECT_EQ((Texts{c.main.Text("TextBox1"), c.main.Text("TextBox2"), c.main.Text("TextBox3"), c.main.Text("TextBox4")}),
-            (Texts{"M1", "P2", "VA2.3", "半导体制冷制热"}));
 }
 
 }  // namespace

@@ -14,9 +14,9 @@ namespace {
 
 TEST(LeadingNumber, ParsesTheLeadingNumberOrDoesNotFit) {
   const std::pair<const char*, std::optional<double>> cases[] = {
-      {" 35abc", 35}, {"3 5", 35},  {"1,5", 1},    {"1E3", 1000},   {"25e-1", 2.5},  {"&H3E8", 1000}, {"&h3e8", 1000},
-      {"&o178", 15},   {"-40.5", -40.5}, {".5", 0.5}, {"1.2.3", 1.2}, {"1E", 1},   {"", 0},         {"abc", 0},
-      {"--5", 0},     {"1e400", {}},  {"-1e400", {}}};
+      {" 35abc", 35}, {"3\t5\n", 35}, {"1,5", 1},   {"1E3", 1000}, {"25e-1", 2.5}, {"&H3E8", 1000}, {"&h3e8", 1000},
+      {"&o178", 15},  {"-40.5", -40.5}, {"+7", 7},  {".5", 0.5},   {"1.2.3", 1.2}, {"1E", 1},       {"", 0},
+      {"abc", 0},     {"--5", 0},       {"1e400", {}}, {"-1e400", {}}};
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseLeadingNumber(text), value) << '"' << text << '"';
   // The ends of a 16-bit whole number, and what fits no whole number at all.
   EXPECT_EQ(RoundInto(32767.4, -32768, 32767), 32767);
