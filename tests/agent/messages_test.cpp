@@ -77,7 +77,7 @@ TEST(Discovery, OneDeviceWithSensorsAlarmsAndNumbers) {
         R"("device_class":"temperature")", R"("expire_after":15)", R"("model":"M1")",
         R"("availability":[{"topic":"kestrova/s1/board/3/availability"},{"topic":"kestrova/s1/agent/status"}])"}},
       {"number/kestrova_s1_3/current_low_limit_a",
-       {R"("command_topic":"kestrova/s1/board/3/set/current_low_limit_a")", R"("step":0.1)", R"("unit_of_measurement":"A")"}}};
+       {R"("command_topic":"kestrova/s1/board/3/set/current_low_limit_a")", R"(step":0.1)", R"("unit_of_measurement":"A")"}}};
   for (const auto& [topic, parts] : configs) {
     const auto config = std::find_if(messages.begin(), messages.end(),
                                      [&](const Message& m) { return m.topic == "ha/" + topic + "/config"; });

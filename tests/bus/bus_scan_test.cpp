@@ -46,7 +46,7 @@ TEST(BusScan, RangeFieldsAreCheckedAndRefusalsNameTheField) {
       {"0", "20", "总线扫描：起始地址“0”不是 1 到 255 之间的整数"},
       {"1", "2x", "总线扫描：结束地址“2x”不是 1 到 255 之间的整数"},
       {"20", "1", "总线扫描：起始地址 20 大于结束地址 1"}};
-  for (const auto& [from, to, refusal] : cases) EXPECT_EQ(CheckScanRange(from, to).refusal, refusal) << from << ".." << to;
+  for (const auto& [from, to, said] : cases) EXPECT_EQ(CheckScanRange(from, to).refusal, said) << from << ".." << to;
 }
 
 // 1..20 with boards 2, 4 and 5: each silent address is asked twice, to the timeout each time,

