@@ -29,17 +29,6 @@ TEST(Options, AddressesBrokersAndSites) {
   for (const char* bad : {"", "a b", "a/b", "a+", "a#"}) EXPECT_FALSE(ValidSiteName(bad)) << bad;
 }
 
-TEST(Options, DefaultsAndValues) {
-  EXPECT_TRUE(Parse(kMinimal).options.discovery);
-  auto args = kMinimal;
-  args.insert(args.end(), {"--interval=10", "--no-discovery", "--metrics-listen", "127.0.0.1:9105"});
-  const auto out = Parse(args);
-  ASSERT_EQ(out.error, "");
-  EXPECT_EQ(out.options.intervalSeconds, 10);
-  EXPECT_FALSE(out.options.discovery);
-  EXPECT_EQ(out.options.metricsListen, "127.0.0.1:9105");
-}
-
 TEST(Options, EachFaultNamesTheOption) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases{
       {{"--addresses", "1-300"}, "--addresses: '1-300' is not a list of addresses 1..255 (like 1-20 or 1,3,7)"},
@@ -49,10 +38,7 @@ TEST(Options, EachFaultNamesTheOption) {
       {{"--password", "x"}, "--password: a password is never given on the command line; use --password-file FILE"},
       {{"--colour"}, "unknown option '--colour' (see --help)"},
       {{"--metrics-listen", "9105"}, "--metrics-listen: '9105' is not HOST:PORT"},
-      {{"--metrics-listen", "h:0"}, "--metrics-listen: 'h:0' is not HOST:PORT"},
-      {{"--metrics-listen", "h:1"}, ""},
       {{"--password-file", "/nope"}, "--password-file: cannot read '/nope'"},
-      {{"--discovery-prefix", "ha/#"}, "--discovery-prefix: 'ha/#' is not a topic prefix"},
       {{"--serial"}, "--serial: a value is needed"},
   };
   for (const auto& [extra, message] : cases) {
@@ -61,29 +47,23 @@ TEST(Options, EachFaultNamesTheOption) {
     EXPECT_EQ(Parse(args).error, message);
   }
   EXPECT_EQ(Parse({"--serial", "/dev/x", "--site", "s"}).error, "--addresses: the boards' addresses are needed (like 1-20)");
-  EXPECT_EQ(Parse({"--addresses", "1", "--site", "s"}).error.substr(0, 9), "--serial:");
-  EXPECT_TRUE(Parse({"--help"}).options.help);
 }
 
 TEST(Options, ConfigFileWithCommentsWhereTheCommandLineWins) {
   files["/etc/a.conf"] = "# a comment\nserial = /dev/ttyUSB1\naddresses = 1-20   # twenty\nsite = depot\ninterval = 7\n"
                          "broker = mqtts://b:8884\nusername = gw\npassword-file = /etc/pw\nno-discovery\n";
   files["/etc/pw"] = "s3cret\nignored\n";
-  auto out = Parse({"--config", "/etc/a.conf", "--interval", "9"});
+  EXPECT_TRUE(Parse(kMinimal).options.discovery);
+  auto out = Parse({"--config", "/etc/a.conf", "--interval=9"});
   ASSERT_EQ(out.error, "");
   EXPECT_EQ(out.options.serial, "/dev/ttyUSB1");
   EXPECT_EQ(out.options.addresses.size(), 20u);
   EXPECT_EQ(out.options.intervalSeconds, 9);
-  EXPECT_EQ(out.options.broker.port, 8884);
   EXPECT_EQ(out.options.password, "s3cret");
   EXPECT_FALSE(out.options.discovery);
-  for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
-           {"serial = /dev/x\n\n  interval = fast\n", "line 3: interval: 'fast' is not a whole number of seconds 1..3600"},
-           {"seriall = /dev/x\n", "line 1: unknown key 'seriall'"},
-           {"site\n", "line 1: site: a value is needed (site = ...)"}}) {
-    files["/etc/b.conf"] = text;
-    EXPECT_EQ(Parse({"--config", "/etc/b.conf"}).error, "/etc/b.conf " + message);
-  }
+  files["/etc/b.conf"] = "serial = /dev/x\n\n  interval = fast\n";
+  EXPECT_EQ(Parse({"--config", "/etc/b.conf"}).error,
+            "/etc/b.conf line 3: interval: 'fast' is not a whole number of seconds 1..3600");
   auto args = kMinimal;
   args.insert(args.end(), {"--password-file", "/etc/pw"});
   EXPECT_EQ(Parse(args).error, "--username: a password file was given without a user name");

@@ -36,7 +36,6 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   StartAgent("1-4", {"--metrics-listen", "127.0.0.1:" + std::to_string(metrics)});
   for (const char* board : {"1", "2", "3"})
     ASSERT_TRUE(client->WaitFor(p + "/board/" + board + "/availability", "online", 5000)) << board;
-  ASSERT_TRUE(client->WaitForCount(p + "/board/2/state", 2, 4000));
   // A write through the broker goes on the line and is judged by the board's read-back.
   client->Publish(p + "/board/1/set/cooling_start_c", "30");
   EXPECT_TRUE(client->WaitFor(p + "/board/1/result",
@@ -54,12 +53,6 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   const std::string board3 = R"(address="3",site="e2e"} )";
   EXPECT_EQ(scrape.find(board3), scrape.rfind(board3));  // kestrova_up alone: nothing stale is left
 
-  // Home Assistant starting asks for discovery again.
-  const std::string config = "homeassistant/sensor/kestrova_e2e_1/inner_temp_c/config";
-  const std::size_t configs = client->On(config).size();
-  client->Publish("homeassistant/status", "online");
-  EXPECT_TRUE(client->WaitForCount(config, configs + 1, 3000));
-
   // SIGTERM: every board and the agent offline, exit status 0.
   kill(static_cast<pid_t>(agent.Pid()), SIGTERM);
   EXPECT_EQ(agent.Wait(5000), 0);
@@ -71,7 +64,7 @@ TEST_F(AgentE2E, RecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill
   client = std::make_unique<Subscriber>(broker.port, "#");
   ASSERT_TRUE(line.Start({"--address", "1"}));
   StartAgent("1");
-  ASSERT_TRUE(client->WaitForCount(p + "/board/1/state", 1, 5000));
+  ASSERT_TRUE(client->WaitFor(p + "/board/1/availability", "online", 5000));
   // The adapter pulled and plugged back in under the same name: polling resumes by itself.
   line.sim.Kill();
   EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "offline", 3000));
@@ -86,8 +79,7 @@ TEST_F(AgentE2E, RecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill
   client = std::make_unique<Subscriber>(broker.port, p + "/#");
   ASSERT_TRUE(client->WaitFor(p + "/agent/status", "online", 8000));
   EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "online", 2000));
-  EXPECT_FALSE(client->Last(p + "/board/1/info").empty());
-  EXPECT_TRUE(client->WaitForCount(p + "/board/1/state", 1, 3000));
+  EXPECT_TRUE(WaitUntil([&] { return !client->Last(p + "/board/1/state").empty(); }, 3000));
 
   kill(static_cast<pid_t>(agent.Pid()), SIGKILL);
   EXPECT_TRUE(client->WaitFor(p + "/agent/status", "offline", 5000));

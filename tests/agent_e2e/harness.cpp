@@ -1,35 +1,20 @@
 #include "agent_e2e/harness.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QTcpServer>
 #include <chrono>
 #include <thread>
 
 namespace kestrova::agent::testing {
-namespace {
-
-sockaddr_in Loopback(int port) {
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_port = htons(static_cast<std::uint16_t>(port));
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  return address;
-}
-
-}  // namespace
 
 int FreePort() {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address = Loopback(0);
-  socklen_t length = sizeof address;
-  bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-  close(fd);
-  return ntohs(address.sin_port);
+  QTcpServer server;
+  server.listen(QHostAddress::LocalHost);
+  return server.serverPort();
 }
 
 bool WaitUntil(const std::function<bool()>& done, int deadlineMs) {
@@ -97,10 +82,6 @@ bool Subscriber::WaitFor(const std::string& topic, const std::string& payload, i
   return WaitUntil([&] { return Last(topic) == payload; }, deadlineMs);
 }
 
-bool Subscriber::WaitForCount(const std::string& topic, std::size_t n, int deadlineMs) {
-  return WaitUntil([&] { return On(topic).size() >= n; }, deadlineMs);
-}
-
 void Subscriber::Publish(const std::string& topic, const std::string& payload) {
   Child publish;
   publish.Start("mosquitto_pub", {"-h", "127.0.0.1", "-p", port_, "-t", topic, "-m", payload});
@@ -118,18 +99,11 @@ bool SimLine::Start(const std::vector<std::string>& options) {
 }
 
 std::string HttpGet(int port, const std::string& path) {
-  const int fd = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address = Loopback(port);
-  std::string response;
-  const std::string request = "GET " + path + " HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n";
-  if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-      write(fd, request.data(), request.size()) == static_cast<ssize_t>(request.size())) {
-    char buffer[4096];
-    for (ssize_t n; (n = read(fd, buffer, sizeof buffer)) > 0;) response.append(buffer, static_cast<std::size_t>(n));
-  }
-  close(fd);
-  const auto body = response.find("\r\n\r\n");
-  return body == std::string::npos ? "" : response.substr(body + 4);
+  QNetworkAccessManager manager;
+  const QString url = QString("http://127.0.0.1:%1%2").arg(port).arg(QString::fromStdString(path));
+  QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(url)));
+  WaitUntil([&] { return reply->isFinished(); }, 5000);
+  return reply->readAll().toStdString();
 }
 
 }  // namespace kestrova::agent::testing

@@ -49,8 +49,6 @@ class Subscriber {
   // The last payload on the topic, "" when none came.
   std::string Last(const std::string& topic);
   bool WaitFor(const std::string& topic, const std::string& payload, int deadlineMs);
-  // Waits until n messages arrived on the topic (counting from the start).
-  bool WaitForCount(const std::string& topic, std::size_t n, int deadlineMs);
   void Publish(const std::string& topic, const std::string& payload);
 
  private:

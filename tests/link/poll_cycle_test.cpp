@@ -1,7 +1,6 @@
 // The request schedule of the poll cycle, as the bytes that go out on the line.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -89,19 +88,6 @@ TEST(PollCycle, BacklogWithholdsRequestsUntilAStalledFrameStartIsDropped) {
     EXPECT_EQ(TickFrames(c, 6), frames) << ToHex(bytes).substr(0, 20) << " .. " << bytes.size();
     EXPECT_EQ(c.form.ring.unreadCount, 4);
   }
-}
-
-// A frame that merely arrives in pieces, two quiet ticks after each, is still taken whole.
-TEST(PollCycle, FrameArrivingInPiecesWithQuietTicksBetweenIsTakenWhole) {
-  ConsoleFixture c;
-  c.OpenPort();
-  const Frame response = Hex(kRunDataHex);
-  for (std::size_t from = 0; from < response.size(); from += 10) {
-    c.port.Feed(std::span(response).subspan(from, std::min<std::size_t>(10, response.size() - from)));
-    c.Ticks(3);
-  }
-  EXPECT_EQ(c.main.Text("CommCtr_Text") + " " + c.main.Text("DCvoltage_Text"), "1 53.5");
-  EXPECT_EQ(c.form.ring.unreadCount, 0);
 }
 
 }  // namespace

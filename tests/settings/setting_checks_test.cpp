@@ -14,11 +14,9 @@ namespace {
 
 TEST(LeadingNumber, ParsesTheLeadingNumberOrDoesNotFit) {
   const std::pair<const char*, std::optional<double>> cases[] = {
-      {" 35abc", 35},  {"3 5", 35},     {"3\t5\n", 35},  {"1,5", 1},     {"1E3", 1000}, {"25e-1", 2.5},
-      {"&H3E8", 1000}, {"&HFA", 250},   {"&h3e8", 1000}, {"&o178", 15},  {"&H", 0},     {"-40.5", -40.5},
-      {"+7", 7},       {".5", 0.5},     {"-.5", -0.5},   {"1.2.3", 1.2}, {"1E", 1},     {"1E+x", 1},
-      {"", 0},         {"abc", 0},      {"-", 0},        {"E5", 0},      {"--5", 0},    {"1e-400", 0},
-      {"1e400", {}},   {"-1e400", {}},  {"1e99999999999999999999", {}}};
+      {" 35abc", 35}, {"3\t5\n", 35}, {"1,5", 1},   {"1E3", 1000}, {"25e-1", 2.5}, {"&H3E8", 1000}, {"&h3e8", 1000},
+      {"&o178", 15},  {"-40.5", -40.5}, {"+7", 7},  {".5", 0.5},   {"1.2.3", 1.2}, {"1E", 1},       {"", 0},
+      {"abc", 0},     {"--5", 0},       {"1e400", {}}, {"-1e400", {}}};
   for (const auto& [text, value] : cases) EXPECT_EQ(ParseLeadingNumber(text), value) << '"' << text << '"';
   // The ends of a 16-bit whole number, and what fits no whole number at all.
   EXPECT_EQ(RoundInto(32767.4, -32768, 32767), 32767);
@@ -33,7 +31,6 @@ TEST(SettingChecks, WarnOnlyOutsideTheRangeAndKeepTheText) {
       {"S_ExtFanHighS_Text", {"1999.5", "2000", "5500.5"}, {"1999.4", "5501.5", "67536"}},
       {"S_IntFanPulse_Text", {"1.5", "3.4"}, {"3.5", "65538"}},  // 65538 would be 2 if wrapped
       // Decimal rows: the number unrounded, both ends inclusive; an empty text is 0.
-      {"S_IntFanLowS_Text", {"600", "1E3", "&H3E8", "5500"}, {"599.9", "5500.1"}},
       {"S_TECcurrL_Text", {"0.1", "10"}, {"0.09", "10.01", ""}},
       {"S_TECheatStart_Text", {"", "0", "15"}, {"-0.1", "15.1"}},
       {"S_TempMax_Text", {"30", " 35abc", "3 5", "80"}, {"29.9", "1,5", "80.1", "1e400"}},
