@@ -55,6 +55,7 @@ TEST(IsoTime, MillisecondsAndOffset) {
   const std::int64_t ms = 1796748001123;  // 2026-12-08 16:40:01.123 UTC
   EXPECT_EQ(IsoTime(ms, 5 * 3600 + 1800), "2026-12-08T22:10:01.123+05:30");
   EXPECT_EQ(IsoTime(ms + 7, -3600), "2026-12-08T15:40:01.130-01:00");
+  EXPECT_EQ(IsoTime(ms, 0), "2026-12-08T16:40:01.123+00:00");
 }
 
 TEST(Topics, SetTopicsOfThisSiteOnly) {
@@ -62,6 +63,7 @@ TEST(Topics, SetTopicsOfThisSiteOnly) {
   const auto target = topics.ParseSet("kestrova/plant-1/board/12/set/cooling_start_c");
   ASSERT_TRUE(target);
   EXPECT_EQ(std::to_string(target->address) + " " + target->key, "12 cooling_start_c");
+  EXPECT_EQ(topics.ParseSet("kestrova/plant-1/board/255/set/x")->address, 255);
   for (const char* other : {"kestrova/plant-2/board/12/set/k", "kestrova/plant-1/board/0/set/k", "kestrova/plant-1/board/256/set/k",
                             "kestrova/plant-1/board/1x/set/k", "kestrova/plant-1/board/12/set/a/b",
                             "kestrova/plant-1/board/12/result", "kestrova/plant-1/board/12/set/"})

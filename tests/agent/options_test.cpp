@@ -40,6 +40,7 @@ TEST(Options, EachFaultNamesTheOption) {
       {{"--metrics-listen", "9105"}, "--metrics-listen: '9105' is not HOST:PORT"},
       {{"--password-file", "/nope"}, "--password-file: cannot read '/nope'"},
       {{"--serial"}, "--serial: a value is needed"},
+      {{"--discovery-prefix", "ha/#"}, "--discovery-prefix: 'ha/#' is not a topic prefix"},
   };
   for (const auto& [extra, message] : cases) {
     auto args = kMinimal;
@@ -61,9 +62,13 @@ TEST(Options, ConfigFileWithCommentsWhereTheCommandLineWins) {
   EXPECT_EQ(out.options.intervalSeconds, 9);
   EXPECT_EQ(out.options.password, "s3cret");
   EXPECT_FALSE(out.options.discovery);
-  files["/etc/b.conf"] = "serial = /dev/x\n\n  interval = fast\n";
-  EXPECT_EQ(Parse({"--config", "/etc/b.conf"}).error,
-            "/etc/b.conf line 3: interval: 'fast' is not a whole number of seconds 1..3600");
+  for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
+           {"serial = /dev/x\n\n  interval = fast\n", "line 3: interval: 'fast' is not a whole number of seconds 1..3600"},
+           {"seriall = /dev/x\n", "line 1: unknown key 'seriall'"},
+           {"site\n", "line 1: site: a value is needed (site = ...)"}}) {
+    files["/etc/b.conf"] = text;
+    EXPECT_EQ(Parse({"--config", "/etc/b.conf"}).error, "/etc/b.conf " + message);
+  }
   auto args = kMinimal;
   args.insert(args.end(), {"--password-file", "/etc/pw"});
   EXPECT_EQ(Parse(args).error, "--username: a password file was given without a user name");

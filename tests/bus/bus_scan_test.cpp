@@ -111,6 +111,17 @@ TEST(BusScanForm, ThePollCycleFallsSilentWhileTheScanRunsAndResumesAfter) {
   EXPECT_EQ(c.Ticks(1), std::vector<Frame>{Hex("05 01 0F 00 15")});
 }
 
+TEST(BusScanForm, AnAnsweringBoardIsCountedOnTheLine) {
+  ScanConsole c;
+  c.OpenPort();
+  c.scan.OnStartScan("9", "9");  // nothing was polled yet: the request goes out at once
+  ASSERT_EQ(c.port.TakeWritten(), std::vector<Frame>{Hex("05 09 0F 02 1F")});
+  c.port.Feed(Resealed(Hex(kBoardInfoHex), {{1, 9}}));
+  c.Run(20);
+  EXPECT_EQ(c.log.back(), "总线扫描 9–9：找到 1 台：地址 9（M1）");
+  EXPECT_EQ(c.form.stats.GoodResponses(), 1);
+}
+
 TEST(BusScanForm, StoppingOrLosingThePortGivesTheLineBack) {
   ScanConsole c;
   c.OpenPort();

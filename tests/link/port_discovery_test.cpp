@@ -104,9 +104,17 @@ TEST(PortTable, UsbAdaptersFirstInNaturalOrderAndPortsOneToNine) {
                                 "/dev/ttyS0", "/dev/ttyS10", "/dev/ttyS2", "/dev/ttyS1"}),
             (Paths{"/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyACM0", "/dev/ttyS0", "/dev/ttyS1", "/dev/ttyS2",
                    "/dev/ttyS10", "/dev/ttyAMA0"}));
-  // Ports 1 to 9 of the table.
+  // Leading zeros do not count, a name that stops early comes first, a letter after a digit.
+  EXPECT_EQ(OrderSerialDevices({"/dev/rfcommB", "/dev/rfcomm10", "/dev/rfcomm", "/dev/rfcomm009", "/dev/rfcomm9a",
+                                "/dev/rfcomm0"}),
+            (Paths{"/dev/rfcomm", "/dev/rfcomm0", "/dev/rfcomm009", "/dev/rfcomm9a", "/dev/rfcomm10", "/dev/rfcommB"}));
+  // Ports 1 to 9 of the table; none before the first or after the last.
   const Paths ten{"/dev/a", "", "", "", "", "", "", "", "/dev/i", "/dev/j"};
   EXPECT_EQ(PortTableEntry(ten, 1) + PortTableEntry(ten, 9), "/dev/a/dev/i");
+  EXPECT_EQ(PortTableEntry(ten, 0) + PortTableEntry(ten, 10) + PortTableEntry(Paths{"/dev/a"}, 2), "");
+  // The selector's text names a port by its last character only.
+  for (const auto& [text, number] : {std::pair{"COM9", 9}, {"COM03", 3}, {"COM0", 0}, {"COM:", 0}, {"COM/", 0}, {"", 0}})
+    EXPECT_EQ(PortNumberOf(text), number) << text;
 }
 
 // Port numbers once given keep their device when adapters come and go: ttyUSB1 sorts first in a
