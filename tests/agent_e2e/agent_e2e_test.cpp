@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+
 #include <memory>
 #include <thread>
 
@@ -37,7 +40,10 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   for (const char* board : {"1", "2", "3"})
     ASSERT_TRUE(client->WaitFor(p + "/board/" + board + "/availability", "online", 5000)) << board;
   // A write through the broker goes on the line and is judged by the board's read-back.
-  client->Publish(p + "/board/1/set/cooling_start_c", "30");
+  Child publish;
+  ASSERT_TRUE(publish.Start("mosquitto_pub", {"-h", "127.0.0.1", "-p", std::to_string(broker.port), "-t",
+                                              p + "/board/1/set/cooling_start_c", "-m", "30"}));
+  EXPECT_EQ(publish.Wait(5000), 0);
   EXPECT_TRUE(client->WaitFor(p + "/board/1/result",
                               R"({"setting":"cooling_start_c","sent":30,"read_back":30,"ok":true})", 4000));
 
@@ -45,7 +51,10 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   ASSERT_TRUE(client->WaitFor(p + "/board/3/availability", "offline", 8000));
 
   // The scrape: live boards with values, the dead one up 0 with nothing stale.
-  const std::string scrape = HttpGet(metrics, "/metrics");
+  QNetworkAccessManager manager;
+  QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/metrics").arg(metrics))));
+  ASSERT_TRUE(WaitUntil([&] { return reply->isFinished(); }, 5000));
+  const std::string scrape = reply->readAll().toStdString();
   EXPECT_NE(scrape.find(R"(kestrova_up{address="1",site="e2e"} 1)"), std::string::npos) << scrape;
   EXPECT_NE(scrape.find(R"(kestrova_up{address="3",site="e2e"} 0)"), std::string::npos);
   EXPECT_NE(scrape.find(R"(kestrova_inner_temperature_celsius{address="1",site="e2e"})"), std::string::npos);

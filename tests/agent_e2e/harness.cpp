@@ -3,8 +3,6 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QNetworkAccessManager>
-#include <QNetworkReply>
 #include <QTcpServer>
 #include <chrono>
 #include <thread>
@@ -58,34 +56,20 @@ bool Broker::Start() {
   }, 5000);
 }
 
-Subscriber::Subscriber(int port, const std::string& filter) : port_(std::to_string(port)) {
-  process_.Start("mosquitto_sub", {"-h", "127.0.0.1", "-p", port_, "-t", filter, "-v"});
-}
-
-std::vector<std::string> Subscriber::On(const std::string& topic) {
-  for (const std::string& line : process_.NewLines()) {
-    const auto space = line.find(' ');
-    messages_.emplace_back(line.substr(0, space), space == std::string::npos ? "" : line.substr(space + 1));
-  }
-  std::vector<std::string> payloads;
-  for (const auto& [on, payload] : messages_)
-    if (on == topic) payloads.push_back(payload);
-  return payloads;
+Subscriber::Subscriber(int port, const std::string& filter) {
+  process_.Start("mosquitto_sub", {"-h", "127.0.0.1", "-p", std::to_string(port), "-t", filter, "-v"});
 }
 
 std::string Subscriber::Last(const std::string& topic) {
-  const auto on = On(topic);
-  return on.empty() ? "" : on.back();
+  for (const std::string& line : process_.NewLines()) {
+    const auto space = line.find(' ');
+    last_[line.substr(0, space)] = space == std::string::npos ? "" : line.substr(space + 1);
+  }
+  return last_[topic];
 }
 
 bool Subscriber::WaitFor(const std::string& topic, const std::string& payload, int deadlineMs) {
   return WaitUntil([&] { return Last(topic) == payload; }, deadlineMs);
-}
-
-void Subscriber::Publish(const std::string& topic, const std::string& payload) {
-  Child publish;
-  publish.Start("mosquitto_pub", {"-h", "127.0.0.1", "-p", port_, "-t", topic, "-m", payload});
-  publish.Wait(5000);
 }
 
 bool SimLine::Start(const std::vector<std::string>& options) {
@@ -96,14 +80,6 @@ bool SimLine::Start(const std::vector<std::string>& options) {
   const std::string fresh = link + ".new";
   unlink(fresh.c_str());
   return symlink(pty[0].c_str(), fresh.c_str()) == 0 && rename(fresh.c_str(), link.c_str()) == 0;
-}
-
-std::string HttpGet(int port, const std::string& path) {
-  QNetworkAccessManager manager;
-  const QString url = QString("http://127.0.0.1:%1%2").arg(port).arg(QString::fromStdString(path));
-  QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(url)));
-  WaitUntil([&] { return reply->isFinished(); }, 5000);
-  return reply->readAll().toStdString();
 }
 
 }  // namespace kestrova::agent::testing

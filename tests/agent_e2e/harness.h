@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -44,17 +45,13 @@ struct Broker {
 class Subscriber {
  public:
   Subscriber(int port, const std::string& filter);
-  // The payloads that arrived on the topic, oldest first.
-  std::vector<std::string> On(const std::string& topic);
   // The last payload on the topic, "" when none came.
   std::string Last(const std::string& topic);
   bool WaitFor(const std::string& topic, const std::string& payload, int deadlineMs);
-  void Publish(const std::string& topic, const std::string& payload);
 
  private:
-  std::string port_;
   Child process_;
-  std::vector<std::pair<std::string, std::string>> messages_;  // topic, payload
+  std::map<std::string, std::string> last_;  // topic -> the last payload that arrived on it
 };
 
 // The board simulator on a pseudo-terminal reached through a symlink that the test can point at
@@ -65,8 +62,5 @@ struct SimLine {
   Child sim;
   bool Start(const std::vector<std::string>& options);
 };
-
-// The body of an HTTP GET of path from 127.0.0.1:port, "" when nothing answered.
-std::string HttpGet(int port, const std::string& path);
 
 }  // namespace kestrova::agent::testing
