@@ -77,7 +77,6 @@ class FakeSerialPort : public SerialPort {
   std::vector<Frame> written;        // one entry per Output call
   std::string error;
   PortFault fault = PortFault::None;
-  int opens = 0;                     // successful opens
 
   void Feed(std::span<const std::uint8_t> bytes) { input.insert(input.end(), bytes.begin(), bytes.end()); }
   // The device goes away while open: PortOpen() turns false and ErrorText() says why.
