@@ -53,7 +53,7 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   // The scrape: live boards with values, the dead one up 0 with nothing stale.
   QNetworkAccessManager manager;
   QNetworkReply* reply = manager.get(QNetworkRequest(QUrl(QString("http://127.0.0.1:%1/metrics").arg(metrics))));
-  ASSERT_TRUE(WaitUntil([&] { return reply->isFinished(); }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return reply->isFinished(); }, 5000));
   const std::string scrape = reply->readAll().toStdString();
   EXPECT_NE(scrape.find(R"(kestrova_up{address="1",site="e2e"} 1)"), std::string::npos) << scrape;
   EXPECT_NE(scrape.find(R"(kestrova_up{address="3",site="e2e"} 0)"), std::string::npos);
@@ -88,7 +88,7 @@ TEST_F(AgentE2E, RecoversFromAPulledAdapterAndABrokerRestartAndLeavesItsLastWill
   client = std::make_unique<Subscriber>(broker.port, p + "/#");
   ASSERT_TRUE(client->WaitFor(p + "/agent/status", "online", 8000));
   EXPECT_TRUE(client->WaitFor(p + "/board/1/availability", "online", 2000));
-  EXPECT_TRUE(WaitUntil([&] { return !client->Last(p + "/board/1/state").empty(); }, 3000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !client->Last(p + "/board/1/state").empty(); }, 3000));
 
   kill(static_cast<pid_t>(agent.Pid()), SIGKILL);
   EXPECT_TRUE(client->WaitFor(p + "/agent/status", "offline", 5000));

@@ -2,10 +2,7 @@
 
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QTcpServer>
-#include <chrono>
-#include <thread>
 
 namespace kestrova::agent::testing {
 
@@ -13,16 +10,6 @@ int FreePort() {
   QTcpServer server;
   server.listen(QHostAddress::LocalHost);
   return server.serverPort();
-}
-
-bool WaitUntil(const std::function<bool()>& done, int deadlineMs) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadlineMs);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() > end) return false;
-    QCoreApplication::processEvents();
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return true;
 }
 
 bool Child::Start(const std::string& program, const std::vector<std::string>& args) {
@@ -50,7 +37,7 @@ std::vector<std::string> Child::NewLines() {
 }
 
 bool Broker::Start() {
-  return process.Start("mosquitto", {"-p", std::to_string(port)}) && WaitUntil([&] {
+  return process.Start("mosquitto", {"-p", std::to_string(port)}) && QTest::qWaitFor([&] {
     Child probe;  // a publish goes through once the broker listens
     return probe.Start("mosquitto_pub", {"-p", std::to_string(port), "-t", "ready", "-n"}) && probe.Wait(5000) == 0;
   }, 5000);
@@ -69,13 +56,13 @@ std::string Subscriber::Last(const std::string& topic) {
 }
 
 bool Subscriber::WaitFor(const std::string& topic, const std::string& payload, int deadlineMs) {
-  return WaitUntil([&] { return Last(topic) == payload; }, deadlineMs);
+  return QTest::qWaitFor([&] { return Last(topic) == payload; }, deadlineMs);
 }
 
 bool SimLine::Start(const std::vector<std::string>& options) {
   sim.Kill();
   std::vector<std::string> pty;  // the simulator names its pseudo-terminal first
-  if (!sim.Start(KESTROVA_SIM_PATH, options) || !WaitUntil([&] { return !(pty = sim.NewLines()).empty(); }, 5000))
+  if (!sim.Start(KESTROVA_SIM_PATH, options) || !QTest::qWaitFor([&] { return !(pty = sim.NewLines()).empty(); }, 5000))
     return false;
   const std::string fresh = link + ".new";
   unlink(fresh.c_str());

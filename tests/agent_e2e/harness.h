@@ -4,7 +4,7 @@
 // arrives.
 #include <QProcess>
 #include <QTemporaryDir>
-#include <functional>
+#include <QtCore/qtestsupport_core.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -13,9 +13,6 @@ namespace kestrova::agent::testing {
 
 // A loopback TCP port nobody listens on just now.
 int FreePort();
-
-// Waits in small steps until done() holds; false at the deadline.
-bool WaitUntil(const std::function<bool()>& done, int deadlineMs);
 
 // A child process, killed when the test ends.
 class Child {
