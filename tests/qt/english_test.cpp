@@ -40,8 +40,7 @@ bool HasChinese(const QString& text) {
 // Each as "where: text"; the objectName in "where" is the console's own and may be Chinese.
 QList<std::pair<QString, QString>> VisibleTexts(QWidget& window) {
   QList<std::pair<QString, QString>> texts;
-  QList<QWidget*> widgets = window.findChildren<QWidget*>();
-  widgets.prepend(&window);
+  const QList<QWidget*> widgets = window.findChildren<QWidget*>() << &window;
   for (QWidget* w : widgets) {
     const QString name = w->metaObject()->className() + QStringLiteral(" ") + w->objectName();
     const auto where = [&](const QString& text) { return std::pair{name, text}; };
@@ -108,33 +107,29 @@ TEST(EnglishInterface, TheCoresSentencesFollowTheLanguage) {
     ConsoleFixture console;
     std::vector<std::string> texts;
     const auto status = [&] {
-      texts.push_back(console.main.Text(main_window::kLinkStatus));
-      texts.push_back(console.main.tips[std::string(main_window::kLinkStatus.name)]);
+      texts.insert(texts.end(), {console.main.Text(main_window::kLinkStatus),
+                                 console.main.tips[std::string(main_window::kLinkStatus.name)]});
     };
     console.form.OnPollTick();
     status();  // closed, with every probed port's state in the tooltip
     console.OpenPort();
     console.form.OnSendSettings();
     status();  // which settings are not filled in
-    texts.push_back(console.main.Text(main_window::kLinkStats));
-    texts.push_back(LinkStatsWidestText());
     for (const SettingPair& pair : kSettingPairs) texts.push_back(FieldAccepts(pair.edit));
-    texts.push_back(FieldAccepts(main_window::kSimTemperature.name));
-    texts.push_back(NotTakenSentence({{"S_TempMax_Text", "高温报警", "50", "45"}}));
-    texts.push_back(LostText("/dev/ttyUSB0", PortFault::Lost));
     LinkStatistics silent;  // a request and no answer for five seconds
     silent.Opened(0);
     silent.Sent(Hex("05 01 0F 00 15"), 0);
     LinkView view;
     view.open = true;
     view.device = "/dev/ttyUSB0";
-    texts.push_back(LinkStatusLine(view, silent, 5000).text);
-    texts.push_back(AgeText(7'200'000));
-    RecordingGap gap;
-    texts.push_back(gap.Note("a.csv", 3));
-    texts.push_back(gap.Tick(0, true, "x").value_or(""));
-    texts.push_back(gap.Row(5000).value_or(""));
-    texts.push_back(Recorder::HeaderText());
+    RecordingGap gap;  // the list is taken in order: the note, a stop, then the gap's row
+    texts.insert(texts.end(), {console.main.Text(main_window::kLinkStats), LinkStatsWidestText(),
+                               FieldAccepts(main_window::kSimTemperature.name),
+                               NotTakenSentence({{"S_TempMax_Text", "高温报警", "50", "45"}}),
+                               LostText("/dev/ttyUSB0", PortFault::Lost),
+                               LinkStatusLine(view, silent, 5000).text,
+                               AgeText(7'200'000), gap.Note("a.csv", 3), gap.Tick(0, true, "x").value_or(""),
+                               gap.Row(5000).value_or(""), Recorder::HeaderText()});
     return texts;
   };
   const std::vector<std::string> chinese = said(Language::kChinese), inEnglish = said(Language::kEnglish);

@@ -69,8 +69,7 @@ TEST(SaveFile, AFailedSaveLeavesTheOldFileWholeAndSaysWhy) {
   std::signal(SIGXFSZ, SIG_IGN);
   rlimit saved{};
   getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 1024;
+  const rlimit small{1024, saved.rlim_max};
   setrlimit(RLIMIT_FSIZE, &small);
   const auto error = SaveFile(path, QByteArray(4096, 'x'));
   setrlimit(RLIMIT_FSIZE, &saved);
@@ -105,10 +104,8 @@ TEST(TrendWindow, StretchesAndAxes) {
     if (line->count() > 0) ++stretches[quantity];
     if (!quantities.insert(quantity).second) continue;  // the further stretches of a line share its axis
     const QString unit = line->name().section(QLatin1Char('('), 1).chopped(1);
-    QString axis;
-    for (QAbstractAxis* a : line->attachedAxes())
-      if (a->orientation() == Qt::Vertical) axis = a->titleText();
-    EXPECT_EQ(axis, unit) << line->name().toStdString();
+    const QList<QAbstractAxis*> axes = line->chart()->axes(Qt::Vertical, line);
+    EXPECT_EQ(axes.isEmpty() ? QString() : axes.back()->titleText(), unit) << line->name().toStdString();
   }
   EXPECT_EQ(quantities.size(), static_cast<std::size_t>(kTrendQuantities));
   EXPECT_EQ(stretches[QStringLiteral("内温度")], 3);  // before the open sensor, between, after the short
