@@ -23,7 +23,7 @@ TEST(BusScanEndToEnd, ListsTheAnsweringBoardsAndWatchesTheChosenOne) {
   c.Click(scan, "ScanStart");
   auto& start = Find<QPushButton>(scan, "ScanStart");
   EXPECT_EQ(start.text().toStdString(), "停止扫描");
-  ASSERT_TRUE(WaitFor([&] { return start.text() == QStringLiteral("开始扫描"); }, 20000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return start.text() == QStringLiteral("开始扫描"); }, 20000));
 
   auto& table = Find<QTableWidget>(scan, "ScanResults");
   std::vector<std::string> rows;

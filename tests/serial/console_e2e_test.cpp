@@ -33,13 +33,12 @@ TEST(ConsoleEndToEnd, MonitoringAndSendingSettings) {
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   EXPECT_EQ(c.box.shown, std::vector<std::string>{"数据错误！"});
   EXPECT_EQ(QApplication::focusWidget(), &Find<QLineEdit>(c.Main(), "S_TempMin_Text"));
-  c.Type(c.Main(), "S_TempMax_Text", "60");
-  c.Type(c.Main(), "S_IntFanLowS_Text", "1800");
-  c.Type(c.Main(), "S_TECcurrH_Text", "12.5");
+  const std::pair<const char*, const char*> sent[] = {{"TempMax_Text", "60"}, {"IntFanLowS_Text", "1800"},
+                                                       {"TECcurrH_Text", "12.5"}};
+  for (const auto& [field, value] : sent) c.Type(c.Main(), "S_" + std::string(field), value);
   c.Click(c.Main(), "Setup_Command");
   EXPECT_TRUE(c.WaitStatus("设置已写入，读回一致（3 项）")) << c.Status();
-  EXPECT_TRUE(c.WaitText("TempMax_Text", "60") && c.WaitText("IntFanLowS_Text", "1800") &&
-              c.WaitText("TECcurrH_Text", "12.5"));
+  for (const auto& [field, value] : sent) EXPECT_TRUE(c.WaitText(field, value)) << field;
   EXPECT_EQ(c.Text("TECcoolStart_Text"), "25");
   EXPECT_EQ(c.box.shown.size(), 1u);
   EXPECT_TRUE(c.box.posted.empty());
@@ -59,7 +58,7 @@ TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindowOnAnEchoingLine) {
   Find<QLineEdit>(c.Main(), "AddrText1").clear();
   QTest::keyClicks(&Find<QLineEdit>(c.Main(), "AddrText1"), "7");
   c.Click(c.Main(), "Addr_Command1");
-  ASSERT_TRUE(WaitFor([&] { return !c.windows.Form().pending.Has(PollRequest::AddressWrite); }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !c.windows.Form().pending.Has(PollRequest::AddressWrite); }));
   QTest::qWait(300);  // the acknowledgement comes back before the board takes its new address
   c.Click(c.Main(), "Addr_Command2");
   ASSERT_TRUE(c.WaitText("AddrText2", "7"));
@@ -75,7 +74,7 @@ TEST(ConsoleEndToEnd, CommandsAndTheFactoryWindowOnAnEchoingLine) {
   c.Type(c.Factory(), "S_H_Fan_Text", "30");  // and the cooling-only flag cleared: kSetCoolingOnly stays off
   c.Click(c.Factory(), "F_Setup_Command");
   EXPECT_TRUE(c.WaitText("H_Fan_Text", "30", &c.Factory()));
-  EXPECT_TRUE(WaitFor([&] { return !boardFlag(); }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !boardFlag(); }));
   c.Factory().close();  // the close box empties the window but keeps it
   EXPECT_EQ(c.Text("DCVlow_Text", &c.Factory()) + c.Text("S_H_Fan_Text", &c.Factory()), "");
   EXPECT_TRUE(c.box.shown.empty()) << c.box.shown.front();

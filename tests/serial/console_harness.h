@@ -47,21 +47,21 @@ struct Console {
   void Click(QWidget& window, std::string_view name) { Find<QPushButton>(window, name).click(); }
   void Trigger(const char* action) { Find<QAction>(Main(), action).trigger(); }
   bool OpenPort() {
-    if (!WaitFor([&] { return windows.Form().ports.portCount > 0; })) return false;
+    if (!QTest::qWaitFor([&] { return windows.Form().ports.portCount > 0; })) return false;
     Click(Main(), "CommPort_ToggleButton");
     return port.PortOpen();
   }
   bool WaitText(std::string_view name, const std::string& want, QWidget* window = nullptr) {
-    return WaitFor([&] { return Text(name, window) == want; }, 8000);
+    return QTest::qWaitFor([&] { return Text(name, window) == want; }, 8000);
   }
   bool WaitStatus(const std::string& start, int ms = 8000) {
-    return WaitFor([&] { return Status().rfind(start, 0) == 0; }, ms);
+    return QTest::qWaitFor([&] { return Status().rfind(start, 0) == 0; }, ms);
   }
   // Waits for `runs` more run-data responses.
   bool RunData(int runs = 1) {
     const auto count = [&] { return Text("CommCtr_Text").empty() ? 0 : std::stoi(Text("CommCtr_Text")); };
     const int seen = count();
-    return WaitFor([&] { return count() >= seen + runs; }, 8000);
+    return QTest::qWaitFor([&] { return count() >= seen + runs; }, 8000);
   }
   // The event log's texts that hold the given words, oldest first.
   std::vector<std::string> Events(std::string_view words = "") {

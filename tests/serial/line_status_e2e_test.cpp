@@ -36,14 +36,14 @@ TEST(LineStatusOnTheSimulator, RecordingThenSilentThenLostInAWindowOfUnchangedSi
     return window.rect().contains(inWindow) && stats.fontMetrics().horizontalAdvance(stats.text()) <= stats.contentsRect().width();
   };
   ASSERT_TRUE(c.OpenPort()) << c.port.ErrorText();
-  ASSERT_TRUE(c.WaitStatus("通信正常：" + c.sim.Path())) << c.Status();
+  ASSERT_TRUE(c.WaitStatus("通信正常：" + c.sim.path)) << c.Status();
   c.tools.StartOrStopRecording();
   ASSERT_TRUE(c.tools.Recording().Active());
   ASSERT_TRUE(c.RunData());
   auto& temp = Find<QLineEdit>(window, "Temp1_Text");
   EXPECT_FALSE(temp.property("stale").toBool());
   ASSERT_TRUE(c.WaitStatus("控制板无应答", 10000)) << c.Status();
-  ASSERT_TRUE(WaitFor([&] { return temp.property("stale").toBool(); }, 8000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return temp.property("stale").toBool(); }, 8000));
   QCoreApplication::processEvents();
   EXPECT_EQ(window.size(), size);
   EXPECT_TRUE(countsWhole()) << stats.text().toStdString();
@@ -53,8 +53,8 @@ TEST(LineStatusOnTheSimulator, RecordingThenSilentThenLostInAWindowOfUnchangedSi
 
   c.sim.Kill();
   auto& toggle = Find<QPushButton>(window, "CommPort_ToggleButton");
-  ASSERT_TRUE(WaitFor([&] { return toggle.text() == "打开串口" && !toggle.isChecked(); }));
-  const std::string lost = "串口已断开：" + c.sim.Path() + "（设备已拔出或断电）";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return toggle.text() == "打开串口" && !toggle.isChecked(); }));
+  const std::string lost = "串口已断开：" + c.sim.path + "（设备已拔出或断电）";
   EXPECT_EQ(c.Status(), lost);
   const double before = CpuSeconds();
   for (int i = 0; i < 30; ++i) QTest::qWait(10);

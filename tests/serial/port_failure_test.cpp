@@ -35,7 +35,7 @@ TEST(PortFailure, SecondOpenOfTheSameDeviceIsReportedAsBusy) {
   ASSERT_TRUE(first.SetPortOpen(true)) << first.ErrorText();
   second.SetCommPort(1);
   EXPECT_FALSE(second.SetPortOpen(true) || second.PortOpen());
-  EXPECT_EQ(second.ErrorText(), "COM1（" + sim.Path() + "）：设备被其他程序占用");
+  EXPECT_EQ(second.ErrorText(), "COM1（" + sim.path + "）：设备被其他程序占用");
   first.SetPortOpen(false);
   EXPECT_TRUE(second.SetPortOpen(true)) << second.ErrorText();
   EXPECT_EQ(second.ErrorText(), "");
@@ -58,19 +58,18 @@ namespace {
 
 TEST(PortFailure, DeviceWithoutAccessRightsNamesTheDialoutGroup) {
   SimProcess sim;
-  ASSERT_FALSE(sim.Path().empty());
-  ASSERT_EQ(::chmod(sim.Path().c_str(), geteuid() == 0 ? 0600 : 0000), 0);
+  ASSERT_FALSE(sim.path.empty());
+  ASSERT_EQ(::chmod(sim.path.c_str(), geteuid() == 0 ? 0600 : 0000), 0);
   // As root every open succeeds: the port is then opened as an unprivileged user, from a copy
   // of this program that user can reach.
   QTemporaryDir dir(QStringLiteral("/tmp/kestrova-denied-XXXXXX"));
   ASSERT_TRUE(dir.isValid());
   const QString self = dir.filePath(QStringLiteral("serial-tests"));
   ASSERT_TRUE(QFile::copy(QStringLiteral("/proc/self/exe"), self));
-  ASSERT_EQ(::chmod(dir.path().toUtf8().constData(), 0755), 0);
-  ASSERT_EQ(::chmod(self.toUtf8().constData(), 0755), 0);
+  for (const QString& path : {dir.path(), self}) ASSERT_EQ(::chmod(path.toUtf8().constData(), 0755), 0);
   const std::string run = std::string(geteuid() == 0 ? "runuser -u nobody -- " : "") +
-                          "env QT_QPA_PLATFORM=offscreen KESTROVA_PORTS=" + sim.Path() +
-                          " KESTROVA_CHECK_DENIED=" + sim.Path() + " " + self.toStdString();
+                          "env QT_QPA_PLATFORM=offscreen KESTROVA_PORTS=" + sim.path +
+                          " KESTROVA_CHECK_DENIED=" + sim.path + " " + self.toStdString();
   EXPECT_EQ(std::system(run.c_str()), 0) << run;
 }
 

@@ -1,7 +1,6 @@
 #include "serial/sim_process.h"
 
 #include <QTest>
-#include <chrono>
 #include <cstdlib>
 #include <gtest/gtest.h>
 
@@ -12,32 +11,17 @@ namespace kestrova::testing {
 SimProcess::SimProcess(std::vector<std::string> options, const std::string& stderrFile) {
   QStringList args;
   for (const std::string& o : options) args << QString::fromStdString(o);
-  if (stderrFile.empty()) process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-  else process_.setStandardErrorFile(QString::fromStdString(stderrFile));
-  process_.start(QStringLiteral(KESTROVA_SIM_PATH), args);
+  if (stderrFile.empty()) process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+  else process.setStandardErrorFile(QString::fromStdString(stderrFile));
+  process.start(QStringLiteral(KESTROVA_SIM_PATH), args);
   // The first line the simulator prints is the device path.
-  while (!process_.canReadLine() && process_.waitForReadyRead(5000)) continue;
-  if (!process_.canReadLine()) {
+  while (!process.canReadLine() && process.waitForReadyRead(5000)) continue;
+  if (!process.canReadLine()) {
     ADD_FAILURE() << "the simulator " << KESTROVA_SIM_PATH << " printed no device path";
     return;
   }
-  path_ = process_.readLine().trimmed().toStdString();
-  setenv(kPortsVariable, path_.c_str(), 1);
-}
-
-void SimProcess::Stop(bool now) {
-  if (process_.state() == QProcess::NotRunning) return;
-  now ? process_.kill() : process_.terminate();
-  process_.waitForFinished();
-}
-
-bool WaitFor(const std::function<bool()>& done, int deadlineMs) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(deadlineMs);
-  while (!done()) {
-    if (std::chrono::steady_clock::now() >= deadline) return false;
-    QTest::qWait(10);
-  }
-  return true;
+  path = process.readLine().trimmed().toStdString();
+  setenv(kPortsVariable, path.c_str(), 1);
 }
 
 }  // namespace kestrova::testing

@@ -82,7 +82,7 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
   const std::string logPath = ::testing::TempDir() + "kestrova-soak-" + std::to_string(getpid()) + ".log";
   SimProcess sim({"--noise", "0.2", "--corrupt", "0.2", "--split", "--drop", "0.1", "--echo", "--seed", "7", "--log"},
                  logPath);
-  ASSERT_FALSE(sim.Path().empty());
+  ASSERT_FALSE(sim.path.empty());
   QtSerialPort port;
   FakeMessageBox box;
   ConsoleWindows windows{port, box};
@@ -110,7 +110,7 @@ TEST(Soak, ConsoleOnAFaultyLineKeepsPollingAndShowsOnlyWhatTheBoardSent) {
   });
   windows.Load();
   windows.ShowMain();
-  ASSERT_TRUE(WaitFor([&] { return windows.Form().ports.portCount > 0; }));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return windows.Form().ports.portCount > 0; }));
   windows.Form().OnTogglePort();
   ASSERT_TRUE(port.PortOpen()) << port.ErrorText();
 
