@@ -9,10 +9,6 @@
 namespace kestrova::testing {
 namespace {
 
-// The board's worked run-data frame (high-temperature alarm 45 at offset 17, inner
-// temperature 25 at offset 25).
-const Frame kRunData = Hex(kRunDataHex);
-
 // The console on fakes with a clock that moves 250 ms per tick.
 struct Line : FactoryFixture {
   FakeClock clock;
@@ -37,7 +33,7 @@ struct Line : FactoryFixture {
 };
 
 const Frame kBadChecksum = [] {
-  Frame f = kRunData;
+  Frame f = kWorked;
   f.back() ^= 0xFF;
   return f;
 }();
@@ -92,7 +88,7 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
   c.Answer(Hex(kBoardInfoHex));  // an answer, but not run data: their age goes on
   c.Answer(Hex("06 01 1E 0C 01"));
   EXPECT_EQ(seen, (std::vector<std::string>{"AA", kRunDataHex, kBoardInfoHex, "06 01 1E 0C 01"}));
-  c.Answer(Resealed(kRunData, {{1, 5}}));  // run data for another address
+  c.Answer(Resealed(kWorked, {{1, 5}}));  // run data for another address
   c.Run(1);
   EXPECT_EQ(c.main.Text("LinkStats"), "发送 9  应答 3  校验错 0  丢弃 31 字节  运行数据 2 秒前");
   c.form.OnTogglePort();  // closed and opened again: the counts start afresh, with no run data yet
@@ -140,13 +136,13 @@ TEST(LineState, MoreThanOneBadChecksumInTenIsInterferenceAndRunDataGoStale) {
   c.Run(40);
   EXPECT_TRUE(c.main.flags.empty()) << "nothing is marked before the first response";
   const Frame& bad = kBadChecksum;
-  for (int i = 0; i < 9; ++i) c.Answer(i == 1 ? bad : kRunData);
+  for (int i = 0; i < 9; ++i) c.Answer(i == 1 ? bad : kWorked);
   EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 1 帧校验错误：请检查终端电阻、屏蔽层接地和通信线缆");
   EXPECT_EQ(c.State(), "interference");
-  c.Answer(kRunData);
+  c.Answer(kWorked);
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 1 in 10 is not more
   c.Answer(bad);
-  for (int i = 0; i < 9; ++i) c.Answer(kRunData);
+  for (int i = 0; i < 9; ++i) c.Answer(kWorked);
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 2 in 20
   c.Run(20);
   EXPECT_FALSE(c.main.Flag("Temp1_Text", kStale));
@@ -155,7 +151,7 @@ TEST(LineState, MoreThanOneBadChecksumInTenIsInterferenceAndRunDataGoStale) {
     EXPECT_TRUE(c.main.Flag(name, kStale)) << name;
   EXPECT_EQ(c.main.Text("Temp1_Text"), "25");  // kept, never cleared
   EXPECT_EQ(c.main.tips["Temp1_Text"], "最后更新：08:30:00\n内温度（°C），-40…86.5；开路/短路 为传感器故障");
-  c.Answer(kRunData);
+  c.Answer(kWorked);
   EXPECT_FALSE(c.main.Flag("Temp1_Text", kStale));
   EXPECT_EQ(c.main.tips["Temp1_Text"], "内温度（°C），-40…86.5；开路/短路 为传感器故障");
 }
@@ -182,9 +178,9 @@ TEST(LineState, FactoryDataGoStaleWhileTheWindowIsShownAndAreForgottenWithIt) {
 // A two-byte setting is compared in both bytes: the fan speed 1500 (05 DC) does not hold when the
 // board still reports 1400 (05 78).
 TEST(LineState, WriteCheckComparesTheNextRunDataWithWhatWasSent) {
-  const Frame fan1400 = Resealed(kRunData, {{11, 0x78}});
+  const Frame fan1400 = Resealed(kWorked, {{11, 0x78}});
   for (const auto& [before, field, text, board, status] :
-       {std::tuple{kRunData, "S_TempMax_Text", "50", Resealed(kRunData, {{17, 90}}), "设置已写入，读回一致（1 项）"},
+       {std::tuple{kWorked, "S_TempMax_Text", "50", Resealed(kWorked, {{17, 90}}), "设置已写入，读回一致（1 项）"},
         {fan1400, "S_IntFanLowS_Text", "1500", fan1400, "设置未生效：内风机低速转速 写入 1500，读回 1400"}}) {
     Line c;
     c.OpenPort();
@@ -209,11 +205,11 @@ TEST(LineState, AValueNotTakenStaysMarkedUntilTakenEditedOrSentAgain) {
     std::vector<WriteCheckResult> told;
     c.form.writeChecked = [&told](const WriteCheckResult& r) { told.push_back(r); };
     c.OpenPort();
-    c.Answer(kRunData);
+    c.Answer(kWorked);
     c.form.OnCopySettings();
     c.main.SetText("S_TempMax_Text", "50");
     c.form.OnSendSettings();
-    for (int i = 0; i < 40; ++i) c.Answer(kRunData);  // 40 s of reports still saying 45
+    for (int i = 0; i < 40; ++i) c.Answer(kWorked);  // 40 s of reports still saying 45
     EXPECT_EQ(c.Status(), notTaken) << ending;
     EXPECT_EQ(c.Notice(), "notTaken");
     EXPECT_TRUE(c.main.Flag("S_TempMax_Text", kNotTaken));
@@ -228,14 +224,14 @@ TEST(LineState, AValueNotTakenStaysMarkedUntilTakenEditedOrSentAgain) {
     EXPECT_TRUE(c.main.Flag("S_TempMax_Text", kNotTaken));
 
     if (std::string(ending) == "taken") {
-      c.Answer(Resealed(kRunData, {{17, 90}}));
+      c.Answer(Resealed(kWorked, {{17, 90}}));
     } else if (std::string(ending) == "edited") {
       c.main.SetText("S_TempMax_Text", "55");
       c.form.EditedByOperator("S_TempMax_Text");
-      c.Answer(kRunData);
+      c.Answer(kWorked);
     } else {
       c.form.OnSendSettings();
-      c.Answer(kRunData);
+      c.Answer(kWorked);
     }
     EXPECT_FALSE(c.main.Flag("S_TempMax_Text", kNotTaken)) << ending;
     EXPECT_EQ(c.main.tips["S_TempMax_Text"], "高温报警（°C），30…80；与读回值不同时由“发送设置”写入");
@@ -263,11 +259,11 @@ TEST(LineState, BoxesAreExplainedInTheStatusBar) {
   c.Run(28);
   EXPECT_EQ(c.Notice(), "") << "an explanation goes after 10 s";
 
-  c.Answer(kRunData);
+  c.Answer(kWorked);
   c.main.SetText("S_TempMax_Text", "50");
   c.form.OnSendSettings();
   EXPECT_TRUE(c.Status().ends_with("；按“复制设置”从控制板读回值填入")) << c.Status();
-  for (int i = 0; i < 11; ++i) c.Answer(kRunData), c.Run(3);  // that explanation has gone
+  for (int i = 0; i < 11; ++i) c.Answer(kWorked), c.Run(3);  // that explanation has gone
   c.form.OnCopySettings();
   EXPECT_EQ(c.Status(), "复制设置：读回值替换了 内风机每转脉冲 4→2、高温报警 50→45");
   c.main.SetText("SetupT_Text", "100");
