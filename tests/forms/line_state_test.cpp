@@ -30,13 +30,15 @@ struct Line : FactoryFixture {
   std::string Status() const { return main.Text("LinkStatus"); }
   std::string State() const { return main.State("LinkStatus", kLinkState); }
   std::string Notice() const { return main.State("LinkStatus", kNotice); }
+  // The status bar as "state/notice text".
+  std::string Said() const { return State() + "/" + Notice() + " " + Status(); }
 };
 
-const Frame kBadChecksum = [] {
-  Frame f = kWorked;
-  f.back() ^= 0xFF;
-  return f;
-}();
+// Three seconds of requests without an answer.
+const std::string kNoReply = "noReply/ 控制板无应答 3 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”";
+
+// The worked run data with a spoilt checksum (F2 for 0D).
+const Frame kBadChecksum = Hex(std::string(kRunDataHex).substr(0, 35 * 3) + "F2");
 
 TEST(LineState, ClosedPortSaysWhyNothingCanBeOpened) {
   const std::tuple<std::set<int>, PortFault, const char*, const char*> cases[] = {
@@ -49,8 +51,7 @@ TEST(LineState, ClosedPortSaysWhyNothingCanBeOpened) {
     c.port.available = available;
     c.port.failFault[1] = fault;
     c.Run(1);
-    EXPECT_EQ(c.Status(), status);
-    EXPECT_EQ(c.State(), state);
+    EXPECT_EQ(c.Said(), std::string(state) + "/ " + status);
     EXPECT_EQ(c.main.tips["LinkStatus"].rfind(std::string(status) + "\nCOM1 ", 0), 0u)
         << "the whole sentence leads the tooltip, then every probed port from COM1";
     EXPECT_FALSE(c.main.Visible("LinkStats")) << "no counts without an open port";
@@ -70,14 +71,11 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
   });
   c.OpenPort();
   c.Run(11);
-  EXPECT_EQ(c.Status(), "等待控制板应答：/dev/ttyUSB0");
-  EXPECT_EQ(c.State(), "waiting");
+  EXPECT_EQ(c.Said(), "waiting/ 等待控制板应答：/dev/ttyUSB0");
   c.Run(1);  // 3 s of requests without an answer
-  EXPECT_EQ(c.Status(), "控制板无应答 3 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”");
-  EXPECT_EQ(c.State(), "noReply");
+  EXPECT_EQ(c.Said(), kNoReply);
   c.Answer(Hex("AA " + std::string(kRunDataHex)));
-  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");
-  EXPECT_EQ(c.State(), "ok");
+  EXPECT_EQ(c.Said(), "ok/ 通信正常：/dev/ttyUSB0");
   EXPECT_EQ(c.main.Text("LinkStats"), "发送 6  应答 1  校验错 0  丢弃 1 字节  运行数据 0 秒前");
   EXPECT_TRUE(c.main.Visible("LinkStats"));
   c.Run(3);
@@ -119,13 +117,12 @@ TEST(LineState, OnlyCorruptedAnswersAreInterferenceUntilTheyStop) {
     c.Run(4);
     EXPECT_EQ(c.Status().find("无应答"), std::string::npos) << c.Status();
   }
-  EXPECT_EQ(c.Status(), "通信干扰：控制板的应答均校验错误，6 秒无正确应答：请检查终端电阻、屏蔽层接地和通信线缆");
-  EXPECT_EQ(c.State(), "interference");
+  EXPECT_EQ(c.Said(),
+            "interference/ 通信干扰：控制板的应答均校验错误，6 秒无正确应答：请检查终端电阻、屏蔽层接地和通信线缆");
   c.Run(8);
   EXPECT_EQ(c.State(), "interference") << "the last corrupted answer came under 3 s ago";
   c.Run(1);
-  EXPECT_EQ(c.Status(), "控制板无应答 3 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”");
-  EXPECT_EQ(c.State(), "noReply");
+  EXPECT_EQ(c.Said(), kNoReply);
 }
 
 // More than one bad checksum in ten answers is interference. Run data go stale five seconds
@@ -137,8 +134,7 @@ TEST(LineState, MoreThanOneBadChecksumInTenIsInterferenceAndRunDataGoStale) {
   EXPECT_TRUE(c.main.flags.empty()) << "nothing is marked before the first response";
   const Frame& bad = kBadChecksum;
   for (int i = 0; i < 9; ++i) c.Answer(i == 1 ? bad : kWorked);
-  EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 1 帧校验错误：请检查终端电阻、屏蔽层接地和通信线缆");
-  EXPECT_EQ(c.State(), "interference");
+  EXPECT_EQ(c.Said(), "interference/ 通信干扰：最近 9 帧中 1 帧校验错误：请检查终端电阻、屏蔽层接地和通信线缆");
   c.Answer(kWorked);
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 1 in 10 is not more
   c.Answer(bad);
@@ -210,8 +206,7 @@ TEST(LineState, AValueNotTakenStaysMarkedUntilTakenEditedOrSentAgain) {
     c.main.SetText("S_TempMax_Text", "50");
     c.form.OnSendSettings();
     for (int i = 0; i < 40; ++i) c.Answer(kWorked);  // 40 s of reports still saying 45
-    EXPECT_EQ(c.Status(), notTaken) << ending;
-    EXPECT_EQ(c.Notice(), "notTaken");
+    EXPECT_EQ(c.Said(), "ok/notTaken " + notTaken) << ending;
     EXPECT_TRUE(c.main.Flag("S_TempMax_Text", kNotTaken));
     EXPECT_EQ(c.main.tips["S_TempMax_Text"].rfind("写入 50，读回 45\n高温报警（°C），30…80", 0), 0u) << c.main.tips["S_TempMax_Text"];
     ASSERT_EQ(told.size(), 1u) << "one verdict per transmission";
@@ -219,8 +214,7 @@ TEST(LineState, AValueNotTakenStaysMarkedUntilTakenEditedOrSentAgain) {
     EXPECT_FALSE(c.main.Flag("S_TECcoolStart_Text", kNotTaken));
 
     c.Run(13);  // the board falls silent: that comes first, the mark stays
-    EXPECT_EQ(c.State(), "noReply");
-    EXPECT_EQ(c.Notice(), "");
+    EXPECT_EQ(c.Said(), kNoReply);
     EXPECT_TRUE(c.main.Flag("S_TempMax_Text", kNotTaken));
 
     if (std::string(ending) == "taken") {
@@ -235,8 +229,7 @@ TEST(LineState, AValueNotTakenStaysMarkedUntilTakenEditedOrSentAgain) {
     }
     EXPECT_FALSE(c.main.Flag("S_TempMax_Text", kNotTaken)) << ending;
     EXPECT_EQ(c.main.tips["S_TempMax_Text"], "高温报警（°C），30…80；与读回值不同时由“发送设置”写入");
-    EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0") << ending;
-    EXPECT_EQ(c.Notice(), "");
+    EXPECT_EQ(c.Said(), "ok/ 通信正常：/dev/ttyUSB0") << ending;
   }
 }
 
@@ -248,14 +241,12 @@ TEST(LineState, BoxesAreExplainedInTheStatusBar) {
   c.main.SetText("S_TempMax_Text", "90");
   c.form.Validate("S_TempMax_Text");
   EXPECT_EQ(c.box.shown.back(), "数据错误！");
-  EXPECT_EQ(c.Status(), "高温报警：30…80 °C");
-  EXPECT_EQ(c.Notice(), "hint");
+  EXPECT_EQ(c.Said(), "waiting/hint 高温报警：30…80 °C");
   c.main.SetText("S_IntFanPulse_Text", "4");
   c.form.Validate("S_IntFanPulse_Text");
   EXPECT_EQ(c.Status(), "内风机每转脉冲：2…3 的整数");
   c.Run(13);
-  EXPECT_EQ(c.State(), "noReply") << "a line that fails meanwhile comes first";
-  EXPECT_EQ(c.Notice(), "");
+  EXPECT_EQ(c.Said(), kNoReply) << "a line that fails meanwhile comes first";
   c.Run(28);
   EXPECT_EQ(c.Notice(), "") << "an explanation goes after 10 s";
 
