@@ -132,7 +132,8 @@ TEST_F(BusTest, AWriteGoesBeforeTheNextPollAndIsJudgedByTheReadBack) {
                                                       "current_high_limit_a 9.5/8 not taken by the board"}));
 }
 
-TEST_F(BusTest, WritesRefusedWithTheirReason) {
+// Writes refused with their reason; pending writes fail when the line is lost or the board goes offline.
+TEST_F(BusTest, WritesRefusedOrFailed) {
   Online1(0);
   const std::vector<std::pair<std::string, std::string>> cases{
       {"cooling_start_c", "46"}, {"cooling_start_c", "19.5"}, {"cooling_start_c", "25abc"}, {"cooling_start_c", ""},
@@ -140,23 +141,15 @@ TEST_F(BusTest, WritesRefusedWithTheirReason) {
   for (const auto& [key, value] : cases) bus.SubmitWrite(1, key, value);
   bus.SubmitWrite(2, "cooling_start_c", "25");  // board 2 has not answered
   bus.SubmitWrite(42, "cooling_start_c", "25");  // not on this line: ignored
-  EXPECT_EQ(events.results, (std::vector<std::string>{
-                                "cooling_start_c 46/- out of range", "cooling_start_c 19.5/- out of range",
-                                "cooling_start_c -/- not a number", "cooling_start_c -/- not a number",
-                                "device_address -/- unknown setting", "inner_fan_pulses 3.6/- out of range",
-                                "cooling_start_c 25/- board offline"}));
+  EXPECT_EQ(events.results.size(), 7u) << "refusals are told at once";
   // Only the one good value (-40) went to the queue.
   const Request write = bus.Next(10);
   ASSERT_EQ(write.kind, Request::Kind::Write);
   EXPECT_EQ(write.frame[5], 0);
-}
-
-TEST_F(BusTest, PendingWritesFailWhenTheBoardGoesOfflineOrTheLineIsLost) {
-  Online1(0);
   bus.SubmitWrite(1, "heating_stop_c", "12");
   bus.LineLost(50);
   EXPECT_EQ(events.log.back(), "1 offline");
-  // Polling starts over: the queued write is gone, every board is due.
+  // Polling starts over: the write in flight and the queued one are gone, every board is due.
   EXPECT_EQ(Ask(60), "R1/0");
   bus.Answered(RunDataFrame(1), 60);
 
@@ -170,7 +163,12 @@ TEST_F(BusTest, PendingWritesFailWhenTheBoardGoesOfflineOrTheLineIsLost) {
     while (bus.Next(bus.WakeMs()).address != 1) bus.NoAnswer(bus.WakeMs());
     bus.NoAnswer(bus.WakeMs());
   }
-  EXPECT_EQ(events.results, std::vector<std::string>(2, "heating_stop_c 12/- board offline"));
+  EXPECT_EQ(events.results, (std::vector<std::string>{
+                                "cooling_start_c 46/- out of range", "cooling_start_c 19.5/- out of range",
+                                "cooling_start_c -/- not a number", "cooling_start_c -/- not a number",
+                                "device_address -/- unknown setting", "inner_fan_pulses 3.6/- out of range",
+                                "cooling_start_c 25/- board offline", "low_temp_alarm_c -40/- board offline",
+                                "heating_stop_c 12/- board offline", "heating_stop_c 12/- board offline"}));
 }
 
 }  // namespace

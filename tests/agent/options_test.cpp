@@ -55,13 +55,11 @@ TEST(Options, ConfigFileWithCommentsWhereTheCommandLineWins) {
                          "broker = mqtts://b:8884\nusername = gw\npassword-file = /etc/pw\nno-discovery\n";
   files["/etc/pw"] = "s3cret\nignored\n";
   EXPECT_TRUE(Parse(kMinimal).options.discovery);
-  auto out = Parse({"--config", "/etc/a.conf", "--interval=9"});
-  ASSERT_EQ(out.error, "");
-  EXPECT_EQ(out.options.serial, "/dev/ttyUSB1");
-  EXPECT_EQ(out.options.addresses.size(), 20u);
-  EXPECT_EQ(out.options.intervalSeconds, 9);
-  EXPECT_EQ(out.options.password, "s3cret");
-  EXPECT_FALSE(out.options.discovery);
+  const ParseOutcome out = Parse({"--config", "/etc/a.conf", "--interval=9"});
+  const Options& o = out.options;
+  EXPECT_EQ(out.error + o.serial + " " + std::to_string(o.addresses.size()) + " " + std::to_string(o.intervalSeconds) +
+                " " + o.password + (o.discovery ? " discovery" : ""),
+            "/dev/ttyUSB1 20 9 s3cret");
   for (const auto& [text, message] : std::vector<std::pair<std::string, std::string>>{
            {"serial = /dev/x\n\n  interval = fast\n", "line 3: interval: 'fast' is not a whole number of seconds 1..3600"},
            {"seriall = /dev/x\n", "line 1: unknown key 'seriall'"},

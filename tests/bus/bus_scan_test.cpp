@@ -13,32 +13,6 @@
 namespace kestrova::testing {
 namespace {
 
-// Boards on a fake line answering the board-information request ("M1/P2/VA2.3") 25 ms after it.
-struct FakeBus {
-  std::set<int> boards;
-  std::vector<int> asked;
-  std::int64_t now = 0;
-  std::int64_t answerAt = -1;
-  Frame answer;
-  BusScan scan{[this](std::span<const std::uint8_t> f) {
-    asked.push_back(f[1]);
-    if (!boards.contains(f[1])) return;
-    answer = Resealed(Hex(kBoardInfoHex), {{1, f[1]}});
-    answerAt = now + 25;
-  }};
-  // Runs the scan in 1 ms steps; returns the milliseconds it took.
-  std::int64_t Run(ScanRange range) {
-    const std::int64_t start = now;
-    scan.Start(range, now);
-    while (scan.Running()) {
-      ++now;
-      if (now == answerAt) scan.Receive(answer, now);
-      scan.Step(now);
-    }
-    return now - start;
-  }
-};
-
 TEST(BusScan, RangeFieldsAreCheckedAndRefusalsNameTheField) {
   const std::tuple<const char*, const char*, const char*> cases[] = {
       {"1", "255", ""},
@@ -49,16 +23,29 @@ TEST(BusScan, RangeFieldsAreCheckedAndRefusalsNameTheField) {
   for (const auto& [from, to, said] : cases) EXPECT_EQ(CheckScanRange(from, to).refusal, said) << from << ".." << to;
 }
 
-// 1..20 with boards 2, 4 and 5: each silent address is asked twice, to the timeout each time,
-// and the whole scan stays well inside 10 s.
+// 1..20 with boards 2, 4 and 5 answering the board-information request ("M1/P2/VA2.3") 25 ms after
+// it: each silent address is asked twice, to the timeout each time, and the whole scan stays well
+// inside 10 s. The scan runs in 1 ms steps.
 TEST(BusScan, AsksEachAddressInTurnAndResendsOnceToTheSilent) {
-  FakeBus bus;
-  bus.boards = {2, 4, 5};
-  const std::int64_t took = bus.Run({1, 20});
+  std::vector<int> asked;
+  std::int64_t now = 0;
+  std::int64_t answerAt = -1;
+  Frame answer;
+  BusScan scan{[&](std::span<const std::uint8_t> f) {
+    asked.push_back(f[1]);
+    if (!std::set<int>{2, 4, 5}.contains(f[1])) return;
+    answer = Resealed(Hex(kBoardInfoHex), {{1, f[1]}});
+    answerAt = now + 25;
+  }};
+  scan.Start({1, 20}, now);
+  while (scan.Running()) {
+    if (++now == answerAt) scan.Receive(answer, now);
+    scan.Step(now);
+  }
   const int timeout = AnswerTimeoutMs(5, ExpectedAnswerBytes(kBoardInfo));
-  EXPECT_EQ(took, 17 * 2 * timeout + 3 * 25);
-  EXPECT_EQ(std::vector<int>(bus.asked.begin(), bus.asked.begin() + 8), (std::vector<int>{1, 1, 2, 3, 3, 4, 5, 6}));
-  ASSERT_EQ(bus.scan.Found().size(), 3u);
+  EXPECT_EQ(now, 17 * 2 * timeout + 3 * 25);
+  EXPECT_EQ(std::vector<int>(asked.begin(), asked.begin() + 8), (std::vector<int>{1, 1, 2, 3, 3, 4, 5, 6}));
+  ASSERT_EQ(scan.Found().size(), 3u);
 }
 
 // The scan window's logic with the console: the poll cycle falls silent while the scan has

@@ -29,12 +29,6 @@ struct FactoryFixture : ConsoleFixture {
     }
     return frames;
   }
-  // An 18-byte factory-data response for address 1 with the twelve parameter bytes 16..27.
-  static Frame Response(std::vector<std::uint8_t> params) {
-    params.insert(params.begin(), {0x06, 0x01, 0x0F, 0x03, 0x0C});
-    params.push_back(0);
-    return Resealed(params);
-  }
 };
 
 }  // namespace kestrova::testing

@@ -71,7 +71,7 @@ TEST(FactoryClose, SendPressedAndWindowClosedInOneTickWritesNothingAfterALateRes
   f.OpenPort();
   f.main.SetText("TextBox1", "M1");
   f.factory.SetVisible("F_Setup_Form", true);
-  const Frame response = FactoryFixture::Response({180, 5, 220, 5, 'A', '2', 100, 100, 100, 100, 1, 10});
+  const Frame response = Hex(kFactoryDataHex);
   f.port.Feed(response);
   f.Ticks(1);
   f.Fill({{"S_H_Fan_Text", "30"}});
@@ -98,7 +98,8 @@ TEST(FactoryReadback, FillsTheReadBackSideOnly) {
   EXPECT_EQ(f.factory.texts, (std::map<std::string, std::string, std::less<>>(expected.begin(), expected.end())));
   EXPECT_TRUE(f.factory.Checked("CheckBox2") && f.factory.Checked("CheckBox1"));
   f.form.ring.Reset();
-  f.form.ring.Store(FactoryFixture::Response({255, 0, 0, 0, 0xE9, 'x', 0, 0, 0, 0, 2, 0}));
+  // Parameter bytes 255, 0, 0, 0, 'é', 'x', 0, 0, 0, 0, 2, 0.
+  f.form.ring.Store(Resealed(Hex("06 01 0F 03 0C FF 00 00 00 E9 78 00 00 00 00 02 00 00")));
   f.form.ShowFactoryData();
   EXPECT_EQ(f.factory.Text("DCVlow_Text") + "/" + f.factory.Text("Ver_Text"), "255/éx");
   EXPECT_FALSE(f.factory.Checked("CheckBox2"));

@@ -9,10 +9,6 @@
 namespace kestrova::testing {
 namespace {
 
-// The board's worked run-data frame (high-temperature alarm 45 at offset 17, inner
-// temperature 25 at offset 25).
-const Frame kRunData = Hex(kRunDataHex);
-
 // The console on fakes with a clock that moves 250 ms per tick.
 struct Line : FactoryFixture {
   FakeClock clock;
@@ -34,13 +30,15 @@ struct Line : FactoryFixture {
   std::string Status() const { return main.Text("LinkStatus"); }
   std::string State() const { return main.State("LinkStatus", kLinkState); }
   std::string Notice() const { return main.State("LinkStatus", kNotice); }
+  // The status bar as "state/notice text".
+  std::string Said() const { return State() + "/" + Notice() + " " + Status(); }
 };
 
-const Frame kBadChecksum = [] {
-  Frame f = kRunData;
-  f.back() ^= 0xFF;
-  return f;
-}();
+// Three seconds of requests without an answer.
+const std::string kNoReply = "noReply/ 控制板无应答 3 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”";
+
+// The worked run data with a spoilt checksum (F2 for 0D).
+const Frame kBadChecksum = Hex(std::string(kRunDataHex).substr(0, 35 * 3) + "F2");
 
 TEST(LineState, ClosedPortSaysWhyNothingCanBeOpened) {
   const std::tuple<std::set<int>, PortFault, const char*, const char*> cases[] = {
@@ -53,8 +51,7 @@ TEST(LineState, ClosedPortSaysWhyNothingCanBeOpened) {
     c.port.available = available;
     c.port.failFault[1] = fault;
     c.Run(1);
-    EXPECT_EQ(c.Status(), status);
-    EXPECT_EQ(c.State(), state);
+    EXPECT_EQ(c.Said(), std::string(state) + "/ " + status);
     EXPECT_EQ(c.main.tips["LinkStatus"].rfind(std::string(status) + "\nCOM1 ", 0), 0u)
         << "the whole sentence leads the tooltip, then every probed port from COM1";
     EXPECT_FALSE(c.main.Visible("LinkStats")) << "no counts without an open port";
@@ -74,14 +71,11 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
   });
   c.OpenPort();
   c.Run(11);
-  EXPECT_EQ(c.Status(), "等待控制板应答：/dev/ttyUSB0");
-  EXPECT_EQ(c.State(), "waiting");
+  EXPECT_EQ(c.Said(), "waiting/ 等待控制板应答：/dev/ttyUSB0");
   c.Run(1);  // 3 s of requests without an answer
-  EXPECT_EQ(c.Status(), "控制板无应答 3 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”");
-  EXPECT_EQ(c.State(), "noReply");
+  EXPECT_EQ(c.Said(), kNoReply);
   c.Answer(Hex("AA " + std::string(kRunDataHex)));
-  EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");
-  EXPECT_EQ(c.State(), "ok");
+  EXPECT_EQ(c.Said(), "ok/ 通信正常：/dev/ttyUSB0");
   EXPECT_EQ(c.main.Text("LinkStats"), "发送 6  应答 1  校验错 0  丢弃 1 字节  运行数据 0 秒前");
   EXPECT_TRUE(c.main.Visible("LinkStats"));
   c.Run(3);
@@ -92,7 +86,7 @@ TEST(LineState, OpenPortFromWaitingToNoReplyToNormal) {
   c.Answer(Hex(kBoardInfoHex));  // an answer, but not run data: their age goes on
   c.Answer(Hex("06 01 1E 0C 01"));
   EXPECT_EQ(seen, (std::vector<std::string>{"AA", kRunDataHex, kBoardInfoHex, "06 01 1E 0C 01"}));
-  c.Answer(Resealed(kRunData, {{1, 5}}));  // run data for another address
+  c.Answer(Resealed(kWorked, {{1, 5}}));  // run data for another address
   c.Run(1);
   EXPECT_EQ(c.main.Text("LinkStats"), "发送 9  应答 3  校验错 0  丢弃 31 字节  运行数据 2 秒前");
   c.form.OnTogglePort();  // closed and opened again: the counts start afresh, with no run data yet
@@ -123,13 +117,12 @@ TEST(LineState, OnlyCorruptedAnswersAreInterferenceUntilTheyStop) {
     c.Run(4);
     EXPECT_EQ(c.Status().find("无应答"), std::string::npos) << c.Status();
   }
-  EXPECT_EQ(c.Status(), "通信干扰：控制板的应答均校验错误，6 秒无正确应答：请检查终端电阻、屏蔽层接地和通信线缆");
-  EXPECT_EQ(c.State(), "interference");
+  EXPECT_EQ(c.Said(),
+            "interference/ 通信干扰：控制板的应答均校验错误，6 秒无正确应答：请检查终端电阻、屏蔽层接地和通信线缆");
   c.Run(8);
   EXPECT_EQ(c.State(), "interference") << "the last corrupted answer came under 3 s ago";
   c.Run(1);
-  EXPECT_EQ(c.Status(), "控制板无应答 3 秒：请检查接线（A/B）、供电和设备地址，或按“获取地址”");
-  EXPECT_EQ(c.State(), "noReply");
+  EXPECT_EQ(c.Said(), kNoReply);
 }
 
 // More than one bad checksum in ten answers is interference. Run data go stale five seconds
@@ -140,13 +133,12 @@ TEST(LineState, MoreThanOneBadChecksumInTenIsInterferenceAndRunDataGoStale) {
   c.Run(40);
   EXPECT_TRUE(c.main.flags.empty()) << "nothing is marked before the first response";
   const Frame& bad = kBadChecksum;
-  for (int i = 0; i < 9; ++i) c.Answer(i == 1 ? bad : kRunData);
-  EXPECT_EQ(c.Status(), "通信干扰：最近 9 帧中 1 帧校验错误：请检查终端电阻、屏蔽层接地和通信线缆");
-  EXPECT_EQ(c.State(), "interference");
-  c.Answer(kRunData);
+  for (int i = 0; i < 9; ++i) c.Answer(i == 1 ? bad : kWorked);
+  EXPECT_EQ(c.Said(), "interference/ 通信干扰：最近 9 帧中 1 帧校验错误：请检查终端电阻、屏蔽层接地和通信线缆");
+  c.Answer(kWorked);
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 1 in 10 is not more
   c.Answer(bad);
-  for (int i = 0; i < 9; ++i) c.Answer(kRunData);
+  for (int i = 0; i < 9; ++i) c.Answer(kWorked);
   EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0");  // 2 in 20
   c.Run(20);
   EXPECT_FALSE(c.main.Flag("Temp1_Text", kStale));
@@ -155,23 +147,36 @@ TEST(LineState, MoreThanOneBadChecksumInTenIsInterferenceAndRunDataGoStale) {
     EXPECT_TRUE(c.main.Flag(name, kStale)) << name;
   EXPECT_EQ(c.main.Text("Temp1_Text"), "25");  // kept, never cleared
   EXPECT_EQ(c.main.tips["Temp1_Text"], "最后更新：08:30:00\n内温度（°C），-40…86.5；开路/短路 为传感器故障");
-  c.Answer(kRunData);
+  c.Answer(kWorked);
   EXPECT_FALSE(c.main.Flag("Temp1_Text", kStale));
   EXPECT_EQ(c.main.tips["Temp1_Text"], "内温度（°C），-40…86.5；开路/短路 为传感器故障");
 }
 
-TEST(LineState, FactoryDataGoStaleWhileTheWindowIsShownAndAreForgottenWithIt) {
+// Factory data go stale while the window is shown and are forgotten with it. A factory transmission
+// is checked against the next factory data, down to its last setting (code 27, the venting interval,
+// the report's last parameter byte).
+TEST(LineState, FactoryDataGoStaleAndCheckATransmissionWhileTheWindowIsShown) {
+  const Frame interval10 = Hex(kFactoryDataHex);
   Line c;
   c.OpenPort();
+  c.main.SetText("TextBox1", "M1");
   c.factory.SetVisible("F_Setup_Form", true);
-  const Frame factoryData = Line::Response({180, 5, 220, 5, 'A', '2', 100, 100, 100, 100, 1, 10});
-  c.Answer(factoryData);
+  c.Answer(interval10);
   c.Run(21);
   EXPECT_TRUE(c.factory.Flag("DCVlow_Text", kStale));
   EXPECT_TRUE(c.factory.Flag("CheckBox2", kStale));
   EXPECT_FALSE(c.factory.Flag("S_DCVlow_Text", kStale));
-  c.Answer(factoryData);
-  EXPECT_FALSE(c.factory.Flag("DCVlow_Text", kStale));
+  c.Fill({{"S_H_Fan_Text", "30"}});
+  c.factory.SetChecked("CheckBox1", true);  // as the board has it: not sent
+  for (const auto& [board, status] : {std::pair{interval10, "设置未生效：排氢间隔时间 写入 30，读回 10"},
+                                      {Resealed(interval10, {{16, 30}}), "设置已写入，读回一致（1 项）"}}) {
+    c.window.OnSendFactorySettings();
+    c.Run(12);  // the write, the end of the walk, then the factory-data read after it
+    EXPECT_NE(c.Status(), status) << "no verdict before the board has reported";
+    c.Answer(board);
+    EXPECT_EQ(c.Status(), status);
+    EXPECT_FALSE(c.factory.Flag("DCVlow_Text", kStale));
+  }
   c.Run(21);
   c.window.OnClose();
   EXPECT_TRUE(c.factory.flags.empty());
@@ -182,9 +187,9 @@ TEST(LineState, FactoryDataGoStaleWhileTheWindowIsShownAndAreForgottenWithIt) {
 // A two-byte setting is compared in both bytes: the fan speed 1500 (05 DC) does not hold when the
 // board still reports 1400 (05 78).
 TEST(LineState, WriteCheckComparesTheNextRunDataWithWhatWasSent) {
-  const Frame fan1400 = Resealed(kRunData, {{11, 0x78}});
+  const Frame fan1400 = Resealed(kWorked, {{11, 0x78}});
   for (const auto& [before, field, text, board, status] :
-       {std::tuple{kRunData, "S_TempMax_Text", "50", Resealed(kRunData, {{17, 90}}), "设置已写入，读回一致（1 项）"},
+       {std::tuple{kWorked, "S_TempMax_Text", "50", Resealed(kWorked, {{17, 90}}), "设置已写入，读回一致（1 项）"},
         {fan1400, "S_IntFanLowS_Text", "1500", fan1400, "设置未生效：内风机低速转速 写入 1500，读回 1400"}}) {
     Line c;
     c.OpenPort();
@@ -209,13 +214,12 @@ TEST(LineState, AValueNotTakenStaysMarkedUntilTakenEditedOrSentAgain) {
     std::vector<WriteCheckResult> told;
     c.form.writeChecked = [&told](const WriteCheckResult& r) { told.push_back(r); };
     c.OpenPort();
-    c.Answer(kRunData);
+    c.Answer(kWorked);
     c.form.OnCopySettings();
     c.main.SetText("S_TempMax_Text", "50");
     c.form.OnSendSettings();
-    for (int i = 0; i < 40; ++i) c.Answer(kRunData);  // 40 s of reports still saying 45
-    EXPECT_EQ(c.Status(), notTaken) << ending;
-    EXPECT_EQ(c.Notice(), "notTaken");
+    for (int i = 0; i < 40; ++i) c.Answer(kWorked);  // 40 s of reports still saying 45
+    EXPECT_EQ(c.Said(), "ok/notTaken " + notTaken) << ending;
     EXPECT_TRUE(c.main.Flag("S_TempMax_Text", kNotTaken));
     EXPECT_EQ(c.main.tips["S_TempMax_Text"].rfind("写入 50，读回 45\n高温报警（°C），30…80", 0), 0u) << c.main.tips["S_TempMax_Text"];
     ASSERT_EQ(told.size(), 1u) << "one verdict per transmission";
@@ -223,24 +227,22 @@ TEST(LineState, AValueNotTakenStaysMarkedUntilTakenEditedOrSentAgain) {
     EXPECT_FALSE(c.main.Flag("S_TECcoolStart_Text", kNotTaken));
 
     c.Run(13);  // the board falls silent: that comes first, the mark stays
-    EXPECT_EQ(c.State(), "noReply");
-    EXPECT_EQ(c.Notice(), "");
+    EXPECT_EQ(c.Said(), kNoReply);
     EXPECT_TRUE(c.main.Flag("S_TempMax_Text", kNotTaken));
 
     if (std::string(ending) == "taken") {
-      c.Answer(Resealed(kRunData, {{17, 90}}));
+      c.Answer(Resealed(kWorked, {{17, 90}}));
     } else if (std::string(ending) == "edited") {
       c.main.SetText("S_TempMax_Text", "55");
       c.form.EditedByOperator("S_TempMax_Text");
-      c.Answer(kRunData);
+      c.Answer(kWorked);
     } else {
       c.form.OnSendSettings();
-      c.Answer(kRunData);
+      c.Answer(kWorked);
     }
     EXPECT_FALSE(c.main.Flag("S_TempMax_Text", kNotTaken)) << ending;
     EXPECT_EQ(c.main.tips["S_TempMax_Text"], "高温报警（°C），30…80；与读回值不同时由“发送设置”写入");
-    EXPECT_EQ(c.Status(), "通信正常：/dev/ttyUSB0") << ending;
-    EXPECT_EQ(c.Notice(), "");
+    EXPECT_EQ(c.Said(), "ok/ 通信正常：/dev/ttyUSB0") << ending;
   }
 }
 
@@ -252,22 +254,20 @@ TEST(LineState, BoxesAreExplainedInTheStatusBar) {
   c.main.SetText("S_TempMax_Text", "90");
   c.form.Validate("S_TempMax_Text");
   EXPECT_EQ(c.box.shown.back(), "数据错误！");
-  EXPECT_EQ(c.Status(), "高温报警：30…80 °C");
-  EXPECT_EQ(c.Notice(), "hint");
+  EXPECT_EQ(c.Said(), "waiting/hint 高温报警：30…80 °C");
   c.main.SetText("S_IntFanPulse_Text", "4");
   c.form.Validate("S_IntFanPulse_Text");
   EXPECT_EQ(c.Status(), "内风机每转脉冲：2…3 的整数");
   c.Run(13);
-  EXPECT_EQ(c.State(), "noReply") << "a line that fails meanwhile comes first";
-  EXPECT_EQ(c.Notice(), "");
+  EXPECT_EQ(c.Said(), kNoReply) << "a line that fails meanwhile comes first";
   c.Run(28);
   EXPECT_EQ(c.Notice(), "") << "an explanation goes after 10 s";
 
-  c.Answer(kRunData);
+  c.Answer(kWorked);
   c.main.SetText("S_TempMax_Text", "50");
   c.form.OnSendSettings();
   EXPECT_TRUE(c.Status().ends_with("；按“复制设置”从控制板读回值填入")) << c.Status();
-  for (int i = 0; i < 11; ++i) c.Answer(kRunData), c.Run(3);  // that explanation has gone
+  for (int i = 0; i < 11; ++i) c.Answer(kWorked), c.Run(3);  // that explanation has gone
   c.form.OnCopySettings();
   EXPECT_EQ(c.Status(), "复制设置：读回值替换了 内风机每转脉冲 4→2、高温报警 50→45");
   c.main.SetText("SetupT_Text", "100");
@@ -286,29 +286,6 @@ TEST(LineState, BoxesAreExplainedInTheStatusBar) {
   c.window.OnSendFactorySettings();
   EXPECT_EQ(c.factory.focus, "S_Temp1Calib_Text");
   EXPECT_TRUE(c.factory.Flag("S_Temp1Calib_Text", kInvalid));
-}
-
-// The factory transmission is checked against the next factory data, down to its last setting
-// (code 27, the venting interval, the report's last parameter byte).
-TEST(LineState, WriteCheckComparesTheNextFactoryDataWithWhatWasSent) {
-  const auto report = [](std::uint8_t interval) {
-    return FactoryFixture::Response({180, 5, 220, 5, 'A', '2', 100, 100, 100, 100, 1, interval});
-  };
-  for (const auto& [board, status] : {std::pair{report(30), "设置已写入，读回一致（1 项）"},
-                                      {report(10), "设置未生效：排氢间隔时间 写入 30，读回 10"}}) {
-    Line c;
-    c.OpenPort();
-    c.main.SetText("TextBox1", "M1");
-    c.factory.SetVisible("F_Setup_Form", true);
-    c.Answer(report(10));
-    c.Fill({{"S_H_Fan_Text", "30"}});
-    c.factory.SetChecked("CheckBox1", true);  // as the board has it: not sent
-    c.window.OnSendFactorySettings();
-    c.Run(12);  // the write, the end of the walk, then the factory-data read after it
-    EXPECT_NE(c.Status(), status) << "no verdict before the board has reported";
-    c.Answer(board);
-    EXPECT_EQ(c.Status(), status);
-  }
 }
 
 }  // namespace

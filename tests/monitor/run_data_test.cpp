@@ -14,10 +14,6 @@ namespace kestrova::testing {
 namespace {
 
 using Texts = std::vector<std::string>;
-const Frame kWorked = Hex(kRunDataHex);
-
-// The worked frame with some bytes replaced and the checksum made good again.
-Frame RunFrame(const std::map<int, std::uint8_t>& changes) { return Resealed(kWorked, changes); }
 
 // Decodes a frame placed at the read index, without the port.
 void Decode(ConsoleFixture& c, const Frame& f) {
@@ -50,7 +46,7 @@ TEST(RunData, ConversionsAndSensorMarkers) {
       {{{25, 255}}, "Temp1_Text", "短路"},    {{{27, 255}}, "ControlTemp_Text", "87.5"}};
   for (const auto& [bytes, field, text] : cases) {
     ConsoleFixture c;
-    Decode(c, RunFrame(bytes));
+    Decode(c, Resealed(kWorked, bytes));
     EXPECT_EQ(c.main.Text(field), text) << field;
   }
 }
@@ -63,10 +59,10 @@ TEST(RunData, LampOfEveryStatusBit) {
   for (int offset = 21; offset <= 24; ++offset) {
     for (int bit = 0; bit < 8; ++bit) {
       ConsoleFixture c;
-      Decode(c, RunFrame({{21, 0xFF}, {22, 0xFF}, {23, 0xFF}, {24, 0xFF}}));
+      Decode(c, Resealed(kWorked, {{21, 0xFF}, {22, 0xFF}, {23, 0xFF}, {24, 0xFF}}));
       std::map<int, std::uint8_t> bits{{21, 0}, {22, 0}, {23, 0}, {24, 0}};
       bits[offset] = static_cast<std::uint8_t>(1 << bit);
-      Decode(c, RunFrame(bits));
+      Decode(c, Resealed(kWorked, bits));
       const int lit = lamps[offset - 21][bit];
       const int state = lit > 6 ? 2 : lit == 6 ? 3 : 1;
       for (int box : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 20, 21, 22})
@@ -80,9 +76,9 @@ TEST(RunData, LampOfEveryStatusBit) {
 TEST(RunData, FanSpeedAverageAndCommunicationCounter) {
   ConsoleFixture c;
   c.form.runData.commCounter = 32767;
-  for (int i = 0; i < 15; ++i) Decode(c, RunFrame({{31, 0x04}, {32, 0xB0}, {33, 0xFF}, {34, 0xFF}}));  // 1200
+  for (int i = 0; i < 15; ++i) Decode(c, Resealed(kWorked, {{31, 0x04}, {32, 0xB0}, {33, 0xFF}, {34, 0xFF}}));  // 1200
   EXPECT_EQ(c.main.Text("CommCtr_Text"), "32782");
-  Decode(c, RunFrame({{31, 0x05}, {32, 0xDC}, {33, 0xFF}, {34, 0xFF}}));  // 1500
+  Decode(c, Resealed(kWorked, {{31, 0x05}, {32, 0xDC}, {33, 0xFF}, {34, 0xFF}}));  // 1500
   EXPECT_EQ(c.main.Text("IntFanSpeed_Text") + c.main.Text("ExtFanSpeed_Text"), " 1220 65535");
 }
 

@@ -39,4 +39,16 @@ inline const char* const kBoardInfoHex = "06 01 0F 02 0C 4D 31 2F 50 32 2F 56 41
 inline const char* const kFactoryDataHex = "06 01 0F 03 0C B4 05 DC 05 41 32 64 64 64 64 01 0A CD";
 inline const char* const kAddressHex = "06 00 0F 01 01 12 29";
 
+// The worked run-data response as bytes: inner 25 °C, outer sensor open, control 25.5 °C, 3.1 A,
+// 53.5 V, fans 1500 and 3000; inner fan and cooling working, the door switch raised; the
+// high-temperature alarm 45 at offset 17, the inner temperature 25 at offset 25.
+inline const Frame kWorked = Hex(kRunDataHex);
+
+// A receive ring holding the frame at its read index.
+inline ReceiveRing RingOf(const Frame& f) {
+  ReceiveRing ring;
+  ring.Store(f);
+  return ring;
+}
+
 }  // namespace kestrova::testing

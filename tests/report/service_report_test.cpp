@@ -21,50 +21,36 @@ using Rows = std::vector<ReportRow>;
 // The report's times are local: these tests read them in UTC.
 [[maybe_unused]] const bool kUtc = (setenv("TZ", "UTC", 1), tzset(), true);
 
-ReceiveRing RingOf(const Frame& f) {
-  ReceiveRing ring;
-  ring.Store(f);
-  return ring;
-}
-
-// The worked frame shown by the console on fake windows, and the snapshot taken beside it.
-struct Shown {
+// The values of the snapshot taken beside a frame shown by the console on fake windows.
+RunDataValues ShownValues(const Frame& frame) {
   ConsoleFixture console;
-  RunDataSnapshot snapshot;
-  explicit Shown(const Frame& frame) {
-    console.Shown(frame);
-    snapshot = SnapshotRunData(1000, console.form.runData.Shown, console.form.runData.commCounter);
-  }
-};
+  console.Shown(frame);
+  return SnapshotRunData(1000, console.form.runData.Shown, console.form.runData.commCounter).values;
+}
 
 TEST(ServiceReportContent, LampsInWords) {
   // The door switch alarm; the hidden lamps 18 and 19 never appear.
-  Shown s(Hex(kRunDataHex));
-  const Rows alarms = AlarmRows(s.snapshot.values);
+  const Rows alarms = AlarmRows(ShownValues(kWorked));
   ASSERT_EQ(alarms.size(), 14u);
   EXPECT_EQ(alarms[11], (ReportRow{"门禁", "告警"}));
   // Self-test, the total alarm and high temperature.
-  Shown hot(Resealed(Hex(kRunDataHex), {{21, 0x20}, {22, 0x01}, {23, 0x01}}));
-  EXPECT_EQ(AlarmRows(hot.snapshot.values)[6], (ReportRow{"高温告警", "告警"}));
-  EXPECT_EQ(WorkStateRows(hot.snapshot.values)[5], (ReportRow{"自检", "自检"}));
-}
-
-// The write check of a real transmission: the sent and read-back texts of every value.
-WriteCheckResult Checked(const std::vector<Frame>& writes, const Frame& report) {
-  WriteCheck check;
-  check.Start();
-  for (const Frame& w : writes) check.Written(WrittenSetting(w));
-  check.Finish();
-  check.ReportRequested();
-  return *check.Compare(RingOf(report));
+  const RunDataValues hot = ShownValues(Resealed(kWorked, {{21, 0x20}, {22, 0x01}, {23, 0x01}}));
+  EXPECT_EQ(AlarmRows(hot)[6], (ReportRow{"高温告警", "告警"}));
+  EXPECT_EQ(WorkStateRows(hot)[5], (ReportRow{"自检", "自检"}));
 }
 
 TEST(ServiceReportContent, SettingsBesideWhatWasLoadedAndSent) {
   const SettingPair& tempMax = kSettingPairs[11];  // 高温报警
   const SettingPair& highFan = kSettingPairs[8];   // 内风机高速转速
   // The board took 高温报警 50 but kept its inner fan at 3000 (0B B8) instead of 3010 (0B C2).
-  const Frame answer = Resealed(Hex(kRunDataHex), {{17, 90}});
-  const WriteCheckResult result = Checked({*SettingWrite(1, tempMax, "50"), *SettingWrite(1, highFan, "3010")}, answer);
+  const Frame answer = Resealed(kWorked, {{17, 90}});
+  // The write check of a real transmission: the sent and read-back texts of every value.
+  WriteCheck check;
+  check.Start();
+  for (const Frame& w : {*SettingWrite(1, tempMax, "50"), *SettingWrite(1, highFan, "3010")})
+    check.Written(WrittenSetting(w));
+  check.Finish();
+  check.ReportRequested();
   ServiceReport report;
   RunDataCounters counters;
   report.latest = SnapshotRunData(0, ReadRunData(RingOf(answer), counters), 0);
@@ -72,7 +58,7 @@ TEST(ServiceReportContent, SettingsBesideWhatWasLoadedAndSent) {
   profile[0] = "26";
   profile[11] = "55";
   report.settings.ProfileLoaded(profile);
-  report.settings.WriteChecked(1700000000000, result);
+  report.settings.WriteChecked(1700000000000, *check.Compare(RingOf(answer)));
 
   const Rows rows = SettingRows(report);
   EXPECT_EQ(rows[0], (ReportRow{"制冷开启温度", "25", "°C", "26", ""}));
