@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 
@@ -77,8 +78,32 @@ TEST(ServiceReportContent, LineTimesAndFileName) {
   EXPECT_EQ(LineRows(LineFiguresOf(stats, true, 1000 + 3725000)),
             (Rows{{"串口", "已打开"}, {"连接时长", "1 小时 02 分 05 秒"}, {"请求帧", "2"}, {"有效应答", "0"},
                   {"校验错", "0"}, {"丢弃字节", "0"}, {"最近应答中的校验错", "0 / 0"}}));
+  EXPECT_EQ(DurationText(60000), "1 分 00 秒");
+  EXPECT_EQ(DurationText(3600999), "1 小时 00 分 00 秒");
 
   EXPECT_EQ(ReportFileName("M1/P2 x", 12, 1700000000000), "kestrova-report-M1_P2_x-12-20231114-221320.pdf");
+}
+
+TEST(ServiceReportTrend, AxesHoldEveryValue) {
+  // A sensor gap is no value; a steady voltage still gets a scale; a panel without any value
+  // spans 0..1.
+  const float gap = std::nanf("");
+  std::vector<double> scales;
+  for (const TrendPanel& panel : TrendPanels({{0, {25, gap, 24, 3.1f, 53.5f, 1500, 3000}},
+                                              {1000, {48, gap, 30, 0.3f, 53.5f, 1600, 3100}}}))
+    scales.insert(scales.end(), {panel.low, panel.high, panel.step});
+  EXPECT_EQ(scales, (std::vector<double>{20, 50, 5, 0, 3.5, 0.5, 52.5, 54.5, 0.5, 1400, 3200, 200}));
+  const TrendPanel empty = TrendPanels({})[1];
+  EXPECT_EQ(std::vector<double>({empty.low, empty.high}), std::vector<double>({0, 1}));
+
+  // Ticks at whole minutes for ten minutes, at whole seconds for five seconds, every full hour for a
+  // working day.
+  std::vector<std::string> labels;
+  for (const TimeTick& t : TimeTicks(1700000000000, 1700000600000)) labels.push_back(t.label);
+  EXPECT_EQ(labels, (std::vector<std::string>{"22:14", "22:16", "22:18", "22:20", "22:22"}));
+  EXPECT_EQ(TimeTicks(1700000000500, 1700000005400).back().label, "22:13:25");
+  EXPECT_EQ(TimeTicks(1700000000000, 1700000008000).size(), 5u);  // eight seconds: a tick every two
+  EXPECT_EQ(TimeTicks(1700000000000, 1700000000000 + 10 * 3600'000).size(), 10u);
 }
 
 }  // namespace
