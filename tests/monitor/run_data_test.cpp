@@ -42,7 +42,8 @@ TEST(RunData, WorkedFrameThroughThePort) {
 // control temperature. (Tenths and 16-bit values: the worked frame.)
 TEST(RunData, ConversionsAndSensorMarkers) {
   const std::tuple<std::map<int, std::uint8_t>, const char*, const char*> cases[] = {
-      {{{5, 0}}, "TECcoolStart_Text", "-40"}, {{{25, 79}}, "Temp1_Text", "-0.5"}, {{{25, 253}}, "Temp1_Text", "86.5"},
+      {{{5, 0}}, "TECcoolStart_Text", "-40"}, {{{5, 255}}, "TECcoolStart_Text", "215"},
+      {{{25, 79}}, "Temp1_Text", "-0.5"},     {{{25, 253}}, "Temp1_Text", "86.5"},
       {{{25, 255}}, "Temp1_Text", "短路"},    {{{27, 255}}, "ControlTemp_Text", "87.5"}};
   for (const auto& [bytes, field, text] : cases) {
     ConsoleFixture c;
@@ -72,7 +73,7 @@ TEST(RunData, LampOfEveryStatusBit) {
   }
 }
 
-// The average of the last 15 fan speeds, held in full; the counter never wraps.
+// The average of the last 15 fan speeds, remainder dropped, held in full; the counter never wraps.
 TEST(RunData, FanSpeedAverageAndCommunicationCounter) {
   ConsoleFixture c;
   c.form.runData.commCounter = 32767;
@@ -80,6 +81,10 @@ TEST(RunData, FanSpeedAverageAndCommunicationCounter) {
   EXPECT_EQ(c.main.Text("CommCtr_Text"), "32782");
   Decode(c, Resealed(kWorked, {{31, 0x05}, {32, 0xDC}, {33, 0xFF}, {34, 0xFF}}));  // 1500
   EXPECT_EQ(c.main.Text("IntFanSpeed_Text") + c.main.Text("ExtFanSpeed_Text"), " 1220 65535");
+  ConsoleFixture d;  // the remainder is dropped
+  for (int speed : {1000, 1000, 1001})
+    Decode(d, Resealed(kWorked, {{31, static_cast<std::uint8_t>(speed >> 8)}, {32, static_cast<std::uint8_t>(speed)}}));
+  EXPECT_EQ(d.main.Text("IntFanSpeed_Text"), " 1000");
 }
 
 TEST(BoardInfo, SplitsByCharactersAndDropsTheLastOne) {

@@ -5,6 +5,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -19,6 +21,7 @@
 #include "tools/setting_profile.h"
 #include "tools/traffic_log.h"
 #include "tools/trend_store.h"
+#include "tools/wall_time.h"
 
 namespace kestrova::testing {
 namespace {
@@ -95,6 +98,8 @@ TEST(TrendStore, ADayAtOnePointASecondStaysBoundedAndKeepsGapsAndExtremes) {
   EXPECT_FLOAT_EQ(all.back().value[kDcVoltage], 53.5f);
 
   EXPECT_EQ(store.Points(day * 1000).size(), 601u);  // the last ten minutes at full resolution
+  for (int i = 0; i < 6000; ++i) store.AddMarker({day * 1000, true, "高温告警 告警"});
+  EXPECT_EQ(store.Markers().size(), TrendStore::kMaxMarkers);
 }
 
 TEST(TrendStore, ALineBreaksAtEveryGapAndKeepsEachColumnsExtremesInTimeOrder) {
@@ -110,6 +115,18 @@ TEST(TrendStore, ALineBreaksAtEveryGapAndKeepsEachColumnsExtremesInTimeOrder) {
   EXPECT_EQ(TrendLine(points, kControlTemp, 0, 120, 3),
             (std::vector<S>{{{0, 1.f}, {10, 5.f}}, {{40, 3.f}}, {{70, 4.f}, {80, 0.f}, {90, 9.f}}}));
   EXPECT_EQ(TrendLine(points, kControlTemp, 75, 95, 100), (std::vector<S>{{{80, 0.f}, {90, 9.f}}}));
+}
+
+// The wall-clock texts, in a fixed time zone: one before 1970 borrows from the second before.
+// (The clock and file-name texts are checked by the service report's.)
+TEST(WallTime, LocalTimeWithMillisecondsAndOffset) {
+  setenv("TZ", "CST-8", 1);
+  tzset();
+  const std::int64_t may1 = 1714572207000;  // 2024-05-01 14:03:27 UTC
+  EXPECT_EQ(IsoTime(may1 + 125), "2024-05-01T22:03:27.125+08:00");
+  EXPECT_EQ(ClockTime(-1), "07:59:59.999");
+  setenv("TZ", "UTC", 1);  // the zone the report tests of this program read their times in
+  tzset();
 }
 
 TEST(EventLog, LampTransitionsFromSuccessiveRunData) {
@@ -159,6 +176,7 @@ TEST(EventLog, LinkEventsAndCsv) {
   const std::string csv = log.Csv();
   EXPECT_EQ(csv.substr(0, csv.find("\r\n")), "时间,类别,事件");
   EXPECT_NE(csv.find(",通信,串口已打开\r\n"), std::string::npos);
+  EXPECT_EQ(CsvField("a,\"b\""), "\"a,\"\"b\"\"\"");
 }
 
 TEST(Recording, HeaderAndRowsAsTheWindowShowsThem) {
@@ -193,6 +211,7 @@ TEST(Recording, AWriteErrorStopsAndSaysWhy) {
   Recorder full;
   EXPECT_EQ(full.Start("/dev/full"), "记录已停止：磁盘已满");
   EXPECT_EQ(full.Row(0, main), std::nullopt);  // nothing more is written
+  EXPECT_EQ(Recorder().Start("/nonexistent-folder/x.csv"), "无法创建记录文件（文件或文件夹不存在）");
 
   const std::string path = ::testing::TempDir() + "kestrova-removed.csv";
   Recorder removed;
