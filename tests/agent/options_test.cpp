@@ -38,6 +38,8 @@ TEST(Options, EachFaultNamesTheOption) {
       {{"--password", "x"}, "--password: a password is never given on the command line; use --password-file FILE"},
       {{"--colour"}, "unknown option '--colour' (see --help)"},
       {{"--metrics-listen", "9105"}, "--metrics-listen: '9105' is not HOST:PORT"},
+      {{"--metrics-listen", "h:0"}, "--metrics-listen: 'h:0' is not HOST:PORT"},
+      {{"--metrics-listen", "h:1"}, ""},
       {{"--password-file", "/nope"}, "--password-file: cannot read '/nope'"},
       {{"--serial"}, "--serial: a value is needed"},
       {{"--discovery-prefix", "ha/#"}, "--discovery-prefix: 'ha/#' is not a topic prefix"},

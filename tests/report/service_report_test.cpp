@@ -73,13 +73,11 @@ TEST(ServiceReportContent, LineTimesAndFileName) {
   LinkStatistics stats;
   stats.Opened(1000);
   const std::uint8_t request[] = {0x05, 0x01, 0x0F, 0x00, 0x15};
-  stats.Sent(request, 1200);
-  stats.Sent(request, 1400);
+  for (const std::int64_t at : {1200, 1400}) stats.Sent(request, at);
   EXPECT_EQ(LineRows(LineFiguresOf(stats, true, 1000 + 3725000)),
             (Rows{{"串口", "已打开"}, {"连接时长", "1 小时 02 分 05 秒"}, {"请求帧", "2"}, {"有效应答", "0"},
                   {"校验错", "0"}, {"丢弃字节", "0"}, {"最近应答中的校验错", "0 / 0"}}));
-  EXPECT_EQ(DurationText(60000), "1 分 00 秒");
-  EXPECT_EQ(DurationText(3600999), "1 小时 00 分 00 秒");
+  EXPECT_EQ(DurationText(60000) + " / " + DurationText(3600999), "1 分 00 秒 / 1 小时 00 分 00 秒");
 
   EXPECT_EQ(ReportFileName("M1/P2 x", 12, 1700000000000), "kestrova-report-M1_P2_x-12-20231114-221320.pdf");
 }
