@@ -68,6 +68,7 @@ TEST(FrameScan, PassesOverResponsesEchoesAndNoise) {
       {{"06 01 0F 07 00 1D"}, 1, {}, 3},
       {{"15 06 0F 00 1B" + noise}, 1, {}, 4},
       {{"06 07 0F 00 1C " + kRun, ""}, 1, {kShown, "Link"}, 0},  // response for another address
+      {{"06 " + kRun, ""}, 1, {kShown, "Link"}, 0},  // only the start byte of a false start is dropped
       {{"06 01 77 00 00 " + kRun, ""}, 1, {kShown, "Link"}, 0},  // ... and the next tick goes on
       {{"06 01 77 00 00 " + kRun}, 1, {}, 40},          // the pass ends at a response's unknown command
       {{"05 01 44 00 4A 00 00 " + kRun}, 1, {kShown, "Link"}, 0},  // a request's does not end it

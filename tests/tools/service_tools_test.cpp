@@ -242,6 +242,8 @@ TEST(SettingProfile, TakenCheckedAndLoadedIntoTheEditFieldsOnly) {
   EXPECT_EQ(ProfileRefusal(p), std::nullopt);
   p.values[7] = "65536";
   EXPECT_EQ(ProfileRefusal(p), "内风机低速转速 的值 65536 超出范围 0…65535");
+  p.values[4] = "25.6";  // tenths of an ampere on the wire: the range in amperes
+  EXPECT_EQ(ProfileRefusal(p), "电流低限 的值 25.6 超出范围 0…25.5");
 }
 
 }  // namespace
