@@ -59,6 +59,7 @@ TEST_F(AgentE2E, ALineOfBoardsOnTheBroker) {
   EXPECT_NE(scrape.find(R"(kestrova_up{address="3",site="e2e"} 0)"), std::string::npos);
   EXPECT_NE(scrape.find(R"(kestrova_inner_temperature_celsius{address="1",site="e2e"})"), std::string::npos);
   EXPECT_NE(scrape.find(R"(kestrova_state{address="1",site="e2e",state="inner_fan"} 1)"), std::string::npos);
+  EXPECT_NE(scrape.find(R"(kestrova_state{address="1",site="e2e",state="heating"} 0)"), std::string::npos);
   const std::string board3 = R"(address="3",site="e2e"} )";
   EXPECT_EQ(scrape.find(board3), scrape.rfind(board3));  // kestrova_up alone: nothing stale is left
 

@@ -108,6 +108,7 @@ TEST(PortTable, UsbAdaptersFirstInNaturalOrderAndPortsOneToNine) {
   EXPECT_EQ(OrderSerialDevices({"/dev/rfcommB", "/dev/rfcomm10", "/dev/rfcomm", "/dev/rfcomm009", "/dev/rfcomm9a",
                                 "/dev/rfcomm0"}),
             (Paths{"/dev/rfcomm", "/dev/rfcomm0", "/dev/rfcomm009", "/dev/rfcomm9a", "/dev/rfcomm10", "/dev/rfcommB"}));
+  EXPECT_EQ(OrderSerialDevices({"/dev/rfcomm9a", "/dev/rfcomm10"}), (Paths{"/dev/rfcomm9a", "/dev/rfcomm10"}));
   // Ports 1 to 9 of the table; none before the first or after the last.
   const Paths ten{"/dev/a", "", "", "", "", "", "", "", "/dev/i", "/dev/j"};
   EXPECT_EQ(PortTableEntry(ten, 1) + PortTableEntry(ten, 9), "/dev/a/dev/i");

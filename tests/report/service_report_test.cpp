@@ -100,6 +100,7 @@ TEST(ServiceReportTrend, AxesHoldEveryValue) {
   for (const TimeTick& t : TimeTicks(1700000000000, 1700000600000)) labels.push_back(t.label);
   EXPECT_EQ(labels, (std::vector<std::string>{"22:14", "22:16", "22:18", "22:20", "22:22"}));
   EXPECT_EQ(TimeTicks(1700000000500, 1700000005400).back().label, "22:13:25");
+  EXPECT_EQ(TimeTicks(1700000000000, 1700000300000).back().label, "22:18");  // a tick every minute
   EXPECT_EQ(TimeTicks(1700000000000, 1700000008000).size(), 5u);  // eight seconds: a tick every two
   EXPECT_EQ(TimeTicks(1700000000000, 1700000000000 + 10 * 3600'000).size(), 10u);
 }
