@@ -47,7 +47,7 @@ TEST(PortDiscovery, ProbeListsFreePortsOfCom1ToCom3AndShowsTheFirst) {
   EXPECT_TRUE(c.main.Visible("CommPortVScroll") && c.box.shown.empty());
 }
 
-// The arrows choose the port the next open uses.
+// The arrows choose the port the next open uses; closing the console releases the port.
 TEST(PortDiscovery, TheToggleOpensAndClosesThePortTheArrowsChose) {
   ConsoleFixture c;
   c.port.available = {1, 2, 3};
@@ -66,6 +66,9 @@ TEST(PortDiscovery, TheToggleOpensAndClosesThePortTheArrowsChose) {
   c.main.SetNumber("CommPortVScroll", 3);  // past the last port: back to the first
   c.form.OnNextPort();
   EXPECT_EQ(c.main.Number("CommPortVScroll"), 0);
+  c.form.OnTogglePort();  // open again, then the console closes: the port is released
+  c.form.OnClose();
+  EXPECT_FALSE(c.port.open);
 }
 
 // A failed open leaves the link closed and says why at once; a port lost while open is closed

@@ -65,12 +65,9 @@ TEST(TrafficMonitor, BytesThrownAwayForOneReasonAreOneEntry) {
 
   // Another reason, a frame between, or a full entry start a new one; a whole frame never merges.
   log.Add(In(Piece::Noise, Hex("7D")), 50);
-  log.Add(In(Piece::ForeignAddress, Hex("06")), 51);
-  log.Add(In(Piece::ForeignAddress, Hex("06")), 52);
-  log.Add(In(Piece::BadChecksum, kWorked), 53);
-  log.Add(In(Piece::BadChecksum, kWorked), 54);
-  log.Add(Out(ReadRequest(1, kRunData)), 55);
-  log.Add(Out(ReadRequest(1, kRunData)), 56);
+  for (const LinkEvent& twice :
+       {In(Piece::ForeignAddress, Hex("06")), In(Piece::BadChecksum, kWorked), Out(ReadRequest(1, kRunData))})
+    for (int i = 0; i < 2; ++i) log.Add(twice, 51 + i);
   for (std::size_t i = 0; i < TrafficLog::kMaxRun + 1; ++i) log.Add(In(Piece::Noise, Hex("00")), 60);
   std::vector<std::size_t> sizes;
   for (std::size_t i = 1; i < log.Size(); ++i) sizes.push_back(log.At(i).bytes.size());
