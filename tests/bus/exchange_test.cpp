@@ -30,7 +30,7 @@ TEST(Exchange, TakesOnlyTheAnswerToItsOwnRequest) {
   line.Feed("05 07 0F 02 1D", 1005);  // own echo alone: stepped over at once
   line.Feed("AA " + std::string(kBoardInfoHex), 1010);  // noise, address 1
   line.Feed(ToHex(Resealed(Hex(kInfo7), {{1, 0}})), 1011);             // address 0 answering
-  line.Feed(ToHex(Resealed(Hex(kRunDataHex), {{1, 7}})), 1012);  // run data of board 7
+  line.Feed(ToHex(Resealed(kWorked, {{1, 7}})), 1012);  // run data of board 7
   line.Feed(kInfo7.substr(0, 20), 1020);
   EXPECT_EQ(line.exchange.Poll(1025), ExchangeResult::Pending);
   line.Feed(kInfo7.substr(20), 1031);

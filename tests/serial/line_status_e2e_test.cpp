@@ -1,8 +1,9 @@
 // The status bar on the simulator: a board answering while recording, then losing power, then
 // the adapter pulled. The old data go stale; the port closes once and the event loop is not kept
 // busy afterwards, the toggle pops up and the operator is told once; the long sentences, the
-// recording note and the counters share the status bar in a window that keeps its layout's size. The reasons for
-// no data and the write check are the form's tests' business, on a fake clock.
+// recording note and the counters share the status bar in a window that keeps its layout's
+// size. The reasons for no data and the write check are the form's tests' business, on a fake
+// clock.
 #include <sys/resource.h>
 
 #include <QCoreApplication>
